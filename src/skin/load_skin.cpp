@@ -1,0 +1,105 @@
+// Installing a skin on the widget: model, caches, the three layers, size.
+#include "core/paths.h"
+#include "core/widget_instance.h"
+#include "platform/host_api.h"
+
+namespace {
+
+constexpr char kAlbumArtLayer[] = "Quillbracket.AlbumArt";
+constexpr char kPauseLayer[] = "Quillbracket.Pause_Button";
+constexpr char kInfoLayer[] = "Quillbracket.Info";
+
+}  // namespace
+
+std::string WidgetInstance::SkinIniPath() const {
+    return JoinPath({ModuleFolder(moduleHandle), "skins", skinDir, "skin.ini"});
+}
+
+std::string WidgetInstance::RelativeFolder() const {
+    char folder[MAX_PATH] = {};
+    HostCall(Host().getRelativeFolder, deskletWindow, folder);
+    folder[MAX_PATH - 1] = '\0';
+    return folder;
+}
+
+std::string WidgetInstance::SkinImagePath(const std::string& skinName, const std::string& file) const {
+    return JoinPath({RelativeFolder(), "skins", skinName, "images", file});
+}
+
+UINT WidgetInstance::FindLayer(const char* name, bool* found) const {
+    BOOL exists = FALSE;
+    const UINT id = HostCall(Host().layerGetLayer, deskletWindow, name, &exists);
+    if (found) *found = exists != FALSE;
+    return id;
+}
+
+void WidgetInstance::PlaceLayer(UINT id, const PaneRect& rect) const {
+    RECT placement = rect.ToRect();
+    HostCall(Host().layerSetPlacement, deskletWindow, id, FALSE, TRUE, &placement, skin->bgWidth, skin->bgHeight);
+}
+
+std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, bool forAnimation) {
+    skinDir = CutToBuffer(name);
+    skinChanged = true;
+    // The previous model goes back to the caller, who may still be walking
+    // its hotspots and discards it when done.
+    std::unique_ptr<SkinModel> previous = std::move(skin);
+    skin = ReadSkinModel(SkinIniPath());
+
+    artworkTrackName.reset();
+    ratingImage.reset();
+    soundImage.reset();
+    soundKnobImage.reset();
+    knobImage.reset();
+
+    const HostApi& host = Host();
+    for (const char* layer : {kAlbumArtLayer, kPauseLayer, kInfoLayer}) {
+        bool found = false;
+        const UINT id = FindLayer(layer, &found);
+        if (found) HostCall(host.layerRemove, deskletWindow, id, FALSE);
+    }
+
+    bool found = false;
+    UINT id = FindLayer(kAlbumArtLayer, &found);
+    if (skin->showAlbumArt) {
+        if (!found) {
+            id = HostCall(host.layerAdd, deskletWindow, kAlbumArtLayer);
+            if (id > 1) {
+                // Restacking renumbers the layers: look the layer up after each move.
+                HostCall(host.layerMoveBottom, deskletWindow, id, FALSE);
+                id = FindLayer(kAlbumArtLayer, nullptr);
+                HostCall(host.layerMoveUp, deskletWindow, id, FALSE);
+                id = FindLayer(kAlbumArtLayer, nullptr);
+            }
+        }
+        PlaceLayer(id, skin->albumArtPane);
+    } else if (found) {
+        HostCall(host.layerSetVisibility, deskletWindow, id, FALSE, FALSE);
+    }
+
+    id = FindLayer(kPauseLayer, &found);
+    if (!found) id = HostCall(host.layerAdd, deskletWindow, kPauseLayer);
+    PlaceLayer(id, skin->pausePlayButton);
+    HostCall(host.layerSetVisibility, deskletWindow, id, FALSE, BOOL(notPlaying && !forAnimation));
+    const std::string pausePath = SkinImagePath(skinDir, "pause.png");
+    if (!pausePath.empty()) HostCall(host.layerSetImageFile, deskletWindow, id, FALSE, pausePath.c_str());
+
+    id = FindLayer(kInfoLayer, &found);
+    if (!found) id = HostCall(host.layerAdd, deskletWindow, kInfoLayer);
+    PlaceLayer(id, skin->displayPane);
+
+    if (skin->knobUseBitmap) knobImage = LoadImageFile(SkinImagePath(skinDir, "knob.png"));
+
+    POINT position = {};
+    HostCall(host.getPosition, deskletWindow, &position);
+    RECT bounds = PaneRect{position.x, position.y, skin->bgWidth, skin->bgHeight}.ToRect();
+    HostCall(host.move, deskletWindow, &bounds, FALSE);
+
+    if (!forAnimation) Redraw(true);
+    return previous;
+}
+
+std::unique_ptr<Gdiplus::Image> WidgetInstance::LoadImageFile(const std::string& path) const {
+    if (path.empty()) return nullptr;
+    return std::unique_ptr<Gdiplus::Image>(HostCall(Host().loadGDIPlusImage, path.c_str()));
+}

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks for building and running the
+# widget, then prepares the project's own Wine prefix. Quick when all is there.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+packages=(g++-mingw-w64-i686 wine wine32 cmake make fonts-liberation2 python3)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+  missing+=(wine32)
+fi
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+prefix="${QB_WINEPREFIX:-$here/build/wineprefix}"
+if [ ! -f "$prefix/.quillbracket-ready" ]; then
+  echo "Creating the Wine prefix in $prefix (once, about half a minute)"
+  mkdir -p "$prefix"
+  export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  # Windows, timers, menus and dialogs without a display.
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+  # The faces our skins name, served by Liberation.
+  for pair in "Arial=Liberation Sans" "Helvetica=Liberation Sans" "Verdana=Liberation Sans" \
+              "Tahoma=Liberation Sans" "MS Sans Serif=Liberation Sans" \
+              "Times New Roman=Liberation Serif" "Georgia=Liberation Serif" \
+              "Courier New=Liberation Mono"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null 2>&1
+  done
+  wineserver -w
+  touch "$prefix/.quillbracket-ready"
+fi
