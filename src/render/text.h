@@ -1,0 +1,26 @@
+// Text drawn as filled outlines, and the drawing setup every graphics shares.
+#pragma once
+
+#include "skin/skin_model.h"
+
+#include <windows.h>
+
+#include <gdiplus.h>
+
+#include <string>
+
+class WidgetInstance;
+
+// Anti-aliased outlines and high-quality bicubic scaling.
+void PrepareGraphics(Gdiplus::Graphics& graphics);
+
+// Fills the text's outline in the font's colour, laid out in the rectangle with
+// the font's alignment; words wrap at the rectangle's width.
+void DrawText(Gdiplus::Graphics& graphics, const std::wstring& text, const FontSpec& font,
+              const PaneRect& rect);
+
+// DrawText through the widget's text-pixel cache: a text already drawn with the
+// same font in the same rectangle is copied instead of laid out again. Use it for
+// every text that repeats from tick to tick (info text, extra infos, counter).
+void DrawCachedText(WidgetInstance& widget, Gdiplus::Graphics& graphics, const std::wstring& text,
+                    const FontSpec& font, const PaneRect& rect);
