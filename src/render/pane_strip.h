@@ -1,0 +1,28 @@
+// Bars cut from a filled and an unfilled image at the point a value reaches,
+// shared by the rating and sound panes and mirrored by their click handling.
+#pragma once
+
+#include <windows.h>
+
+#include <gdiplus.h>
+
+#include <memory>
+#include <string>
+
+class WidgetInstance;
+struct PaneRect;
+
+// Fill directions of a pane; any other value draws nothing.
+enum PaneDirection { kLeftToRight = 0, kRightToLeft = 1, kTopToBottom = 2, kBottomToTop = 3 };
+
+// Copies the filled part (fraction of the pane) and the rest from the two
+// images into a width × height strip, unscaled. Either image may be null.
+void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Image* filled,
+               Gdiplus::Image* unfilled, Gdiplus::Graphics& strip);
+
+// A strip of the pane's size from the skin's two images, loaded only for this;
+// null when the pane's size allows no bitmap.
+std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const WidgetInstance& widget, const PaneRect& pane,
+                                                int direction, float fraction,
+                                                const std::string& filledFile,
+                                                const std::string& unfilledFile);

@@ -1,0 +1,29 @@
+// The current track's rating as a cached strip in the rating pane.
+#include "render/panes.h"
+
+#include "render/pane_strip.h"
+
+namespace {
+
+constexpr int kPointsPerStar = 20;
+
+}  // namespace
+
+void DrawRatingPane(WidgetInstance& widget, Gdiplus::Graphics& frame, itunes::IITTrack& track) {
+    const PaneRect& pane = widget.skin->ratingPane;
+    if (!pane.HasArea()) return;
+    long rating = 0;
+    track.get_Rating(&rating);
+    if (widget.ratingImageValue != rating) widget.ratingImage.reset();
+    if (!widget.ratingImage) {
+        long shown = rating;
+        if (widget.use5Rating) shown = shown / kPointsPerStar * kPointsPerStar;
+        widget.ratingImage = RenderPaneStrip(widget, pane, widget.skin->ratingDirection, shown * 0.01f,
+                                             "rating_filled.png", "rating_unfilled.png");
+    }
+    if (widget.ratingImage) {
+        frame.DrawImage(widget.ratingImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
+    }
+    // The player's value, not the whole stars drawn, so a change inside a star still rebuilds.
+    widget.ratingImageValue = rating;
+}

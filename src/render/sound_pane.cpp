@@ -1,0 +1,53 @@
+// The player's volume as a cached strip or as a knob moving along the sound pane.
+#include "render/panes.h"
+
+#include "render/pane_strip.h"
+
+namespace {
+
+void DrawSoundKnob(WidgetInstance& widget, Gdiplus::Graphics& frame, long volume) {
+    if (!widget.soundKnobImage) {
+        // A missing file leaves this null, so the next redraw tries again.
+        widget.soundKnobImage = widget.LoadImageFile(widget.SkinImagePath(widget.skinDir, "sound_knob.png"));
+    }
+    Gdiplus::Image* knob = widget.soundKnobImage.get();
+    if (!knob) return;
+    const PaneRect& pane = widget.skin->soundPane;
+    const float f = volume * 0.01f;
+    const float left = static_cast<float>(pane.left);
+    const float top = static_cast<float>(pane.top);
+    const float width = static_cast<float>(pane.width);
+    const float height = static_cast<float>(pane.height);
+    Gdiplus::PointF corner;
+    switch (widget.skin->soundDirection) {
+    case kLeftToRight: corner = {left + width * f, top}; break;
+    case kRightToLeft: corner = {left + width - width * f, top}; break;
+    case kTopToBottom: corner = {left, top + height * f}; break;
+    case kBottomToTop: corner = {left, top + height - height * f}; break;
+    default: return;
+    }
+    frame.DrawImage(knob, Gdiplus::RectF(corner.X, corner.Y, static_cast<float>(knob->GetWidth()),
+                                         static_cast<float>(knob->GetHeight())));
+}
+
+}  // namespace
+
+void DrawSoundPane(WidgetInstance& widget, Gdiplus::Graphics& frame) {
+    const PaneRect& pane = widget.skin->soundPane;
+    if (!pane.HasArea() || !widget.iTunesApp) return;
+    long volume = 0;
+    widget.iTunesApp->get_SoundVolume(&volume);
+    if (widget.soundImageValue != volume) widget.soundImage.reset();
+    if (widget.skin->soundUseKnob) {
+        DrawSoundKnob(widget, frame, volume);
+    } else {
+        if (!widget.soundImage) {
+            widget.soundImage = RenderPaneStrip(widget, pane, widget.skin->soundDirection, volume * 0.01f,
+                                                "sound_filled.png", "sound_unfilled.png");
+        }
+        if (widget.soundImage) {
+            frame.DrawImage(widget.soundImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
+        }
+    }
+    widget.soundImageValue = volume;
+}
