@@ -1,0 +1,79 @@
+// The right click: the host's menu with one submenu of playlists per source.
+#include "core/widget_instance.h"
+#include "input/entry_point.h"
+#include "platform/bstr.h"
+#include "platform/host_api.h"
+#include "platform/unique_menu.h"
+
+namespace {
+
+// The host's own commands lie below this id; playlists count up from it.
+constexpr UINT kFirstPlaylistId = 1000;
+constexpr int kFirstHostCommand = 1;
+
+using Playlists = std::vector<itunes::ComPtr<itunes::IITPlaylist>>;
+
+const wchar_t* TextOrEmpty(const Bstr& text) { return text.get() ? text.get() : L""; }
+
+// Appends the source's playlists to the popup; entry n of the list is id 1000 + n.
+void AddPlaylists(itunes::IITSource& source, HMENU popup, Playlists& playlists) {
+    itunes::ComPtr<itunes::IITPlaylistCollection> collection;
+    source.get_Playlists(collection.GetAddressOf());
+    if (!collection) return;
+    long count = 0;
+    collection->get_Count(&count);
+    for (long index = 1; index <= count; ++index) {
+        itunes::ComPtr<itunes::IITPlaylist> playlist;
+        collection->get_Item(index, playlist.GetAddressOf());
+        if (!playlist) continue;
+        Bstr name;
+        playlist->get_Name(name.out());
+        const UINT id = kFirstPlaylistId + static_cast<UINT>(playlists.size());
+        AppendMenuW(popup, MF_STRING, id, TextOrEmpty(name));
+        playlists.push_back(std::move(playlist));
+    }
+}
+
+void AddSources(itunes::IiTunes& app, HMENU menu, Playlists& playlists) {
+    itunes::ComPtr<itunes::IITSourceCollection> sources;
+    app.get_Sources(sources.GetAddressOf());
+    if (!sources) return;
+    long count = 0;
+    sources->get_Count(&count);
+    for (long index = 1; index <= count; ++index) {
+        itunes::ComPtr<itunes::IITSource> source;
+        sources->get_Item(index, source.GetAddressOf());
+        if (!source) continue;
+        UniqueMenu popup(CreatePopupMenu());
+        Bstr name;
+        source->get_Name(name.out());
+        AddPlaylists(*source.Get(), popup.get(), playlists);
+        // A source without playlists still shows, as an empty submenu.
+        if (AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup.get()), TextOrEmpty(name))) popup.release();
+    }
+}
+
+}  // namespace
+
+void WidgetInstance::RightButtonClick() {
+    AttachOrStart();
+    UniqueMenu menu(HostCall(Host().getDefaultMenu, deskletWindow, kFirstHostCommand));
+    // Without a menu from the host the playlists still get one.
+    if (!menu.get()) menu = UniqueMenu(CreatePopupMenu());
+    AppendMenuA(menu.get(), MF_SEPARATOR, 0, "-");
+    Playlists playlists;
+    if (iTunesApp) AddSources(*iTunesApp.Get(), menu.get(), playlists);
+
+    POINT cursor = {};
+    if (!GetCursorPos(&cursor)) cursor = {};
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, deskletWindow, nullptr));
+    if (chosen < kFirstPlaylistId)
+        HostCall(Host().doDefaultMenuCommand, deskletWindow, kFirstHostCommand, static_cast<int>(chosen));
+    else if (chosen - kFirstPlaylistId < playlists.size())
+        playlists[chosen - kFirstPlaylistId]->PlayFirstTrack();
+}
+
+extern "C" BOOL __stdcall OnRightButtonClick(void* inst, POINT*, SIZE*) {
+    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.RightButtonClick(); });
+}

@@ -1,0 +1,147 @@
+#include "input/hotspots.h"
+
+#include "platform/host_api.h"
+
+#include <algorithm>
+#include <climits>
+#include <iterator>
+
+namespace {
+
+bool SameSkinName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+               return lower(x) == lower(y);
+           });
+}
+
+int Negated(int value) { return value == INT_MIN ? INT_MAX : -value; }
+
+// The widget's screen rectangle, shifted by (dx, dy).
+RECT WidgetRect(const WidgetInstance& widget, int dx = 0, int dy = 0) {
+    POINT position = {};
+    SIZE size = {};
+    HostCall(Host().getPosition, widget.deskletWindow, &position);
+    HostCall(Host().getSize, widget.deskletWindow, &size);
+    return PaneRect{position.x, position.y, size.cx, size.cy}.Offset(dx, dy).ToRect();
+}
+
+void MoveWidget(const WidgetInstance& widget, RECT bounds, BOOL redraw) {
+    HostCall(Host().move, widget.deskletWindow, &bounds, redraw);
+}
+
+// Each frame becomes the widget's base image in turn; the host shows one
+// before it loads the next, so the frames need no timer.
+template <class Iterator>
+void PlayFrames(const WidgetInstance& widget, const std::string& skinName, Iterator first, Iterator last) {
+    for (; first != last; ++first) {
+        const std::string path = widget.SkinImagePath(skinName, *first);
+        if (!path.empty()) HostCall(Host().setImageFile, widget.deskletWindow, path.c_str());
+    }
+}
+
+void Discard(std::unique_ptr<SkinModel> model) {
+    if (model) ClearSkinModel(*model);
+}
+
+// Returns the model the transition replaced, if it loaded a skin.
+std::unique_ptr<SkinModel> RunClickTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot) {
+    const RECT shifted = WidgetRect(widget, spot.xOffset, spot.yOffset);
+    widget.hoverSkinActive = false;
+    if (!spot.animationFrames.empty()) {
+        // Keeping the current size shows the frames where the old skin was.
+        const bool keepSize = spot.useCurrentSkinSizeForAnimation;
+        const RECT current = WidgetRect(widget);
+        const std::string oldSkin = widget.skinDir;
+        if (!keepSize) MoveWidget(widget, shifted, FALSE);
+        auto previous = widget.LoadSkin(spot.newSkinName, true);
+        const RECT loaded = WidgetRect(widget);
+        if (keepSize) MoveWidget(widget, current, FALSE);
+        PlayFrames(widget, oldSkin, spot.animationFrames.begin(), spot.animationFrames.end());
+        if (keepSize) MoveWidget(widget, loaded, FALSE);
+        widget.Redraw(true);
+        return previous;
+    }
+    if (!spot.newSkinName.empty()) {
+        MoveWidget(widget, shifted, FALSE);
+        return widget.LoadSkin(spot.newSkinName, false);
+    }
+    MoveWidget(widget, shifted, TRUE);
+    return nullptr;
+}
+
+std::unique_ptr<SkinModel> RunHoverTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot) {
+    const RECT shifted = WidgetRect(widget, spot.xOffset, spot.yOffset);
+    if (!spot.animationFrames.empty()) {
+        const std::string oldSkin = widget.skinDir;
+        MoveWidget(widget, shifted, FALSE);
+        auto previous = widget.LoadSkin(spot.newSkinName, true);
+        PlayFrames(widget, oldSkin, spot.animationFrames.begin(), spot.animationFrames.end());
+        widget.Redraw(true);
+        return previous;
+    }
+    if (!spot.newSkinName.empty()) {
+        MoveWidget(widget, shifted, FALSE);
+        return widget.LoadSkin(spot.newSkinName, false);
+    }
+    MoveWidget(widget, shifted, TRUE);
+    return nullptr;
+}
+
+}  // namespace
+
+void ClickHotSpot(WidgetInstance& widget, POINT point) {
+    const auto& spots = widget.skin->hotSpots;
+    const auto found = std::find_if(spots.begin(), spots.end(), [&](const auto& spot) {
+        return !spot->isHover && spot->rect.Contains(point.x, point.y) &&
+               !SameSkinName(spot->newSkinName, widget.skinDir);
+    });
+    if (found == spots.end()) return;
+    Discard(RunClickTransition(widget, **found));
+}
+
+void HoverHotSpot(WidgetInstance& widget, int x, int y) {
+    const auto& spots = widget.skin->hotSpots;
+    const auto found = std::find_if(spots.begin(), spots.end(),
+                                    [&](const auto& spot) { return spot->isHover && spot->rect.Contains(x, y); });
+    if (found == spots.end()) return;
+    const ChangeSkinHotSpot& spot = **found;
+    std::unique_ptr<SkinModel> previous;
+    if (!SameSkinName(spot.newSkinName, widget.skinDir)) previous = RunHoverTransition(widget, spot);
+
+    widget.hoverSkinActive = true;
+    // Without a watched area of its own, the hotspot watches the screen area
+    // it covered before the widget moved by its offsets.
+    widget.hoverRect = spot.newRect.HasArea() ? spot.newRect
+                                              : spot.rect.Offset(Negated(spot.xOffset), Negated(spot.yOffset));
+    widget.mouseOutXOffset = spot.mouseOutXOffset;
+    widget.mouseOutYOffset = spot.mouseOutYOffset;
+    widget.hoverAnimationFrames = spot.animationFrames;
+    widget.mouseOutSkinName = spot.mouseOutSkinName;
+    Discard(std::move(previous));
+}
+
+void LeaveHoverSkin(WidgetInstance& widget) {
+    widget.hoverSkinActive = false;
+    if (widget.mouseOutSkinName.empty() || SameSkinName(widget.mouseOutSkinName, widget.skinDir)) return;
+
+    const RECT shifted = WidgetRect(widget, widget.mouseOutXOffset, widget.mouseOutYOffset);
+    const auto& frames = widget.hoverAnimationFrames;
+    if (frames.empty()) {
+        MoveWidget(widget, shifted, FALSE);
+        Discard(widget.LoadSkin(widget.mouseOutSkinName, false));
+        return;
+    }
+    // The entering frames run backwards at the hover skin's place; the
+    // widget then takes the restored skin's size and background.
+    const RECT current = WidgetRect(widget);
+    auto previous = widget.LoadSkin(widget.mouseOutSkinName, true);
+    const RECT loaded = WidgetRect(widget);
+    MoveWidget(widget, current, FALSE);
+    PlayFrames(widget, widget.mouseOutSkinName, frames.rbegin(), frames.rend());
+    MoveWidget(widget, loaded, FALSE);
+    const std::string background = widget.SkinImagePath(widget.skinDir, "bg.png");
+    if (!background.empty()) HostCall(Host().setImageFile, widget.deskletWindow, background.c_str());
+    widget.Redraw(true);
+    Discard(std::move(previous));
+}

@@ -1,0 +1,90 @@
+// The left click: make sure there is a player, then the first skin element
+// under the point acts.
+#include "core/widget_instance.h"
+#include "input/buttons.h"
+#include "input/entry_point.h"
+#include "input/hotspots.h"
+#include "input/pane_clicks.h"
+
+namespace {
+
+constexpr char kNoPlayerText[] =
+    "You seem to have the wrong version of iTunes.\n"
+    "You will at least need version 4.5 of iTunes.\n"
+    "Please check Apple's website for an update.";
+
+enum class Space { Widget, DisplayPane };
+
+struct Element {
+    PaneRect SkinModel::*rect;
+    Space space;
+    void (*act)(WidgetInstance& widget, POINT point);
+};
+
+// The order decides which of overlapping elements takes the click.
+const Element kElements[] = {
+    {&SkinModel::stopButton, Space::Widget, [](WidgetInstance& w, POINT) { w.iTunesApp->Stop(); }},
+    {&SkinModel::updateIPodButton, Space::Widget, [](WidgetInstance& w, POINT) { w.iTunesApp->UpdateIPod(); }},
+    {&SkinModel::muteButton, Space::Widget, [](WidgetInstance& w, POINT) { ToggleMute(*w.iTunesApp.Get()); }},
+    {&SkinModel::openButton, Space::Widget, [](WidgetInstance& w, POINT) { OpenAndAddFile(w); }},
+    {&SkinModel::quitButton, Space::Widget,
+     [](WidgetInstance& w, POINT) {
+         w.iTunesApp->Quit();
+         w.iTunesApp.Reset();
+     }},
+    {&SkinModel::toggleITunesWindowButton, Space::Widget, [](WidgetInstance&, POINT) { ToggleITunesWindow(); }},
+    {&SkinModel::pausePlayButton, Space::Widget,
+     [](WidgetInstance& w, POINT) {
+         w.iTunesApp->PlayPause();
+         w.Redraw(false);
+     }},
+    {&SkinModel::nextButton, Space::Widget,
+     [](WidgetInstance& w, POINT) {
+         w.iTunesApp->NextTrack();
+         w.Redraw(false);
+     }},
+    {&SkinModel::previousButton, Space::Widget,
+     [](WidgetInstance& w, POINT) {
+         // Back to the start of the track first, as the player's own button does.
+         w.iTunesApp->BackTrack();
+         w.Redraw(false);
+     }},
+    {&SkinModel::infoPane, Space::DisplayPane, [](WidgetInstance& w, POINT) { ClickInfoPane(w); }},
+    {&SkinModel::counterPane, Space::DisplayPane, [](WidgetInstance& w, POINT) { ClickCounterPane(w); }},
+    {&SkinModel::progressBar, Space::DisplayPane, ClickProgressBar},
+    {&SkinModel::ratingPane, Space::DisplayPane, ClickRatingPane},
+    {&SkinModel::soundPane, Space::DisplayPane, ClickSoundPane},
+};
+
+bool Hits(const SkinModel& skin, const Element& element, POINT point) {
+    const PaneRect& rect = skin.*element.rect;
+    if (element.space == Space::Widget) return rect.Contains(point.x, point.y);
+    // Exact wide arithmetic: the two offsets together may exceed int.
+    const int64_t left = int64_t{skin.displayPane.left} + rect.left;
+    const int64_t top = int64_t{skin.displayPane.top} + rect.top;
+    return left < point.x && point.x < left + rect.width && top < point.y && point.y < top + rect.height;
+}
+
+}  // namespace
+
+void WidgetInstance::LeftButtonClick(POINT point) {
+    AttachOrStart();
+    if (!iTunesApp) {
+        MessageBoxA(nullptr, kNoPlayerText, "Quillbracket", MB_OK | MB_ICONERROR);
+        return;
+    }
+    if (!skin) return;
+    for (const Element& element : kElements) {
+        if (Hits(*skin, element, point)) {
+            element.act(*this, point);
+            return;
+        }
+    }
+    ClickHotSpot(*this, point);
+}
+
+extern "C" BOOL __stdcall OnLeftButtonClick(void* inst, POINT* point, SIZE*) {
+    if (!point) return TRUE;
+    const POINT at = *point;
+    return ForwardToInstance(inst, [at](WidgetInstance& widget) { widget.LeftButtonClick(at); });
+}

@@ -1,0 +1,87 @@
+#include "input/pane_clicks.h"
+
+#include <algorithm>
+
+namespace {
+
+// The click's offset from a pane's top-left corner; panes lie in the
+// display pane's space.
+POINT OffsetInPane(const SkinModel& skin, const PaneRect& pane, POINT point) {
+    return {static_cast<LONG>(int64_t{point.x} - skin.displayPane.left - pane.left),
+            static_cast<LONG>(int64_t{point.y} - skin.displayPane.top - pane.top)};
+}
+
+}  // namespace
+
+int PaneValue(int direction, const PaneRect& pane, int dx, int dy) {
+    // Only called for a hit, so the pane's extent in the direction is positive.
+    switch (direction) {
+        case 0: return static_cast<int>(double(dx) / pane.width * 100);
+        case 1: return static_cast<int>(100 - double(dx) / pane.width * 100);
+        case 2: return static_cast<int>(double(dy) / pane.height * 100);
+        case 3: return static_cast<int>(100 - double(dy) / pane.height * 100);
+        default: return 0;
+    }
+}
+
+int RatingToSend(int value, bool wholeStars) {
+    if (!wholeStars) return value;
+    if (value < 10) return 0;
+    if (value > 87) return 100;
+    return (value / 20 + 1) * 20;
+}
+
+int NextInfoPhase(int pollTick) {
+    // Advance as the poll timer does until a phase has just begun.
+    do {
+        if (++pollTick > 18) pollTick = 0;
+    } while (pollTick % 9 != 1);
+    return pollTick;
+}
+
+void ClickInfoPane(WidgetInstance& widget) {
+    widget.pollTick = NextInfoPhase(widget.pollTick);
+    widget.Redraw(false);
+}
+
+void ClickCounterPane(WidgetInstance& widget) {
+    widget.showTimePlayed = widget.showTimePlayed == 0 ? 1 : 0;
+    widget.Redraw(false);
+}
+
+void ClickProgressBar(WidgetInstance& widget, POINT point) {
+    itunes::ComPtr<itunes::IITTrack> track;
+    widget.iTunesApp->get_CurrentTrack(track.GetAddressOf());
+    if (track) {
+        long duration = 0;
+        track->get_Duration(&duration);
+        const PaneRect& bar = widget.skin->progressBar;
+        const POINT offset = OffsetInPane(*widget.skin, bar, point);
+        // The percentage is scaled back by 0.01 in single precision, which
+        // lies just below 0.01: whole results come out one second early.
+        constexpr double kPercent = 0.01f;
+        const double position = double(offset.x) / bar.width * 100 * kPercent * duration;
+        widget.iTunesApp->put_PlayerPosition(static_cast<long>(position));
+    }
+    widget.Redraw(false);
+}
+
+void ClickRatingPane(WidgetInstance& widget, POINT point) {
+    itunes::ComPtr<itunes::IITTrack> track;
+    widget.iTunesApp->get_CurrentTrack(track.GetAddressOf());
+    if (track) {
+        const SkinModel& skin = *widget.skin;
+        const POINT offset = OffsetInPane(skin, skin.ratingPane, point);
+        const int value = PaneValue(skin.ratingDirection, skin.ratingPane, offset.x, offset.y);
+        track->put_Rating(RatingToSend(value, widget.use5Rating));
+    }
+    widget.Redraw(false);
+}
+
+void ClickSoundPane(WidgetInstance& widget, POINT point) {
+    const SkinModel& skin = *widget.skin;
+    const POINT offset = OffsetInPane(skin, skin.soundPane, point);
+    const int value = PaneValue(skin.soundDirection, skin.soundPane, offset.x, offset.y);
+    widget.iTunesApp->put_SoundVolume(std::min(value, 100));
+    widget.Redraw(false);
+}

@@ -1,0 +1,51 @@
+// The pointer over the widget: hover hotspots, the marquee, mouse capture.
+#include "core/widget_instance.h"
+#include "input/entry_point.h"
+#include "input/hotspots.h"
+
+void WidgetInstance::MouseMove(int x, int y) {
+    // A move that arrives while an earlier one still runs (a transition may
+    // pump messages) is dropped.
+    if (inMouseMove) return;
+    inMouseMove = true;
+    struct Clear {
+        bool& flag;
+        ~Clear() { flag = false; }
+    } clear{inMouseMove};
+
+    if (hoverSkinActive && !hoverRect.Contains(x, y)) LeaveHoverSkin(*this);
+    // The restored skin's own hotspot under the point fires in the same move.
+    if (skin) HoverHotSpot(*this, x, y);
+}
+
+void WidgetInstance::MouseOn() {
+    mouseOver = true;
+    if (!scrolling && TextTooWide()) StartMarquee(infoText);
+    SetCapture(deskletWindow);
+}
+
+void WidgetInstance::MouseOut() {
+    mouseOver = false;
+    if (scrolling) {
+        StopMarquee();
+        Redraw(false);
+    }
+    if (hoverSkinActive) LeaveHoverSkin(*this);
+    ReleaseCapture();
+}
+
+extern "C" {
+
+BOOL __stdcall OnMouseMove(void* inst, int x, int y) {
+    return ForwardToInstance(inst, [x, y](WidgetInstance& widget) { widget.MouseMove(x, y); });
+}
+
+BOOL __stdcall OnMouseOn(void* inst) {
+    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.MouseOn(); });
+}
+
+BOOL __stdcall OnMouseOut(void* inst) {
+    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.MouseOut(); });
+}
+
+}  // extern "C"

@@ -1,0 +1,41 @@
+// The wheel steps the player's volume: up by 5 (unmuting), down by 4.
+#include "core/widget_instance.h"
+#include "input/entry_point.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr long kLoudest = 100;
+
+// The player takes volumes 0..100 only: a step past either end stops there.
+void StepVolume(WidgetInstance& widget, bool up) {
+    if (!widget.iTunesApp) return;
+    itunes::IiTunes& app = *widget.iTunesApp.Get();
+    long volume = 0;
+    app.get_SoundVolume(&volume);
+    if (up && volume < kLoudest) {
+        app.put_Mute(VARIANT_FALSE);
+        app.put_SoundVolume(std::clamp(volume + 5, 0L, kLoudest));
+    } else if (!up && volume > 0) {
+        app.put_SoundVolume(std::clamp(volume - 4, 0L, kLoudest));
+    }
+    widget.Redraw(true);
+}
+
+}  // namespace
+
+void WidgetInstance::WheelForward() { StepVolume(*this, true); }
+void WidgetInstance::WheelBackward() { StepVolume(*this, false); }
+
+extern "C" {
+
+BOOL __stdcall OnMouseWheelForward(void* inst, WORD, int, int, int) {
+    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.WheelForward(); });
+}
+
+BOOL __stdcall OnMouseWheelBackward(void* inst, WORD, int, int, int) {
+    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.WheelBackward(); });
+}
+
+}  // extern "C"
