@@ -1,0 +1,159 @@
+// What every object of the player shares: reference counting that the tests
+// can watch, IDispatch without type information, and the gate each method
+// call passes (call log, injected faults, the player's run, no exception out).
+#pragma once
+
+#include "sim/player.h"
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <type_traits>
+
+namespace sim {
+
+// An in-argument for the call log.
+struct Arg {
+    Arg() = default;
+    Arg(long value) : isNumber(true), number(value) {}
+    Arg(const wchar_t* value) : text(value) {}
+    bool isNumber = false;
+    long number = 0;
+    const wchar_t* text = nullptr;
+};
+
+struct Verdict {
+    enum class Action { Proceed, Answer, AnswerHugeString };
+    Action action = Action::Proceed;
+    HRESULT result = S_OK;
+    size_t length = 0;
+};
+
+// Logs the call, then tells whether it runs or what it answers instead.
+Verdict Admit(const char* interfaceName, const char* member, const Arg& argument, int session) noexcept;
+BSTR HugeString(size_t length) noexcept;
+
+void CountObject(int delta) noexcept;
+void CountReferences(long delta) noexcept;
+
+template <class Body>
+HRESULT Serve(const char* interfaceName, const char* member, const Arg& argument, int session,
+              Body&& body) noexcept {
+    Verdict verdict = Admit(interfaceName, member, argument, session);
+    if (verdict.action == Verdict::Action::Answer) return verdict.result;
+    try {
+        return body();
+    } catch (...) {
+        return E_FAIL;
+    }
+}
+
+// For a method with one out-value: the value is preset to null or 0 and stays
+// so unless the method succeeds.
+template <class Out, class Body>
+HRESULT ServeOut(const char* interfaceName, const char* member, const Arg& argument, int session,
+                 Out* out, Body&& body) noexcept {
+    if (!out) return E_POINTER;
+    *out = Out{};
+    Verdict verdict = Admit(interfaceName, member, argument, session);
+    if constexpr (std::is_same_v<Out, BSTR>) {
+        if (verdict.action == Verdict::Action::AnswerHugeString) {
+            *out = HugeString(verdict.length);
+            return *out ? S_OK : E_OUTOFMEMORY;
+        }
+    }
+    if (verdict.action == Verdict::Action::Answer) return verdict.result;
+    try {
+        return body(*out);
+    } catch (...) {
+        return E_FAIL;
+    }
+}
+
+// Base of every object: Interface is one of the defaults of com_defaults.h;
+// Extra lists the interface ids it answers besides IUnknown and IDispatch.
+template <class Interface, const IID&... Extra>
+class ComObject : public Interface {
+public:
+    ComObject(const ComObject&) = delete;
+    ComObject& operator=(const ComObject&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (!Answers(iid)) return E_NOINTERFACE;
+        *out = static_cast<Interface*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override {
+        CountReferences(1);
+        return static_cast<ULONG>(InterlockedIncrement(&references_));
+    }
+    ULONG STDMETHODCALLTYPE Release() override {
+        CountReferences(-1);
+        LONG left = InterlockedDecrement(&references_);
+        if (left == 0 && !pinned_) delete this;
+        return static_cast<ULONG>(left);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (!count) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    // Hands this object out through an out-pointer, with a new reference.
+    template <class Target>
+    HRESULT HandOut(Target** out) {
+        *out = static_cast<Interface*>(this);
+        AddRef();
+        return S_OK;
+    }
+
+protected:
+    explicit ComObject(const char* interfaceName)
+        : interfaceName_(interfaceName), session_(Player::Get().Session()) {
+        CountObject(1);
+    }
+    virtual ~ComObject() { CountObject(-1); }
+
+    virtual bool Answers(REFIID iid) const {
+        return iid == IID_IUnknown || iid == IID_IDispatch || ((iid == Extra) || ...);
+    }
+    // A pinned object stays when its last reference goes; unpinning it then deletes it.
+    void Pin() { pinned_ = true; }
+    void Unpin() {
+        pinned_ = false;
+        if (references_ == 0) delete this;
+    }
+
+    template <class Body>
+    HRESULT Serve(const char* member, const Arg& argument, Body&& body) {
+        return sim::Serve(interfaceName_, member, argument, session_, std::forward<Body>(body));
+    }
+    template <class Out, class Body>
+    HRESULT ServeOut(const char* member, const Arg& argument, Out* out, Body&& body) {
+        return sim::ServeOut(interfaceName_, member, argument, session_, out, std::forward<Body>(body));
+    }
+    template <class Out, class Body>
+    HRESULT ServeOut(const char* member, Out* out, Body&& body) {
+        return ServeOut(member, Arg(), out, std::forward<Body>(body));
+    }
+
+    const char* interfaceName_;
+
+private:
+    int session_;
+    LONG references_ = 0;
+    bool pinned_ = false;
+};
+
+// Copies text into a new automation string for an out-value.
+HRESULT StringOut(const std::wstring& text, BSTR& out);
+
+}  // namespace sim

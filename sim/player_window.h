@@ -1,0 +1,11 @@
+// The player's main window, of class "iTunes": the sign that it runs.
+#pragma once
+
+#include <windows.h>
+
+namespace sim {
+
+// Null if the window could not be made. Destroying it quits the player.
+HWND CreatePlayerWindow(bool visible);
+
+}  // namespace sim
