@@ -1,0 +1,84 @@
+// Files dropped on the widget: pictures become the current track's artwork,
+// everything else is added to the player's library, and the poll timer plays
+// the last addition once it has finished.
+#include "core/widget_instance.h"
+#include "platform/bstr.h"
+#include "ui/drop_medium.h"
+
+#include <cctype>
+#include <string>
+
+namespace {
+
+FORMATETC FileListFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+
+// The last four characters of the name, lower-cased; a name of four
+// characters or fewer has none.
+std::string ExtensionKey(const std::string& name) {
+    if (name.size() <= 4) return {};
+    std::string key = name.substr(name.size() - 4);
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+bool IsPicture(const std::string& name) {
+    const std::string key = ExtensionKey(name);
+    return key == ".png" || key == ".jpg" || key == ".bmp" || key == "jpeg";
+}
+
+}  // namespace
+
+void WidgetInstance::Drop(IDataObject* data) {
+    FORMATETC format = FileListFormat();
+    if (data->QueryGetData(&format) != S_OK) return;
+    // A drop is a request to the player: start it if need be.
+    if (!iTunesApp) {
+        iTunesApp = itunes::CreateApp();
+        if (iTunesApp) StartPollTimer();
+    }
+    // Whatever was waiting to play is superseded by this drop.
+    pendingOperation.Reset();
+
+    DropMedium medium(data, format);
+    if (!medium.HasFiles()) return;
+    itunes::ComPtr<itunes::IITLibraryPlaylist> library;
+    if (iTunesApp) iTunesApp->get_LibraryPlaylist(library.GetAddressOf());
+
+    const UINT count = medium.Count();
+    for (UINT index = 0; index < count; ++index) {
+        const Bstr path(medium.WideName(index));
+        if (IsPicture(medium.AnsiName(index))) {
+            if (!iTunesApp) continue;
+            itunes::ComPtr<itunes::IITTrack> track;
+            iTunesApp->get_CurrentTrack(track.GetAddressOf());
+            if (!track) continue;
+            itunes::ComPtr<itunes::IITArtwork> artwork;
+            track->AddArtworkFromFile(path.get(), artwork.GetAddressOf());
+            // The next redraw fetches the track's artwork afresh.
+            artworkTrackName.reset();
+        } else if (library) {
+            pendingOperation.Reset();
+            library->AddFile(path.get(), pendingOperation.GetAddressOf());
+        }
+    }
+}
+
+extern "C" {
+
+BOOL __stdcall OnDragEnter(void*, IDataObject*, DWORD, POINTL, DWORD*) { return TRUE; }
+
+BOOL __stdcall OnDragLeave(void*) { return TRUE; }
+
+BOOL __stdcall OnDrop(void* inst, IDataObject* data, DWORD, POINTL, DWORD*) {
+    auto* instance = static_cast<WidgetInstance*>(inst);
+    if (instance && data) {
+        try {
+            instance->Drop(data);
+        } catch (...) {
+            // A list too large to copy ends the drop; its owners have released it.
+        }
+    }
+    return TRUE;
+}
+
+}  // extern "C"

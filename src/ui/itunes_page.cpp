@@ -1,0 +1,70 @@
+// The "iTunes interaction" page: how the widget and the player treat each other.
+#include "ui/page_ids.h"
+#include "ui/pages.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+namespace {
+
+// The page's three boxes, as the check boxes report them (0 or 1).
+struct InteractionSettings {
+    int hideWhenNotLoaded = 0;
+    int autoHideITunes = 0;
+    int use5Rating = 0;
+};
+
+InteractionSettings CurrentSettings(const WidgetInstance& instance) {
+    return {instance.hideWhenNotLoaded, instance.autoHideITunes, instance.use5Rating ? 1 : 0};
+}
+
+void ApplySettings(WidgetInstance& instance, const InteractionSettings& settings) {
+    instance.hideWhenNotLoaded = settings.hideWhenNotLoaded;
+    // Shown or hidden at once only while attached; otherwise on the next attach.
+    instance.ApplyAutoHideITunes(settings.autoHideITunes);
+    instance.ratingImageValue = -1;
+    instance.use5Rating = settings.use5Rating == 1;
+}
+
+void ShowSettings(HWND page, const InteractionSettings& settings) {
+    CheckDlgButton(page, IDC_HIDE_WHEN_NOT_LOADED, settings.hideWhenNotLoaded);
+    CheckDlgButton(page, IDC_AUTO_HIDE_ITUNES, settings.autoHideITunes);
+    CheckDlgButton(page, IDC_USE_5_RATING, settings.use5Rating);
+}
+
+InteractionSettings ReadSettings(HWND page) {
+    return {static_cast<int>(IsDlgButtonChecked(page, IDC_HIDE_WHEN_NOT_LOADED)),
+            static_cast<int>(IsDlgButtonChecked(page, IDC_AUTO_HIDE_ITUNES)),
+            static_cast<int>(IsDlgButtonChecked(page, IDC_USE_5_RATING))};
+}
+
+bool IsBoxClick(WPARAM wParam) {
+    const WORD id = LOWORD(wParam);
+    return HIWORD(wParam) == BN_CLICKED &&
+           (id == IDC_HIDE_WHEN_NOT_LOADED || id == IDC_AUTO_HIDE_ITUNES || id == IDC_USE_5_RATING);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK ITunesPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_INITDIALOG:
+        if (WidgetInstance* instance = AttachPage(page, lParam)) {
+            ShowSettings(page, CurrentSettings(*instance));
+            return FALSE;
+        }
+        return TRUE;
+    case WM_COMMAND:
+        if (IsBoxClick(wParam)) MarkPageChanged(page);
+        return FALSE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY))
+            if (WidgetInstance* instance = PageInstance(page)) ApplySettings(*instance, ReadSettings(page));
+        return FALSE;
+    case WM_DESTROY:
+        DetachPage(page);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}

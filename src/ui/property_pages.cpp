@@ -1,0 +1,74 @@
+// The pages handed to the host's configuration dialog. Each page finds its
+// widget through a window property, since the dialog procedures are shared by
+// every widget.
+#include "ui/page_ids.h"
+#include "ui/pages.h"
+
+#include "platform/host_api.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <cstddef>
+
+namespace {
+
+constexpr char kInstanceProperty[] = "lpData";
+
+// Hosts expect the description layout that ends with the header subtitle.
+constexpr UINT kPageDescriptionSize =
+    offsetof(PROPSHEETPAGEA, pszHeaderSubTitle) + sizeof(PROPSHEETPAGEA::pszHeaderSubTitle);
+static_assert(sizeof(void*) != 4 || kPageDescriptionSize == 48, "page description size");
+
+HPROPSHEETPAGE CreatePage(WidgetInstance& instance, int templateId, const char* title, DLGPROC procedure) {
+    PROPSHEETPAGEA description = {};
+    description.dwSize = kPageDescriptionSize;
+    description.dwFlags = PSP_USETITLE;
+    description.hInstance = instance.moduleHandle;
+    description.pszTemplate = MAKEINTRESOURCEA(templateId);
+    description.pszTitle = title;
+    description.pfnDlgProc = procedure;
+    description.lParam = reinterpret_cast<LPARAM>(&instance);
+    return CreatePropertySheetPageA(&description);
+}
+
+}  // namespace
+
+WidgetInstance* AttachPage(HWND page, LPARAM pageDescription) {
+    if (pageDescription) {
+        const auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(pageDescription);
+        SetPropA(page, kInstanceProperty, reinterpret_cast<HANDLE>(description->lParam));
+    }
+    return PageInstance(page);
+}
+
+WidgetInstance* PageInstance(HWND page) { return static_cast<WidgetInstance*>(GetPropA(page, kInstanceProperty)); }
+
+void DetachPage(HWND page) { RemovePropA(page, kInstanceProperty); }
+
+void MarkPageChanged(HWND page) { SendMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0); }
+
+int WidgetInstance::AddPropertySheets() {
+    const HostApi& host = Host();
+    // Pages belong to the host once added; without a taker none are made.
+    if (!host.addPropertySheet) return 0;
+    int result = 0;
+    const struct {
+        int templateId;
+        const char* title;
+        DLGPROC procedure;
+    } pages[] = {{IDD_ITUNES_PAGE, "iTunes interaction", ITunesPageProc}, {IDD_SKIN_PAGE, "Skin", SkinPageProc}};
+    for (const auto& page : pages) {
+        // A page the system could not build is not handed to the host.
+        if (HPROPSHEETPAGE handle = CreatePage(*this, page.templateId, page.title, page.procedure))
+            result = HostCall(host.addPropertySheet, deskletWindow, handle);
+        else
+            result = 0;
+    }
+    return result;
+}
+
+extern "C" int __stdcall OnAddPropertySheets(void* inst, int) {
+    auto* instance = static_cast<WidgetInstance*>(inst);
+    return instance ? instance->AddPropertySheets() : 0;
+}

@@ -1,0 +1,98 @@
+// The "Skin" page: lists the installed skins and switches the widget to the
+// chosen one on apply.
+#include "ui/page_ids.h"
+#include "ui/pages.h"
+
+#include "core/paths.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Every subfolder of the skins folder, with or without a "skin.ini".
+std::vector<std::string> SkinFolderNames(const std::string& skinsFolder) {
+    std::vector<std::string> names;
+    const std::string pattern = JoinPath({skinsFolder, "*.*"});
+    if (pattern.empty()) return names;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isFolder && std::strcmp(entry.cFileName, ".") != 0 && std::strcmp(entry.cFileName, "..") != 0)
+            names.emplace_back(entry.cFileName);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return names;
+}
+
+void ShowSkinList(HWND page, const WidgetInstance& instance) {
+    HWND list = GetDlgItem(page, IDC_SKIN_LIST);
+    for (const std::string& name : SkinFolderNames(JoinPath({ModuleFolder(instance.moduleHandle), "skins"})))
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    // The list picks the first entry after the first that begins with the
+    // name, ignoring case, as the combo box searches.
+    SendMessageA(list, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(instance.skinDir.c_str()));
+}
+
+void ShowSkinInfo(HWND page, const SkinModel* skin) {
+    if (!skin) return;
+    SetDlgItemTextA(page, IDC_SKIN_NAME, skin->name.c_str());
+    SetDlgItemTextA(page, IDC_SKIN_AUTHOR, skin->author.c_str());
+    SetDlgItemTextA(page, IDC_SKIN_COMMENTS, skin->comments.c_str());
+}
+
+std::string ChosenSkin(HWND page) {
+    char name[MAX_PATH] = {};
+    GetDlgItemTextA(page, IDC_SKIN_LIST, name, MAX_PATH);
+    return name;
+}
+
+// Reloads even an unchanged choice, so the page always shows a fresh model.
+void SwitchSkin(WidgetInstance& instance, const std::string& name) {
+    if (std::unique_ptr<SkinModel> previous = instance.LoadSkin(name, false)) ClearSkinModel(*previous);
+}
+
+INT_PTR HandleMessage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_INITDIALOG:
+        if (WidgetInstance* instance = AttachPage(page, lParam)) {
+            ShowSkinList(page, *instance);
+            ShowSkinInfo(page, instance->skin.get());
+            return FALSE;
+        }
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_SKIN_LIST && HIWORD(wParam) == CBN_SELCHANGE) MarkPageChanged(page);
+        return FALSE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY)) {
+            if (WidgetInstance* instance = PageInstance(page)) {
+                SwitchSkin(*instance, ChosenSkin(page));
+                ShowSkinInfo(page, instance->skin.get());
+            }
+        }
+        return FALSE;
+    case WM_DESTROY:
+        DetachPage(page);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK SkinPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
+    try {
+        return HandleMessage(page, msg, wParam, lParam);
+    } catch (...) {
+        // A skin that could not be loaded leaves the page as it was.
+        return FALSE;
+    }
+}
