@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/itunes_app.h"
+#include "render/text_cache.h"
 #include "skin/skin_model.h"
 
 #include <windows.h>
@@ -106,4 +107,5 @@ public:
     int mouseOutYOffset = 0;
     bool inMouseMove = false;
     std::vector<std::string> hoverAnimationFrames;
+    TextPixelCache textCache;  // dropped by the first frame after a skin change
 };

@@ -1,5 +1,157 @@
-// Composing the widget's information frame.
+// Composing the widget's information frame: one redraw turns the player's
+// state into a frame for the "Quillbracket.Info" layer. A paused or absent
+// player composes nothing until something forces it.
 #include "core/widget_instance.h"
+#include "platform/bstr.h"
+#include "platform/host_api.h"
+#include "render/extra_infos.h"
+#include "render/frame_limits.h"
+#include "render/panes.h"
+#include "render/text.h"
 
-void WidgetInstance::Redraw(bool) {}
-void WidgetInstance::MarqueeStep() {}
+using namespace Gdiplus;
+
+namespace {
+
+constexpr char kPauseLayer[] = "Quillbracket.Pause_Button";
+constexpr char kInfoLayer[] = "Quillbracket.Info";
+constexpr wchar_t kNotLoadedText[] = L"iTunes not loaded";
+// Ticks 0 to 8 show the artist, 9 to 18 the track name.
+constexpr int kFirstNameTick = 9;
+
+// A redraw never starts the player: it attaches only when its window exists.
+void ProbeOrAttach(WidgetInstance& widget) {
+    if (widget.iTunesApp) {
+        if (!itunes::Probe(widget.iTunesApp.Get())) widget.iTunesApp.Reset();
+    } else if (itunes::MainWindow()) {
+        widget.iTunesApp = itunes::CreateApp();
+    }
+}
+
+bool PlayerIsPlaying(itunes::IiTunes* app) {
+    if (!app) return false;
+    itunes::ITPlayerState state = itunes::ITPlayerStateStopped;
+    app->get_PlayerState(&state);
+    return state == itunes::ITPlayerStatePlaying;
+}
+
+void ShowPauseLayer(WidgetInstance& widget, bool visible) {
+    const HostApi& host = Host();
+    UINT id = widget.FindLayer(kPauseLayer, nullptr);
+    if (id == 0) {
+        id = HostCall(host.layerAdd, widget.deskletWindow, kPauseLayer);
+        widget.PlaceLayer(id, widget.skin->pausePlayButton);
+        const std::string path = widget.SkinImagePath(widget.skinDir, "pause.png");
+        if (!path.empty()) HostCall(host.layerSetImageFile, widget.deskletWindow, id, FALSE, path.c_str());
+    }
+    HostCall(host.layerSetVisibility, widget.deskletWindow, id, FALSE, BOOL(visible));
+}
+
+std::wstring ChooseInfoText(itunes::IITTrack& track, int pollTick) {
+    Bstr text;
+    if (pollTick < kFirstNameTick && SUCCEEDED(track.get_Artist(text.out())) && !text.empty()) return text.str();
+    track.get_Name(text.out());
+    return text.str();
+}
+
+// A changed text restarts or stops the marquee; the text then shows either
+// laid out in its pane or as the slid window of the pre-rendered image.
+void DrawInfoText(WidgetInstance& widget, Graphics& frame, const std::wstring& text) {
+    if (text != widget.infoText) {
+        widget.infoText = text;
+        if (widget.mouseOver && widget.TextTooWide())
+            widget.StartMarquee(widget.infoText);
+        else
+            widget.StopMarquee();
+    }
+    const PaneRect& pane = widget.skin->infoPane;
+    if (!pane.HasArea()) return;
+    if (!widget.scrolling)
+        DrawCachedText(widget, frame, widget.infoText, widget.skin->font, pane);
+    else if (widget.scrollImage)
+        frame.DrawImage(widget.scrollImage.get(), pane.left, pane.top, widget.scrollOffset, 0, pane.width,
+                        pane.height + 10, UnitPixel);
+}
+
+// Bottom to top: sound pane, extra infos, rating pane, info text, counter, knob.
+void DrawFrameContents(WidgetInstance& widget, Graphics& frame) {
+    const SkinModel& skin = *widget.skin;
+    if (!widget.iTunesApp) {
+        PrepareGraphics(frame);
+        if (skin.infoPane.HasArea()) DrawText(frame, kNotLoadedText, skin.font, skin.infoPane);
+        return;
+    }
+    if (skin.soundPane.HasArea()) DrawSoundPane(widget, frame);
+    long position = 0;
+    widget.iTunesApp->get_PlayerPosition(&position);
+    itunes::ComPtr<itunes::IITTrack> track;
+    widget.iTunesApp->get_CurrentTrack(track.GetAddressOf());
+    if (!track) return;
+    // The sound pane above keeps the graphics' default modes.
+    PrepareGraphics(frame);
+    DrawExtraInfos(widget, frame);
+    long duration = 0;
+    track->get_Duration(&duration);
+    const std::wstring text = ChooseInfoText(*track.Get(), widget.pollTick);
+    if (skin.ratingPane.HasArea()) DrawRatingPane(widget, frame, *track.Get());
+    DrawInfoText(widget, frame, text);
+    if (skin.counterPane.HasArea()) DrawCounter(widget, frame, position, duration);
+    if (skin.progressBar.HasArea()) DrawProgressKnob(widget, frame, position, duration);
+}
+
+// A display pane of no area or beyond the size limit gets no frame.
+std::unique_ptr<Bitmap> NewFrame(const PaneRect& displayPane) {
+    if (!FitsFrameLimits(displayPane.width, displayPane.height)) return nullptr;
+    auto frame = std::make_unique<Bitmap>(displayPane.width, displayPane.height, PixelFormat32bppARGB);
+    if (frame->GetLastStatus() != Ok) return nullptr;
+    return frame;
+}
+
+void ComposeFrame(WidgetInstance& widget) {
+    const HostApi& host = Host();
+    if (widget.skin->showAlbumArt) UpdateAlbumArt(widget);
+    if (widget.skinChanged) widget.textCache.Clear();
+
+    std::unique_ptr<Bitmap> frame = NewFrame(widget.skin->displayPane);
+    UINT layer = 0;
+    if (frame) {
+        layer = widget.FindLayer(kInfoLayer, nullptr);
+        if (layer == 0) {
+            layer = HostCall(host.layerAdd, widget.deskletWindow, kInfoLayer);
+            widget.PlaceLayer(layer, widget.skin->displayPane);
+        }
+        // The graphics goes before the host gets the frame, which it may delete at once.
+        Graphics graphics(frame.get());
+        DrawFrameContents(widget, graphics);
+    }
+
+    // After a skin change the base image's own redraw shows the frame too.
+    const BOOL redrawWithFrame = widget.skinChanged ? FALSE : TRUE;
+    if (frame && host.layerSetImage)
+        host.layerSetImage(widget.deskletWindow, layer, redrawWithFrame, frame.release(), TRUE);
+    if (widget.skinChanged) {
+        const std::string background = widget.SkinImagePath(widget.skinDir, "bg.png");
+        if (!background.empty()) HostCall(host.setImageFile, widget.deskletWindow, background.c_str());
+        HostCall(host.layerSetVisibility, widget.deskletWindow, 0u, TRUE, TRUE);
+        widget.skinChanged = false;
+    }
+}
+
+}  // namespace
+
+void WidgetInstance::Redraw(bool force) {
+    if (!skin) return;
+    ProbeOrAttach(*this);
+    const bool present = iTunesApp != nullptr;
+    if (present)
+        HostCall(Host().show, deskletWindow);
+    else if (hideWhenNotLoaded)
+        HostCall(Host().hide, deskletWindow);
+
+    const bool notPlayingNow = !PlayerIsPlaying(iTunesApp.Get());
+    if (notPlayingNow != notPlaying || force) ShowPauseLayer(*this, notPlayingNow);
+    // notPlaying still holds the previous redraw's state: the redraw that
+    // first sees a pause composes one last frame.
+    if (force || (present && (!notPlaying || scrolling))) ComposeFrame(*this);
+    notPlaying = notPlayingNow;
+}

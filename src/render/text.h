@@ -9,13 +9,20 @@
 
 #include <string>
 
+// The Win32 macro of the same name would rename ours.
+#undef DrawText
+
 class WidgetInstance;
 
 // Anti-aliased outlines and high-quality bicubic scaling.
 void PrepareGraphics(Gdiplus::Graphics& graphics);
 
-// Fills the text's outline in the font's colour, laid out in the rectangle with
-// the font's alignment; words wrap at the rectangle's width.
+// Adds the text's outline, laid out in the integer rectangle with the font's
+// alignment; words wrap at the rectangle's width.
+void AddTextOutline(Gdiplus::GraphicsPath& path, const std::wstring& text, const FontSpec& font,
+                    const PaneRect& rect);
+
+// Fills the text's outline in the font's colour.
 void DrawText(Gdiplus::Graphics& graphics, const std::wstring& text, const FontSpec& font,
               const PaneRect& rect);
 

@@ -1,0 +1,8 @@
+// The extra-info boxes a skin declares, each showing one property of the track.
+#pragma once
+
+#include "core/widget_instance.h"
+
+// Draws every box in the skin's order, asking the player for the current track
+// and the property for each box.
+void DrawExtraInfos(WidgetInstance& widget, Gdiplus::Graphics& frame);

@@ -1,0 +1,31 @@
+// Text as filled glyph outlines: the same look for every text of a skin.
+#include "render/text.h"
+
+#include "core/widget_instance.h"
+
+using namespace Gdiplus;
+
+void PrepareGraphics(Graphics& graphics) {
+    graphics.SetSmoothingMode(SmoothingModeAntiAlias);
+    graphics.SetInterpolationMode(InterpolationModeHighQualityBicubic);
+}
+
+void AddTextOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
+    const FontFamily family(font.faceName.c_str());
+    StringFormat format(0, LANG_NEUTRAL);
+    format.SetAlignment(static_cast<StringAlignment>(font.hAlignment));
+    path.AddString(text.c_str(), -1, &family, font.style, font.size, Rect(rect.left, rect.top, rect.width, rect.height),
+                   &format);
+}
+
+void DrawText(Graphics& graphics, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
+    GraphicsPath path(FillModeAlternate);
+    AddTextOutline(path, text, font, rect);
+    const SolidBrush brush(Color(font.color));
+    graphics.FillPath(&brush, &path);
+}
+
+void DrawCachedText(WidgetInstance& widget, Graphics& graphics, const std::wstring& text, const FontSpec& font,
+                    const PaneRect& rect) {
+    widget.textCache.Draw(graphics, text, font, rect);
+}
