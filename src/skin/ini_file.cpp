@@ -1,0 +1,230 @@
+// The whole file is decoded to UTF-16 the way the profile reader does it (a
+// UTF-8 or UTF-16 byte-order mark, otherwise the ANSI code page), split into
+// groups and keys once, and indexed so each lookup is a binary search. Names
+// and values are spans into the decoded text, so no line is ever copied.
+#include "skin/ini_file.h"
+
+#include "skin/skin_limits.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using UniqueFile = std::unique_ptr<void, HandleCloser>;
+
+// The profile reader's white space: ASCII spaces and the DOS end-of-file mark.
+bool IsProfileSpace(wchar_t c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x1A; }
+
+std::wstring Decode(std::string_view bytes, UINT codePage) {
+    if (bytes.empty()) return {};
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    std::wstring text(size_t(std::max(length, 0)), L'\0');
+    if (length > 0) MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), text.data(), length);
+    return text;
+}
+
+std::wstring DecodeFile(std::string_view bytes) {
+    const auto starts = [&](std::string_view mark) { return bytes.substr(0, mark.size()) == mark; };
+    if (starts("\xEF\xBB\xBF")) return Decode(bytes.substr(3), CP_UTF8);
+    const bool littleEndian = starts("\xFF\xFE");
+    if (littleEndian || starts("\xFE\xFF")) {
+        std::wstring text;
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            const auto first = uint8_t(bytes[i]), second = uint8_t(bytes[i + 1]);
+            text += wchar_t(littleEndian ? first | second << 8 : second | first << 8);
+        }
+        return text;
+    }
+    return Decode(bytes, CP_ACP);
+}
+
+std::wstring Lowered(std::wstring text) {
+    if (!text.empty()) CharLowerBuffW(text.data(), DWORD(text.size()));
+    return text;
+}
+
+std::wstring Widened(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// Names and values end at an embedded zero, as the reader's C strings do.
+uint32_t LengthToZero(const std::wstring& text, uint32_t start, uint32_t length) {
+    const size_t zero = text.find(L'\0', start);
+    return zero != std::wstring::npos && zero < size_t{start} + length ? uint32_t(zero - start) : length;
+}
+
+// The reader's copy into a buffer: a value enclosed in matching quotes loses
+// them, but the closing one only when the whole value fits the buffer.
+std::wstring CopyEntry(std::wstring_view value, size_t bufferSize) {
+    bool quoted = false;
+    if (value.size() > 1 && (value[0] == L'\'' || value[0] == L'"') && value.back() == value[0]) {
+        quoted = true;
+        value.remove_prefix(1);
+    }
+    std::wstring copy(value.substr(0, bufferSize - 1));
+    if (quoted && bufferSize >= value.size() && !copy.empty()) copy.pop_back();
+    return copy;
+}
+
+// The profile reader's integers: leading control characters and spaces
+// skipped, one sign, a base prefix, digits up to the first non-digit, and
+// unsigned 32-bit wrap-around.
+int ParseProfileInt(std::wstring_view text) {
+    size_t i = 0;
+    while (i < text.size() && text[i] <= L' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+    uint32_t base = 10;
+    if (i + 1 < text.size() && text[i] == L'0') {
+        const wchar_t mark = text[i + 1];
+        base = mark == L'x' ? 16 : mark == L'o' ? 8 : mark == L'b' ? 2 : 10;
+        if (base != 10) i += 2;
+    }
+    uint32_t total = 0;
+    for (; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        uint32_t digit = 36;
+        if (c >= L'0' && c <= L'9') digit = c - L'0';
+        else if (c >= L'a' && c <= L'z') digit = c - L'a' + 10;
+        else if (c >= L'A' && c <= L'Z') digit = c - L'A' + 10;
+        if (digit >= base) break;
+        total = total * base + digit;
+    }
+    return int(negative ? 0u - total : total);
+}
+
+}  // namespace
+
+IniFile IniFile::Load(const std::string& path) {
+    if (path.empty()) return {};
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        file.release();
+        return {};
+    }
+    std::string bytes(kMaxSkinIniBytes, '\0');
+    size_t filled = 0;
+    DWORD read = 0;
+    while (filled < bytes.size() &&
+           ReadFile(file.get(), bytes.data() + filled, DWORD(bytes.size() - filled), &read, nullptr) && read > 0)
+        filled += read;
+    bytes.resize(filled);
+    return Parse(bytes);
+}
+
+IniFile IniFile::Parse(std::string_view bytes) {
+    IniFile ini;
+    ini.text_ = DecodeFile(bytes.substr(0, kMaxSkinIniBytes));
+    ini.folded_ = Lowered(ini.text_);
+    ini.Index();
+    return ini;
+}
+
+void IniFile::Index() {
+    const std::wstring& text = text_;
+    const uint32_t end = uint32_t(text.size());
+    sections_.push_back({});  // keys before the first group belong to no group
+    uint32_t next = 0;
+    while (next < end) {
+        uint32_t start = next;
+        const size_t newline = text.find(L'\n', start);
+        next = newline == std::wstring::npos ? end : uint32_t(newline + 1);
+        uint32_t stop = next;
+        while (start < stop && IsProfileSpace(text[start])) ++start;
+        while (stop > start && IsProfileSpace(text[stop - 1])) --stop;
+        if (start == stop) continue;
+
+        if (text[start] == L'[') {
+            const size_t close = text.rfind(L']', stop - 1);
+            if (close != std::wstring::npos && close > start) {
+                sections_.push_back({start + 1, LengthToZero(text, start + 1, uint32_t(close) - start - 1)});
+                continue;
+            }
+        }
+        Entry entry;
+        entry.section = uint32_t(sections_.size() - 1);
+        entry.order = uint32_t(entries_.size());
+        entry.name = {start, stop - start};
+        const size_t equals = text.find(L'=', start);
+        if (equals != std::wstring::npos && equals < stop) {
+            uint32_t nameEnd = uint32_t(equals);
+            while (nameEnd > start && IsProfileSpace(text[nameEnd - 1])) --nameEnd;
+            entry.name.length = nameEnd - start;
+            uint32_t valueStart = uint32_t(equals) + 1;
+            while (valueStart < stop && IsProfileSpace(text[valueStart])) ++valueStart;
+            entry.value = {valueStart, LengthToZero(text, valueStart, stop - valueStart)};
+            entry.hasValue = true;
+        }
+        entry.name.length = LengthToZero(text, entry.name.start, entry.name.length);
+        // An empty name can never be looked up.
+        if (entry.name.length > 0) entries_.push_back(entry);
+    }
+
+    for (uint32_t i = 1; i < sections_.size(); ++i)
+        if (sections_[i].length > 0) sectionsByName_.push_back(i);
+    std::stable_sort(sectionsByName_.begin(), sectionsByName_.end(),
+                     [&](uint32_t a, uint32_t b) { return Folded(sections_[a]) < Folded(sections_[b]); });
+    std::stable_sort(entries_.begin(), entries_.end(), [&](const Entry& a, const Entry& b) {
+        if (a.section != b.section) return a.section < b.section;
+        return Folded(a.name) < Folded(b.name);
+    });
+}
+
+std::wstring_view IniFile::Folded(Span span) const {
+    return std::wstring_view(folded_).substr(span.start, span.length);
+}
+
+// Only the first group of a name is searched, and in it the first key of a
+// name counts, also when it has no '='.
+const IniFile::Entry* IniFile::Find(std::string_view group, std::string_view key) const {
+    const std::wstring groupName = Lowered(Widened(group));
+    const auto section = std::lower_bound(sectionsByName_.begin(), sectionsByName_.end(), groupName,
+                                          [&](uint32_t index, const std::wstring& name) {
+                                              return Folded(sections_[index]) < name;
+                                          });
+    if (section == sectionsByName_.end() || Folded(sections_[*section]) != groupName) return nullptr;
+
+    const std::wstring keyName = Lowered(Widened(key));
+    const uint32_t sectionIndex = *section;
+    const auto entry = std::lower_bound(entries_.begin(), entries_.end(), keyName,
+                                        [&](const Entry& e, const std::wstring& name) {
+                                            if (e.section != sectionIndex) return e.section < sectionIndex;
+                                            return Folded(e.name) < name;
+                                        });
+    if (entry == entries_.end() || entry->section != sectionIndex || Folded(entry->name) != keyName) return nullptr;
+    return &*entry;
+}
+
+std::wstring IniFile::ReadWide(std::string_view group, std::string_view key, std::wstring fallback,
+                               size_t bufferSize) const {
+    if (bufferSize == 0) return {};
+    // The reader drops trailing blanks of the fallback, then treats it like a value.
+    while (!fallback.empty() && fallback.back() == L' ') fallback.pop_back();
+    const Entry* entry = Find(group, key);
+    if (entry && entry->hasValue)
+        return CopyEntry(std::wstring_view(text_).substr(entry->value.start, entry->value.length), bufferSize);
+    return CopyEntry(fallback, bufferSize);
+}
+
+std::string IniFile::ReadText(std::string_view group, std::string_view key, std::string_view fallback,
+                              size_t bufferSize) const {
+    const std::wstring value = ReadWide(group, key, Decode(fallback, CP_ACP), bufferSize);
+    if (value.empty()) return {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, value.data(), int(value.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(size_t(std::max(length, 0)), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_ACP, 0, value.data(), int(value.size()), text.data(), length, nullptr, nullptr);
+    if (text.size() > bufferSize - 1) text.resize(bufferSize - 1);
+    return text;
+}
+
+int IniFile::ReadInt(std::string_view group, std::string_view key, int fallback) const {
+    // The reader takes integers through a 30-character buffer.
+    const std::wstring value = ReadWide(group, key, {}, 30);
+    return value.empty() ? fallback : ParseProfileInt(value);
+}

@@ -1,0 +1,51 @@
+// A settings file read once into memory and looked up by the rules of the
+// system's profile reader (GetPrivateProfileStringA / IntA), so that a skin
+// reads the same as through those calls at a fraction of their cost.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class IniFile {
+public:
+    IniFile() = default;
+    // Reads at most kMaxSkinIniBytes; an absent or unreadable file is empty.
+    static IniFile Load(const std::string& path);
+    // The same rules over file bytes already in memory (encoding marks included).
+    static IniFile Parse(std::string_view bytes);
+
+    // The value as a buffer of bufferSize bytes would receive it, or the
+    // fallback when the group or key is absent or the key has no '='.
+    std::string ReadText(std::string_view group, std::string_view key, std::string_view fallback,
+                         size_t bufferSize) const;
+    // Decimal, or "0x", "0o", "0b" prefixed, with optional sign; wraps on
+    // overflow; an absent or empty value gives the fallback.
+    int ReadInt(std::string_view group, std::string_view key, int fallback) const;
+
+private:
+    struct Span {
+        uint32_t start = 0;
+        uint32_t length = 0;
+    };
+    struct Entry {
+        uint32_t section = 0;
+        uint32_t order = 0;
+        Span name;
+        Span value;
+        bool hasValue = false;
+    };
+
+    void Index();
+    std::wstring_view Folded(Span span) const;
+    const Entry* Find(std::string_view group, std::string_view key) const;
+    std::wstring ReadWide(std::string_view group, std::string_view key, std::wstring fallback,
+                          size_t bufferSize) const;
+
+    std::wstring text_;
+    std::wstring folded_;  // text_ lower-cased, for matching names
+    std::vector<Span> sections_;
+    std::vector<uint32_t> sectionsByName_;  // named sections, by name then file order
+    std::vector<Entry> entries_;            // by section, name, then file order
+};

@@ -1,0 +1,55 @@
+// The numbered groups of "skin.ini": extra infos and change-skin hotspots.
+#include "skin/skin_keys.h"
+#include "skin/skin_limits.h"
+
+#include <algorithm>
+
+namespace {
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringCase(const std::string& text, std::string_view word) {
+    return std::equal(text.begin(), text.end(), word.begin(), word.end(),
+                      [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
+}
+
+}  // namespace
+
+std::unique_ptr<ExtraInfo> ReadExtraInfo(const IniFile& ini, const std::string& group) {
+    auto info = std::make_unique<ExtraInfo>();
+    const char* name = group.c_str();
+    info->font.faceName = FaceNameFromText(ini.ReadText(name, "Facename", "Arial", kSkinTextBuffer));
+    // No fallback to [Font]: an extra info without colour keys is opaque black.
+    info->font.color = ReadColor(ini, name, 255, 0, 0, 0);
+    info->rect = ReadPaneRect(ini, name);
+    info->font.size = float(ini.ReadInt(name, "Size", 12));
+    info->font.style = ini.ReadInt(name, "Style", 0);
+    info->font.hAlignment = ini.ReadInt(name, "HAlignment", 1);
+    info->type = ini.ReadText(name, "Type", "", kSkinTypeBuffer);
+    return info;
+}
+
+std::unique_ptr<ChangeSkinHotSpot> ReadChangeSkinHotSpot(const IniFile& ini, const std::string& group) {
+    auto spot = std::make_unique<ChangeSkinHotSpot>();
+    const char* name = group.c_str();
+    spot->rect = ReadPaneRect(ini, name);
+    spot->newRect.height = ini.ReadInt(name, "NewHeight", 0);
+    spot->newRect.width = ini.ReadInt(name, "NewWidth", 0);
+    spot->newRect.top = ini.ReadInt(name, "NewTop", 0);
+    spot->newRect.left = ini.ReadInt(name, "NewLeft", 0);
+    spot->xOffset = ini.ReadInt(name, "XOffset", 0);
+    spot->yOffset = ini.ReadInt(name, "YOffset", 0);
+    spot->mouseOutXOffset = ini.ReadInt(name, "MouseOutXOffset", 0);
+    spot->mouseOutYOffset = ini.ReadInt(name, "MouseOutYOffset", 0);
+    spot->newSkinName = ini.ReadText(name, "NewSkinName", "", kSkinTextBuffer);
+    spot->mouseOutSkinName = ini.ReadText(name, "MouseOutSkinName", "", kSkinTextBuffer);
+    spot->isHover = EqualsIgnoringCase(ini.ReadText(name, "Type", "click", kSkinTypeBuffer), "hover");
+
+    // Every frame up to the count is kept, an absent one as an empty name.
+    const int frameCount = std::min(ini.ReadInt(name, "EasyAnimationFramesCount", 0), kMaxAnimationFrames);
+    for (int k = 1; k <= frameCount; ++k)
+        spot->animationFrames.push_back(
+            ini.ReadText(name, "EasyAnimationFrame" + std::to_string(k), "", kSkinTextBuffer));
+    spot->useCurrentSkinSizeForAnimation = ini.ReadInt(name, "UseCurrentSkinSizeForAnimation", 0) != 0;
+    return spot;
+}
