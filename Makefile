@@ -1,0 +1,18 @@
+# Quillbracket: `make test` runs every test, `make demo` runs the widget.
+BUILD ?= build
+CMAKE_FLAGS ?= -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+JOBS ?= 2
+
+.PHONY: setup build test
+
+setup:
+	@tools/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# Keeps one Wine server alive across the test programs so the suite stays fast.
+test: build
+	@WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEARCH=win32 wineserver -p 60
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,66 @@
+#include "check.h"
+
+#include "rig/rig.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <vector>
+
+namespace check {
+namespace {
+
+struct Case {
+    const char* name;
+    CaseFunction function;
+};
+
+std::vector<Case>& Cases() {
+    static std::vector<Case> cases;
+    return cases;
+}
+
+int g_failuresInCase = 0;
+
+}  // namespace
+
+Registrar::Registrar(const char* name, CaseFunction function) { Cases().push_back({name, function}); }
+
+void Fail(const char* file, int line, const std::string& what) {
+    ++g_failuresInCase;
+    std::printf("  %s:%d: %s\n", file, line, what.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace check
+
+int main(int argc, char** argv) {
+    rig::Environment environment;
+    int passed = 0;
+    int failed = 0;
+    for (const check::Case& c : check::Cases()) {
+        if (argc > 1 && std::strstr(c.name, argv[1]) == nullptr) continue;
+        check::g_failuresInCase = 0;
+        std::printf("[ RUN  ] %s\n", c.name);
+        std::fflush(stdout);
+        try {
+            c.function();
+        } catch (const check::RequireFailed&) {
+        } catch (const std::exception& e) {
+            check::Fail(__FILE__, __LINE__, std::string("exception: ") + e.what());
+        }
+        rig::AfterCase();
+        if (check::g_failuresInCase == 0) {
+            ++passed;
+            std::printf("[  OK  ] %s\n", c.name);
+        } else {
+            ++failed;
+            std::printf("[ FAIL ] %s\n", c.name);
+        }
+        std::fflush(stdout);
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

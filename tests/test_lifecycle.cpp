@@ -1,0 +1,111 @@
+// Creating, saving and destroying widgets through the real module.
+#include "rig/rig.h"
+
+#include <cstring>
+
+namespace {
+
+std::string SettingsFile(const std::string& name) { return rig::WorkFolder() + name; }
+
+}  // namespace
+
+TEST_CASE(information_describes_the_module) {
+    char name[64] = {}, author[64] = {}, description[64] = {};
+    int version = 0;
+    CHECK_EQ(rig::TheModule().OnGetInformation(name, author, &version, description), 42);
+    CHECK_EQ(std::string(name), std::string("Quillbracket"));
+    CHECK_EQ(std::string(author), std::string("Marrowby"));
+    CHECK_EQ(version, 202);
+    CHECK_EQ(std::string(description), std::string("This widget is a skinnable iTunes remote."));
+}
+
+TEST_CASE(creation_without_settings_loads_default_and_asks_for_drops) {
+    rig::Widget widget;
+    REQUIRE(widget.instance() != nullptr);
+    CHECK(widget.host().extendedDragDrop);
+    auto loads = rig::RecordingHost::Get().Named("DeskletLayerSetImageFile");
+    REQUIRE(!loads.empty());
+    CHECK(loads.front().args.find("\\skins\\Default\\images\\pause.png") != std::string::npos);
+    // Three layers over the base layer's position 0.
+    CHECK(widget.host().layers.Named("Quillbracket.Pause_Button") != nullptr);
+    CHECK(widget.host().layers.Named("Quillbracket.Info") != nullptr);
+    // No player window and no "HideWhenNotLoaded": nothing to poll.
+    CHECK(!rig::TimerRunning(widget.window(), 285772, 1000));
+}
+
+TEST_CASE(settings_group_without_skin_key_loads_lowercase_default) {
+    const std::string ini = SettingsFile("empty.ini");
+    rig::WriteTextFile(ini, "[Widget1]\nShowTimePlayed=0\n");
+    rig::Widget widget(ini.c_str(), "Widget1");
+    auto loads = rig::RecordingHost::Get().Named("DeskletLayerSetImageFile");
+    REQUIRE(!loads.empty());
+    CHECK(loads.front().args.find("\\skins\\default\\images\\pause.png") != std::string::npos);
+}
+
+TEST_CASE(hide_when_not_loaded_starts_polling_without_player) {
+    const std::string ini = SettingsFile("hide.ini");
+    rig::WriteTextFile(ini, "[W]\nHideWhenNotLoaded=1\n");
+    rig::Widget widget(ini.c_str(), "W");
+    CHECK(rig::TimerRunning(widget.window(), 285772, 1000));
+    widget.Destroy();
+    // Destroying stops both timers: no tick may reach a deleted instance.
+    CHECK(!rig::TimerRunning(widget.window(), 285772, 1000));
+    CHECK(!rig::TimerRunning(widget.window(), 303292, 100));
+}
+
+TEST_CASE(save_writes_exactly_five_keys_in_order_and_create_reads_them_back) {
+    const std::string ini = SettingsFile("roundtrip.ini");
+    rig::WriteTextFile(ini, "[W]\nShowTimePlayed=0\nHideWhenNotLoaded=7\nAutoHideiTunes=-3\nSkinDir=Other\nUse5Rating=2\n");
+    {
+        rig::Widget widget(ini.c_str(), "W");
+        const std::string saved = SettingsFile("saved.ini");
+        CHECK(rig::TheModule().OnSave(widget.instance(), saved.c_str(), "Saved", FALSE));
+        CHECK_EQ(rig::ReadTextFile(saved),
+                 std::string("[Saved]\r\nShowTimePlayed=0\r\nHideWhenNotLoaded=7\r\nAutoHideiTunes=-3\r\n"
+                             "SkinDir=Other\r\nUse5Rating=0\r\n"));
+    }
+    rig::Widget again(SettingsFile("saved.ini").c_str(), "Saved");
+    const std::string resaved = SettingsFile("resaved.ini");
+    rig::TheModule().OnSave(again.instance(), resaved.c_str(), "Saved", FALSE);
+    CHECK_EQ(rig::ReadTextFile(resaved), rig::ReadTextFile(SettingsFile("saved.ini")));
+}
+
+TEST_CASE(use5rating_is_true_only_for_exactly_one) {
+    const struct {
+        const char* line;
+        const char* saved;
+    } cases[] = {{"", "Use5Rating=1"}, {"Use5Rating=1\n", "Use5Rating=1"}, {"Use5Rating=2\n", "Use5Rating=0"},
+                 {"Use5Rating=0\n", "Use5Rating=0"}};
+    for (const auto& c : cases) {
+        const std::string ini = SettingsFile("rating.ini");
+        rig::WriteTextFile(ini, std::string("[W]\n") + c.line);
+        rig::Widget widget(ini.c_str(), "W");
+        const std::string saved = SettingsFile("rating-saved.ini");
+        DeleteFileA(saved.c_str());
+        rig::TheModule().OnSave(widget.instance(), saved.c_str(), "W", FALSE);
+        CHECK(rig::ReadTextFile(saved).find(c.saved) != std::string::npos);
+    }
+}
+
+TEST_CASE(overlong_skin_dir_is_cut_to_259_characters) {
+    const std::string ini = SettingsFile("long.ini");
+    rig::WriteTextFile(ini, "[W]\nSkinDir=" + std::string(300, 'k') + "\n");
+    rig::Widget widget(ini.c_str(), "W");
+    const std::string saved = SettingsFile("long-saved.ini");
+    rig::TheModule().OnSave(widget.instance(), saved.c_str(), "W", FALSE);
+    CHECK(rig::ReadTextFile(saved).find("SkinDir=" + std::string(259, 'k') + "\r\n") != std::string::npos);
+    // The joined image paths are too long for the system: treated as absent, never overflowing.
+    for (const auto& call : rig::RecordingHost::Get().Named("DeskletLayerSetImageFile"))
+        CHECK(call.args.size() < 300);
+}
+
+TEST_CASE(com_is_initialised_and_uninitialised_in_balance) {
+    {
+        rig::Widget first;
+        rig::Widget second;
+    }
+    // Our own initialisation is the only one left: undoing it leaves the thread without COM.
+    CoUninitialize();
+    const HRESULT fresh = CoInitialize(nullptr);
+    CHECK_EQ(fresh, S_OK);
+}
