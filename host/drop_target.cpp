@@ -1,0 +1,59 @@
+#include "host/drop_target.h"
+
+#include "host/widget_window.h"
+
+namespace host {
+
+HRESULT STDMETHODCALLTYPE DropTarget::QueryInterface(REFIID iid, void** object) {
+    if (!object) return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IDropTarget) {
+        *object = static_cast<IDropTarget*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE DropTarget::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+
+ULONG STDMETHODCALLTYPE DropTarget::Release() {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+}
+
+HRESULT STDMETHODCALLTYPE DropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) {
+    if (!effect) return E_INVALIDARG;
+    const ModuleEntryPoints& entry = widget_.module().entry();
+    // Without an answer from the module a drop is refused.
+    DWORD answer = entry.dragEnter ? *effect : DROPEFFECT_NONE;
+    CallEntry(entry.dragEnter, widget_.instance(), data, keys, point, &answer);
+    effect_ = answer & *effect;
+    *effect = effect_;
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
+    if (!effect) return E_INVALIDARG;
+    *effect &= effect_;
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE DropTarget::DragLeave() {
+    effect_ = DROPEFFECT_NONE;
+    CallEntry(widget_.module().entry().dragLeave, widget_.instance());
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE DropTarget::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) {
+    if (!effect) return E_INVALIDARG;
+    const ModuleEntryPoints& entry = widget_.module().entry();
+    DWORD answer = entry.drop ? (*effect & effect_) : DROPEFFECT_NONE;
+    CallEntry(entry.drop, widget_.instance(), data, keys, point, &answer);
+    effect_ = DROPEFFECT_NONE;
+    *effect = answer;
+    return S_OK;
+}
+
+}  // namespace host

@@ -1,0 +1,97 @@
+// quillhost: shows the widget module's widgets on the desktop.
+//   quillhost [--config FILE] [--player sim|real] [--module FILE] [--demo-script FOLDER]
+#include "host/demo_script.h"
+#include "host/host_app.h"
+#include "host/player_choice.h"
+#include "host/win_owners.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Options {
+    std::string config;
+    std::string module;
+    std::string player;
+    std::string demoFolder;
+    bool valid = true;
+};
+
+std::string ExeFolder() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length < MAX_PATH ? length : 0);
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    options.config = ExeFolder() + "quillhost.ini";
+    options.module = ExeFolder() + "Quillbracket.dll";
+    for (int i = 1; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argv[i], "--config") == 0 && hasValue)
+            options.config = argv[++i];
+        else if (std::strcmp(argv[i], "--module") == 0 && hasValue)
+            options.module = argv[++i];
+        else if (std::strcmp(argv[i], "--player") == 0 && hasValue)
+            options.player = argv[++i];
+        else if (std::strcmp(argv[i], "--demo-script") == 0 && hasValue)
+            options.demoFolder = argv[++i];
+        else
+            options.valid = false;
+    }
+    if (!options.player.empty() && options.player != "sim" && options.player != "real") options.valid = false;
+    return options;
+}
+
+// A windowed program has no console of its own: borrow the one it was started from.
+void AttachParentConsole() {
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((output == nullptr || output == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    AttachParentConsole();
+    const Options options = ParseOptions(argc, argv);
+    if (!options.valid) {
+        std::fprintf(stderr,
+                     "usage: quillhost [--config FILE] [--player sim|real] [--module FILE] [--demo-script FOLDER]\n");
+        return 2;
+    }
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    host::OleSession ole;
+    host::GdiplusSession gdiplus;
+    if (!ole.ok() || !gdiplus.ok()) {
+        std::fprintf(stderr, "quillhost: OLE or GDI+ did not start\n");
+        return 1;
+    }
+
+    // The demo always runs on the simulated player, so that it shows the same everywhere.
+    const bool demo = !options.demoFolder.empty();
+    std::unique_ptr<host::SimulatedPlayerSession> player;
+    if (demo || host::ChoosePlayer(options.player) == host::PlayerChoice::Simulated)
+        player = std::make_unique<host::SimulatedPlayerSession>();
+
+    host::HostApp app(options.module, options.config);
+    if (!app.ModuleLoaded()) {
+        std::fprintf(stderr, "quillhost: cannot load %s\n", options.module.c_str());
+        return 1;
+    }
+    if (demo) return host::RunDemoScript(app, options.demoFolder);
+    app.Restore();
+    const int result = app.Run();
+    app.Shutdown();
+    return result;
+}

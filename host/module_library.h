@@ -1,0 +1,63 @@
+// The widget module loaded into the host, with its entry points. A module
+// that lacks an entry point still loads: the host skips what is missing.
+#pragma once
+
+#include "host/win_owners.h"
+#include "platform/host_contract.h"
+
+#include <string>
+#include <type_traits>
+
+namespace host {
+
+struct ModuleEntryPoints {
+    decltype(&::OnCreate) create = nullptr;
+    decltype(&::OnDestroy) destroy = nullptr;
+    decltype(&::OnSave) save = nullptr;
+    decltype(&::OnGetInformation) getInformation = nullptr;
+    decltype(&::OnProcessMessage) processMessage = nullptr;
+    decltype(&::OnLeftButtonClick) leftButtonClick = nullptr;
+    decltype(&::OnRightButtonClick) rightButtonClick = nullptr;
+    decltype(&::OnMouseWheelForward) mouseWheelForward = nullptr;
+    decltype(&::OnMouseWheelBackward) mouseWheelBackward = nullptr;
+    decltype(&::OnMouseMove) mouseMove = nullptr;
+    decltype(&::OnMouseOn) mouseOn = nullptr;
+    decltype(&::OnMouseOut) mouseOut = nullptr;
+    decltype(&::OnDragEnter) dragEnter = nullptr;
+    decltype(&::OnDragLeave) dragLeave = nullptr;
+    decltype(&::OnDrop) drop = nullptr;
+    decltype(&::OnAddPropertySheets) addPropertySheets = nullptr;
+};
+
+class ModuleLibrary {
+public:
+    // Loads the module file; loaded() tells whether it worked.
+    explicit ModuleLibrary(const std::string& path);
+
+    bool loaded() const { return static_cast<bool>(library_); }
+    HINSTANCE handle() const { return library_.get(); }
+    const ModuleEntryPoints& entry() const { return entry_; }
+    // Folder of the module file, ending in '\'.
+    const std::string& folder() const { return folder_; }
+
+private:
+    UniqueLibrary library_;
+    ModuleEntryPoints entry_;
+    std::string folder_;
+};
+
+// Calls an entry point if the module has it; otherwise yields a zero value.
+template <class Function, class... Args>
+auto CallEntry(Function function, Args... args) {
+    using Result = decltype(function(args...));
+    if constexpr (std::is_void_v<Result>) {
+        if (function) function(args...);
+    } else {
+        return function ? function(args...) : Result{};
+    }
+}
+
+// Absolute form of a path; the path itself when that fails.
+std::string FullPath(const std::string& path);
+
+}  // namespace host

@@ -1,0 +1,84 @@
+// The host's default menu and the configuration dialog with the module's pages.
+#include "host/widget_window.h"
+
+#include <commctrl.h>
+
+namespace host {
+namespace {
+
+// The sheet's Apply button (not in every SDK's headers).
+constexpr WORD kApplyNowId = 0x3021;
+constexpr UINT_PTR kSheetSubclassId = 1;
+
+WidgetOwner* g_sheetOwner = nullptr;  // the owner of the sheet being shown (modal, one at a time)
+
+// Pages take their values on Apply and OK; the settings file follows right after.
+LRESULT CALLBACK SheetProc(HWND sheet, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(sheet, &SheetProc, id);
+    const LRESULT result = DefSubclassProc(sheet, msg, wParam, lParam);
+    if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == kApplyNowId))
+        reinterpret_cast<WidgetOwner*>(data)->SaveAll();
+    return result;
+}
+
+int CALLBACK SheetCallback(HWND sheet, UINT msg, LPARAM) {
+    if (msg == PSCB_INITIALIZED && g_sheetOwner)
+        SetWindowSubclass(sheet, &SheetProc, kSheetSubclassId, reinterpret_cast<DWORD_PTR>(g_sheetOwner));
+    return 0;
+}
+
+}  // namespace
+
+HMENU WidgetWindow::DefaultMenu(int startId) const {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return nullptr;
+    AppendMenuW(menu, MF_STRING, startId + kProperties, L"Properties\u2026");
+    AppendMenuW(menu, MF_STRING, startId + kRemove, L"Remove widget");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, startId + kExit, L"Exit");
+    return menu;
+}
+
+void WidgetWindow::DoDefaultMenuCommand(int startId, int command) {
+    switch (command - startId) {
+    case kProperties: ShowProperties(); break;
+    case kRemove: owner_.RequestRemove(window_.get()); break;
+    case kExit: owner_.RequestExit(); break;
+    default: break;
+    }
+}
+
+int WidgetWindow::AddPropertyPage(HPROPSHEETPAGE page) {
+    if (!page) return 0;
+    if (!collectingPages_) {
+        // Nobody asked for it: the page would leak.
+        DestroyPropertySheetPage(page);
+        return 0;
+    }
+    collectingPages_->push_back(page);
+    return static_cast<int>(collectingPages_->size());
+}
+
+void WidgetWindow::ShowProperties() {
+    if (!instance_ || collectingPages_ || g_sheetOwner) return;
+    std::vector<HPROPSHEETPAGE> pages;
+    collectingPages_ = &pages;
+    CallEntry(module_.entry().addPropertySheets, instance_, 0);
+    collectingPages_ = nullptr;
+    if (pages.empty()) return;
+
+    PROPSHEETHEADERA header = {};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_USECALLBACK | PSH_NOCONTEXTHELP;
+    header.hwndParent = window_.get();
+    header.hInstance = GetModuleHandleA(nullptr);
+    header.pszCaption = "Quillbracket Properties";
+    header.nPages = static_cast<UINT>(pages.size());
+    header.phpage = pages.data();
+    header.pfnCallback = &SheetCallback;
+    g_sheetOwner = &owner_;
+    PropertySheetA(&header);
+    g_sheetOwner = nullptr;
+}
+
+}  // namespace host

@@ -1,0 +1,260 @@
+// The widget window: creation, placement, compositing to screen and input.
+// Messages reach the module through OnProcessMessage first (its timers come
+// back that way); the host then does its own part.
+#include "host/widget_window.h"
+
+#include "host/drop_target.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace host {
+namespace {
+
+constexpr char kWindowClass[] = "QuillhostWidget";
+// Larger sizes are refused: no widget is bigger than a few screens.
+constexpr LONG kMaxSide = 8192;
+
+ATOM RegisterWidgetClass(WNDPROC procedure) {
+    static const ATOM atom = [procedure] {
+        WNDCLASSEXA windowClass = {};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kWindowClass;
+        return RegisterClassExA(&windowClass);
+    }();
+    return atom;
+}
+
+POINT ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
+
+WidgetWindow::WidgetWindow(const ModuleLibrary& module, WidgetOwner& owner, POINT position)
+    : module_(module), owner_(owner) {
+    RegisterWidgetClass(&WindowProc);
+    window_.reset(CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW, kWindowClass, "Quillbracket", WS_POPUP,
+                                  position.x, position.y, size_.cx, size_.cy, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), this));
+}
+
+WidgetWindow::~WidgetWindow() {
+    if (dropTarget_) RevokeDragDrop(window_.get());
+    if (instance_) {
+        void* instance = instance_;
+        // Messages the teardown causes must not reach a dying instance.
+        instance_ = nullptr;
+        CallEntry(module_.entry().destroy, instance, window_.get());
+    }
+}
+
+WidgetWindow* WidgetWindow::FromHandle(HWND window) {
+    if (!window || GetClassLongPtrA(window, GCW_ATOM) != RegisterWidgetClass(&WindowProc)) return nullptr;
+    return reinterpret_cast<WidgetWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void WidgetWindow::CreateInstance(const char* iniFile, const char* iniGroup) {
+    if (!window_) return;
+    instance_ = CallEntry(module_.entry().create, window_.get(), module_.handle(), iniFile, iniGroup);
+    if (visible_) {
+        ShowWindow(window_.get(), SW_SHOWNA);
+        Refresh();
+    }
+}
+
+void WidgetWindow::SaveInstance(const char* iniFile, const char* iniGroup) const {
+    if (instance_) CallEntry(module_.entry().save, instance_, iniFile, iniGroup, FALSE);
+}
+
+POINT WidgetWindow::Position() const {
+    RECT bounds = {};
+    GetWindowRect(window_.get(), &bounds);
+    return {bounds.left, bounds.top};
+}
+
+void WidgetWindow::Move(const RECT& screenRect, bool redraw) {
+    const LONG width = screenRect.right - screenRect.left;
+    const LONG height = screenRect.bottom - screenRect.top;
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide)
+        size_ = {width, height};
+    else
+        flags |= SWP_NOSIZE;
+    SetWindowPos(window_.get(), nullptr, screenRect.left, screenRect.top, size_.cx, size_.cy, flags);
+    if (redraw) Refresh();
+}
+
+void WidgetWindow::Hide() {
+    visible_ = false;
+    ShowWindow(window_.get(), SW_HIDE);
+}
+
+void WidgetWindow::Show() {
+    const bool wasHidden = !visible_;
+    visible_ = true;
+    if (instance_ && wasHidden) {
+        ShowWindow(window_.get(), SW_SHOWNA);
+        Refresh();
+    }
+}
+
+void WidgetWindow::Refresh() {
+    if (!window_) return;
+    const std::unique_ptr<Gdiplus::Bitmap> frame = Snapshot();
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size_.cx;
+    info.bmiHeader.biHeight = -size_.cy;  // top-down, like GDI+ rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    ScreenDc screen;
+    void* bits = nullptr;
+    UniqueBitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    if (!section || !memory || !bits) return;
+
+    // The layered window wants premultiplied alpha: GDI+ converts on the way out.
+    Gdiplus::Rect whole(0, 0, size_.cx, size_.cy);
+    Gdiplus::BitmapData data = {};
+    data.Width = static_cast<UINT>(size_.cx);
+    data.Height = static_cast<UINT>(size_.cy);
+    data.Stride = size_.cx * 4;
+    data.PixelFormat = PixelFormat32bppPARGB;
+    data.Scan0 = bits;
+    if (frame->LockBits(&whole, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                        PixelFormat32bppPARGB, &data) != Gdiplus::Ok)
+        return;
+    frame->UnlockBits(&data);
+
+    SelectedObject selected(memory.get(), section.get());
+    POINT position = Position();
+    POINT origin = {0, 0};
+    SIZE size = size_;
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    UpdateLayeredWindow(window_.get(), screen.get(), &position, &size, memory.get(), &origin, 0, &blend, ULW_ALPHA);
+}
+
+void WidgetWindow::SetLayerImage(UINT id, Gdiplus::Image* image, bool hostOwns, bool redraw) {
+    std::unique_ptr<Gdiplus::Image> taken(hostOwns ? image : nullptr);
+    if (id >= layers_.Count()) return;
+    layers_.SetImage(id, taken ? taken.release() : (image ? image->Clone() : nullptr));
+    if (redraw) Refresh();
+}
+
+void WidgetWindow::ActivateDragDrop() {
+    if (dropTarget_) return;
+    Microsoft::WRL::ComPtr<DropTarget> target;
+    target.Attach(new DropTarget(*this));
+    if (SUCCEEDED(RegisterDragDrop(window_.get(), target.Get()))) dropTarget_ = std::move(target);
+}
+
+LRESULT CALLBACK WidgetWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* widget = static_cast<WidgetWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(widget));
+    }
+    auto* widget = reinterpret_cast<WidgetWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (msg == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (!widget || msg == WM_NCDESTROY) return DefWindowProcA(window, msg, wParam, lParam);
+    if (widget->instance_)
+        CallEntry(widget->module_.entry().processMessage, widget->instance_, window, msg, wParam, lParam);
+    return widget->HandleMessage(msg, wParam, lParam);
+}
+
+LRESULT WidgetWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_LBUTTONDOWN: OnLeftButtonDown(ClientPoint(lParam)); return 0;
+    case WM_LBUTTONUP: OnLeftButtonUp(ClientPoint(lParam)); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(ClientPoint(lParam)); return 0;
+    case WM_MOUSELEAVE: OnMouseLeave(); return 0;
+    case WM_RBUTTONUP: OnRightButtonUp(ClientPoint(lParam)); return 0;
+    case WM_MOUSEWHEEL:
+        OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam),
+                     {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_CAPTURECHANGED: OnCaptureChanged(); return 0;
+    case WM_CLOSE: owner_.RequestExit(); return 0;  // closing keeps the widget for next time
+    default: return DefWindowProcA(window_.get(), msg, wParam, lParam);
+    }
+}
+
+void WidgetWindow::OnLeftButtonDown(POINT point) {
+    pressed_ = true;
+    dragging_ = false;
+    GetCursorPos(&pressScreen_);
+    pressWindow_ = Position();
+    SetCapture(window_.get());
+}
+
+void WidgetWindow::OnLeftButtonUp(POINT point) {
+    const bool click = pressed_ && !dragging_;
+    pressed_ = false;
+    dragging_ = false;
+    if (GetCapture() == window_.get()) ReleaseCapture();
+    if (click && instance_) {
+        SIZE size = size_;
+        CallEntry(module_.entry().leftButtonClick, instance_, &point, &size);
+    }
+}
+
+void WidgetWindow::OnMouseMove(POINT point) {
+    if (pressed_) {
+        POINT cursor = {};
+        GetCursorPos(&cursor);
+        const int dx = cursor.x - pressScreen_.x;
+        const int dy = cursor.y - pressScreen_.y;
+        if (!dragging_ && (std::abs(dx) > GetSystemMetrics(SM_CXDRAG) || std::abs(dy) > GetSystemMetrics(SM_CYDRAG)))
+            dragging_ = true;
+        if (dragging_) {
+            SetWindowPos(window_.get(), nullptr, pressWindow_.x + dx, pressWindow_.y + dy, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return;
+        }
+    }
+    if (!instance_) return;
+    if (!tracking_) {
+        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window_.get(), 0};
+        tracking_ = TrackMouseEvent(&track) != FALSE;
+        CallEntry(module_.entry().mouseOn, instance_);
+    }
+    CallEntry(module_.entry().mouseMove, instance_, static_cast<int>(point.x), static_cast<int>(point.y));
+}
+
+void WidgetWindow::OnMouseLeave() {
+    tracking_ = false;
+    if (instance_) CallEntry(module_.entry().mouseOut, instance_);
+}
+
+void WidgetWindow::OnCaptureChanged() {
+    pressed_ = false;
+    dragging_ = false;
+}
+
+void WidgetWindow::OnRightButtonUp(POINT point) {
+    SIZE size = size_;
+    if (instance_ && CallEntry(module_.entry().rightButtonClick, instance_, &point, &size)) return;
+    // The module showed nothing: offer the host's own menu.
+    constexpr int kStartId = 1;
+    UniqueMenu menu(DefaultMenu(kStartId));
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(window_.get());
+    const int command = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
+                                       window_.get(), nullptr);
+    if (command) DoDefaultMenuCommand(kStartId, command);
+}
+
+void WidgetWindow::OnMouseWheel(short delta, WORD keys, POINT screenPoint) {
+    if (!instance_ || delta == 0) return;
+    ScreenToClient(window_.get(), &screenPoint);
+    const int scrolls = std::max(1, std::abs(delta) / WHEEL_DELTA);
+    const auto step = delta > 0 ? module_.entry().mouseWheelForward : module_.entry().mouseWheelBackward;
+    CallEntry(step, instance_, keys, scrolls, static_cast<int>(screenPoint.x), static_cast<int>(screenPoint.y));
+}
+
+}  // namespace host

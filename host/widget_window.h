@@ -1,0 +1,110 @@
+// One widget on screen: a layered popup window showing the composite of its
+// layers, with the module's instance behind it. Mouse, wheel, timer and drop
+// input go to the module's entry points; the host functions act on it here.
+#pragma once
+
+#include "host/layer_stack.h"
+#include "host/module_library.h"
+#include "host/win_owners.h"
+
+#include <ole2.h>
+#include <wrl/client.h>
+#include <prsht.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace host {
+
+class DropTarget;
+
+// What a widget asks of the host that owns it. Removal and exit are carried
+// out later, once the module has returned from the call that asked.
+class WidgetOwner {
+public:
+    virtual void RequestRemove(HWND widget) = 0;
+    virtual void RequestExit() = 0;
+    virtual void SaveAll() = 0;
+
+protected:
+    ~WidgetOwner() = default;
+};
+
+class WidgetWindow {
+public:
+    // Size of a widget until the module gives it one.
+    static constexpr SIZE kInitialSize = {128, 128};
+
+    WidgetWindow(const ModuleLibrary& module, WidgetOwner& owner, POINT position);
+    // The module's instance is destroyed before the window.
+    ~WidgetWindow();
+    WidgetWindow(const WidgetWindow&) = delete;
+    WidgetWindow& operator=(const WidgetWindow&) = delete;
+
+    // Hands the window to the module (settings from iniFile/iniGroup when given) and shows it.
+    void CreateInstance(const char* iniFile, const char* iniGroup);
+    void SaveInstance(const char* iniFile, const char* iniGroup) const;
+
+    // The widget behind a window of ours; null for any other window.
+    static WidgetWindow* FromHandle(HWND window);
+
+    HWND window() const { return window_.get(); }
+    void* instance() const { return instance_; }
+    const ModuleLibrary& module() const { return module_; }
+    LayerStack& layers() { return layers_; }
+    const LayerStack& layers() const { return layers_; }
+
+    POINT Position() const;
+    SIZE Size() const { return size_; }
+    bool Visible() const { return visible_; }
+    void Move(const RECT& screenRect, bool redraw);
+    void Hide();
+    void Show();
+    // Composes the layers and puts the result on screen.
+    void Refresh();
+    std::unique_ptr<Gdiplus::Bitmap> Snapshot() const { return layers_.Composite(size_.cx, size_.cy); }
+
+    // An image handed over (hostOwns) is the host's whatever happens; one the
+    // caller keeps is copied.
+    void SetLayerImage(UINT id, Gdiplus::Image* image, bool hostOwns, bool redraw);
+
+    void ActivateDragDrop();
+    HMENU DefaultMenu(int startId) const;
+    void DoDefaultMenuCommand(int startId, int command);
+    // Collects a page while the module adds its pages; the number collected so far.
+    int AddPropertyPage(HPROPSHEETPAGE page);
+    void ShowProperties();
+
+    // Menu items of the default menu, by offset from the start id.
+    enum MenuItem { kProperties = 0, kRemove = 1, kExit = 2 };
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnLeftButtonDown(POINT point);
+    void OnLeftButtonUp(POINT point);
+    void OnMouseMove(POINT point);
+    void OnMouseLeave();
+    void OnRightButtonUp(POINT point);
+    void OnMouseWheel(short delta, WORD keys, POINT screenPoint);
+    void OnCaptureChanged();
+
+    const ModuleLibrary& module_;
+    WidgetOwner& owner_;
+    UniqueWindow window_;
+    void* instance_ = nullptr;
+    LayerStack layers_;
+    SIZE size_ = kInitialSize;
+    bool visible_ = true;
+    bool tracking_ = false;
+    // A press becomes a click, or a move of the widget once dragged far enough.
+    bool pressed_ = false;
+    bool dragging_ = false;
+    POINT pressScreen_ = {};
+    POINT pressWindow_ = {};
+    Microsoft::WRL::ComPtr<DropTarget> dropTarget_;  // set while registered
+    std::vector<HPROPSHEETPAGE>* collectingPages_ = nullptr;
+};
+
+}  // namespace host

@@ -1,0 +1,112 @@
+// Owners for the Win32, OLE and GDI+ resources the host holds: each bound to
+// its one release call, movable, never copied.
+#pragma once
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <gdiplus.h>
+
+#include <utility>
+
+namespace host {
+
+template <class Handle, class Traits>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    ~UniqueHandle() { reset(); }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Handle{}; }
+    Handle release() { return std::exchange(handle_, Handle{}); }
+    void reset(Handle handle = Handle{}) {
+        if (handle_) Traits::Close(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_{};
+};
+
+struct MenuTraits { static void Close(HMENU menu) { DestroyMenu(menu); } };
+struct MemoryDcTraits { static void Close(HDC dc) { DeleteDC(dc); } };
+struct GdiObjectTraits { static void Close(HGDIOBJ object) { DeleteObject(object); } };
+struct WindowTraits { static void Close(HWND window) { DestroyWindow(window); } };
+struct LibraryTraits { static void Close(HMODULE module) { FreeLibrary(module); } };
+
+using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
+using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
+using UniqueBitmap = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
+using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+using UniqueLibrary = UniqueHandle<HMODULE, LibraryTraits>;
+
+// The screen's DC, released with ReleaseDC.
+class ScreenDc {
+public:
+    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// An object selected into a DC; the previous one comes back on scope exit.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() { SelectObject(dc_, previous_); }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// OLE for the host's thread: drag-and-drop needs it, and it brings COM (STA).
+class OleSession {
+public:
+    OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+    ~OleSession() {
+        if (ok_) OleUninitialize();
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    bool ok_;
+};
+
+// GDI+ belongs to the host process: started before the module loads, stopped last.
+class GdiplusSession {
+public:
+    GdiplusSession() {
+        Gdiplus::GdiplusStartupInput input;
+        ok_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
+    }
+    ~GdiplusSession() {
+        if (ok_) Gdiplus::GdiplusShutdown(token_);
+    }
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    ULONG_PTR token_ = 0;
+    bool ok_ = false;
+};
+
+}  // namespace host
