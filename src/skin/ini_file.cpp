@@ -49,7 +49,14 @@ std::wstring Lowered(std::wstring text) {
     return text;
 }
 
-std::wstring Widened(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+// A name looked up is trimmed like the lines of the file.
+std::wstring LookupName(std::string_view name) {
+    std::wstring wide(name.begin(), name.end());
+    while (!wide.empty() && IsProfileSpace(wide.back())) wide.pop_back();
+    size_t start = 0;
+    while (start < wide.size() && IsProfileSpace(wide[start])) ++start;
+    return Lowered(wide.substr(start));
+}
 
 // Names and values end at an embedded zero, as the reader's C strings do.
 uint32_t LengthToZero(const std::wstring& text, uint32_t start, uint32_t length) {
@@ -128,21 +135,29 @@ IniFile IniFile::Parse(std::string_view bytes) {
 void IniFile::Index() {
     const std::wstring& text = text_;
     const uint32_t end = uint32_t(text.size());
-    sections_.push_back({});  // keys before the first group belong to no group
+    const auto isLineBreak = [&](uint32_t i) { return text[i] == L'\n' || text[i] == L'\r'; };
+    const auto trim = [&](uint32_t& start, uint32_t& stop) {
+        while (start < stop && IsProfileSpace(text[start])) ++start;
+        while (stop > start && IsProfileSpace(text[stop - 1])) --stop;
+    };
+    // Keys before the first group belong to a group with an empty name.
+    if (end > 0) sections_.push_back({});
     uint32_t next = 0;
     while (next < end) {
         uint32_t start = next;
-        const size_t newline = text.find(L'\n', start);
-        next = newline == std::wstring::npos ? end : uint32_t(newline + 1);
+        while (next < end && !isLineBreak(next)) ++next;
+        while (next < end && isLineBreak(next)) ++next;
         uint32_t stop = next;
-        while (start < stop && IsProfileSpace(text[start])) ++start;
-        while (stop > start && IsProfileSpace(text[stop - 1])) --stop;
+        trim(start, stop);
         if (start == stop) continue;
 
         if (text[start] == L'[') {
-            const size_t close = text.rfind(L']', stop - 1);
-            if (close != std::wstring::npos && close > start) {
-                sections_.push_back({start + 1, LengthToZero(text, start + 1, uint32_t(close) - start - 1)});
+            uint32_t close = stop;
+            while (close > start && text[close - 1] != L']') --close;
+            if (close > start) {
+                uint32_t nameStart = start + 1, nameStop = close - 1;
+                trim(nameStart, nameStop);
+                sections_.push_back({nameStart, LengthToZero(text, nameStart, nameStop - nameStart)});
                 continue;
             }
         }
@@ -165,8 +180,7 @@ void IniFile::Index() {
         if (entry.name.length > 0) entries_.push_back(entry);
     }
 
-    for (uint32_t i = 1; i < sections_.size(); ++i)
-        if (sections_[i].length > 0) sectionsByName_.push_back(i);
+    for (uint32_t i = 0; i < sections_.size(); ++i) sectionsByName_.push_back(i);
     std::stable_sort(sectionsByName_.begin(), sectionsByName_.end(),
                      [&](uint32_t a, uint32_t b) { return Folded(sections_[a]) < Folded(sections_[b]); });
     std::stable_sort(entries_.begin(), entries_.end(), [&](const Entry& a, const Entry& b) {
@@ -182,14 +196,14 @@ std::wstring_view IniFile::Folded(Span span) const {
 // Only the first group of a name is searched, and in it the first key of a
 // name counts, also when it has no '='.
 const IniFile::Entry* IniFile::Find(std::string_view group, std::string_view key) const {
-    const std::wstring groupName = Lowered(Widened(group));
+    const std::wstring groupName = LookupName(group);
     const auto section = std::lower_bound(sectionsByName_.begin(), sectionsByName_.end(), groupName,
                                           [&](uint32_t index, const std::wstring& name) {
                                               return Folded(sections_[index]) < name;
                                           });
     if (section == sectionsByName_.end() || Folded(sections_[*section]) != groupName) return nullptr;
 
-    const std::wstring keyName = Lowered(Widened(key));
+    const std::wstring keyName = LookupName(key);
     const uint32_t sectionIndex = *section;
     const auto entry = std::lower_bound(entries_.begin(), entries_.end(), keyName,
                                         [&](const Entry& e, const std::wstring& name) {

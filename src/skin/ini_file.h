@@ -46,6 +46,6 @@ private:
     std::wstring text_;
     std::wstring folded_;  // text_ lower-cased, for matching names
     std::vector<Span> sections_;
-    std::vector<uint32_t> sectionsByName_;  // named sections, by name then file order
+    std::vector<uint32_t> sectionsByName_;  // by name, then file order
     std::vector<Entry> entries_;            // by section, name, then file order
 };
