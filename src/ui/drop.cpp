@@ -46,7 +46,10 @@ void WidgetInstance::Drop(IDataObject* data) {
 
     const UINT count = medium.Count();
     for (UINT index = 0; index < count; ++index) {
-        const Bstr path(medium.WideName(index));
+        const std::wstring name = medium.WideName(index);
+        // Some systems report an empty list as one empty name; it names no file.
+        if (name.empty()) continue;
+        const Bstr path(name);
         if (IsPicture(medium.AnsiName(index))) {
             if (!iTunesApp) continue;
             itunes::ComPtr<itunes::IITTrack> track;
