@@ -21,7 +21,10 @@ HostApp::HostApp(const std::string& modulePath, const std::string& configFile)
                                    windowClass.hInstance, this));
 }
 
-HostApp::~HostApp() { Shutdown(); }
+// Saving is the caller's: a host that failed half-way must not overwrite good settings.
+HostApp::~HostApp() {
+    while (!widgets_.empty()) widgets_.pop_back();
+}
 
 void HostApp::Restore() {
     for (const std::string& group : config_.WidgetGroups())

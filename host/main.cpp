@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -84,7 +85,15 @@ int main(int argc, char** argv) {
     if (demo || host::ChoosePlayer(options.player) == host::PlayerChoice::Simulated)
         player = std::make_unique<host::SimulatedPlayerSession>();
 
-    host::HostApp app(options.module, options.config);
+    // The demo keeps its own settings beside its pictures, fresh every run.
+    std::string config = options.config;
+    if (demo) {
+        std::error_code ignored;
+        std::filesystem::create_directories(options.demoFolder, ignored);
+        config = options.demoFolder + "/demo.ini";
+        DeleteFileA(config.c_str());
+    }
+    host::HostApp app(options.module, config);
     if (!app.ModuleLoaded()) {
         std::fprintf(stderr, "quillhost: cannot load %s\n", options.module.c_str());
         return 1;

@@ -163,10 +163,11 @@ LRESULT CALLBACK WidgetWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, 
     if (!widget || msg == WM_NCDESTROY) return DefWindowProcA(window, msg, wParam, lParam);
     if (widget->instance_)
         CallEntry(widget->module_.entry().processMessage, widget->instance_, window, msg, wParam, lParam);
-    return widget->HandleMessage(msg, wParam, lParam);
+    return widget->HandleMessage(window, msg, wParam, lParam);
 }
 
-LRESULT WidgetWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+// Runs from WM_NCCREATE on, before window_ holds the handle.
+LRESULT WidgetWindow::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_LBUTTONDOWN: OnLeftButtonDown(ClientPoint(lParam)); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(ClientPoint(lParam)); return 0;
@@ -179,7 +180,7 @@ LRESULT WidgetWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CAPTURECHANGED: OnCaptureChanged(); return 0;
     case WM_CLOSE: owner_.RequestExit(); return 0;  // closing keeps the widget for next time
-    default: return DefWindowProcA(window_.get(), msg, wParam, lParam);
+    default: return DefWindowProcA(window, msg, wParam, lParam);
     }
 }
 

@@ -81,7 +81,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void OnLeftButtonDown(POINT point);
     void OnLeftButtonUp(POINT point);
     void OnMouseMove(POINT point);
