@@ -1,6 +1,8 @@
 // Creating, saving and destroying widgets through the real module.
 #include "rig/rig.h"
 
+#include "sim/player.h"
+
 #include <cstring>
 
 namespace {
@@ -108,4 +110,55 @@ TEST_CASE(com_is_initialised_and_uninitialised_in_balance) {
     CoUninitialize();
     const HRESULT fresh = CoInitialize(nullptr);
     CHECK_EQ(fresh, S_OK);
+    // Tearing the apartment down dropped the player's registration.
+    sim::Player::Get().Revoke();
+    sim::Player::Get().Register();
+}
+
+// With the player.
+
+TEST_CASE(attaches_only_when_the_player_window_exists) {
+    sim::Player& player = sim::Player::Get();
+    {
+        rig::Widget widget;
+        // Creating a widget never starts the player.
+        CHECK(!player.Running());
+        CHECK_EQ(player.calls().Count("IiTunes.get_Version"), 0);
+    }
+    player.Start(false);
+    rig::Widget widget;
+    CHECK(sim::OutstandingReferences() >= 1);
+    CHECK(rig::TimerRunning(widget.window(), 285772, 1000));
+    widget.Destroy();
+    CHECK_EQ(sim::OutstandingReferences(), 0L);
+}
+
+TEST_CASE(auto_hide_hides_the_player_at_creation_and_shows_it_at_teardown) {
+    sim::Player& player = sim::Player::Get();
+    player.Start(true);
+    const std::string ini = rig::WorkFolder() + "autohide.ini";
+    rig::WriteTextFile(ini, "[W]\nAutoHideiTunes=1\n");
+    {
+        rig::Widget widget(ini.c_str(), "W");
+        CHECK(!IsWindowVisible(player.Window()));
+    }
+    CHECK(IsWindowVisible(player.Window()));
+
+    // Without the setting, creation shows the window and teardown leaves it alone.
+    rig::WriteTextFile(ini, "[W]\nAutoHideiTunes=0\n");
+    ShowWindow(player.Window(), SW_HIDE);
+    {
+        rig::Widget widget(ini.c_str(), "W");
+        CHECK(IsWindowVisible(player.Window()));
+        ShowWindow(player.Window(), SW_HIDE);
+    }
+    CHECK(!IsWindowVisible(player.Window()));
+}
+
+TEST_CASE(auto_hide_waits_while_the_player_is_not_running) {
+    const std::string ini = rig::WorkFolder() + "autohide-later.ini";
+    rig::WriteTextFile(ini, "[W]\nAutoHideiTunes=1\n");
+    rig::Widget widget(ini.c_str(), "W");
+    CHECK(!sim::Player::Get().Running());
+    CHECK_EQ(sim::Player::Get().calls().Count("IiTunes.get_Version"), 0);
 }

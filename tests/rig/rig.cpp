@@ -1,5 +1,7 @@
 #include "rig/rig.h"
 
+#include "sim/player.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -43,6 +45,11 @@ ULONG_PTR g_gdiplusToken = 0;
 }  // namespace
 
 Environment::Environment() {
+    // A desktop of our own, so test programs running side by side never see
+    // each other's player windows.
+    const std::string desktopName = "quill-test-" + std::to_string(GetCurrentProcessId());
+    if (HDESK desktop = CreateDesktopA(desktopName.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr))
+        SetThreadDesktop(desktop);
     CoInitialize(nullptr);
     Gdiplus::GdiplusStartupInput input;
     Gdiplus::GdiplusStartup(&g_gdiplusToken, &input, nullptr);
@@ -55,6 +62,7 @@ Environment::Environment() {
     fs::remove_all(WorkFolder(), ignored);
     fs::create_directories(WorkFolder() + "skins");
     RecordingHost::Get().relativeFolder = WorkFolder();
+    sim::Player::Get().Register();
 }
 
 Environment::~Environment() {
@@ -62,7 +70,15 @@ Environment::~Environment() {
     CoUninitialize();
 }
 
-void AfterCase() { RecordingHost::Get().ClearCalls(); }
+void AfterCase() {
+    // Every case ends with its widgets gone: no player reference may be left.
+    CHECK_EQ(sim::OutstandingReferences(), 0L);
+    sim::Player& player = sim::Player::Get();
+    player.Quit();
+    player.Reset();
+    if (!player.Registered()) player.Register();
+    RecordingHost::Get().ClearCalls();
+}
 
 RecordingHost& RecordingHost::Get() {
     static RecordingHost host;
