@@ -16,3 +16,15 @@ build: setup
 test: build
 	@WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEARCH=win32 wineserver -p 60
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+.PHONY: dist demo
+# One folder to hand out: the host, the module, the skins and a read-me.
+# Builds only what it ships, so a test in the making cannot hold it up.
+dist: setup
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target quillhost
+	@tools/dist.sh $(BUILD) out/dist
+
+# The widget on the simulated player: a window with a display, else a scripted session into out/demo.
+demo: dist
+	@tools/demo.sh out/dist
