@@ -5,6 +5,12 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#ifdef _MSC_VER
+#define QB_UUID(guid) __declspec(uuid(guid))
+#else
+#define QB_UUID(guid)
+#endif
+
 namespace itunes {
 
 // 32-bit enums of the type library.
@@ -65,7 +71,7 @@ inline const IID IID_IITTrackCollection = {0x755D76F1, 0x6B85, 0x4CE4, {0x8F, 0x
 inline const IID IID_IITSourceCollection = {0x2FF6CE20, 0xFF87, 0x4183, {0xB0, 0xB3, 0xF3, 0x23, 0xD0, 0x47, 0xAF, 0x41}};  // 2FF6CE20-FF87-4183-B0B3-F323D047AF41
 inline const IID IID_IITPlaylistCollection = {0xFF194254, 0x909D, 0x4437, {0x9C, 0x50, 0x3A, 0xAC, 0x2A, 0xE6, 0x30, 0x5C}};  // FF194254-909D-4437-9C50-3AAC2AE6305C
 
-struct IiTunes : public IDispatch {
+struct QB_UUID("9DD6680B-3EDC-40DB-A771-E6FE4832E34A") IiTunes : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE BackTrack() = 0;  // slot 7
     virtual HRESULT STDMETHODCALLTYPE FastForward() = 0;  // slot 8
     virtual HRESULT STDMETHODCALLTYPE NextTrack() = 0;  // slot 9
@@ -152,7 +158,7 @@ struct IiTunes : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE GetITObjectPersistentIDs(VARIANT* iObject, long* highID, long* lowID) = 0;  // slot 90
 };
 
-struct IITObject : public IDispatch {
+struct QB_UUID("9FAB0E27-70D7-4E3A-9965-B0C8B8869BB6") IITObject : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE GetITObjectIDs(long* sourceID, long* playlistID, long* trackID, long* databaseID) = 0;  // slot 7
     virtual HRESULT STDMETHODCALLTYPE get_Name(BSTR* name) = 0;  // slot 8
     virtual HRESULT STDMETHODCALLTYPE put_Name(BSTR name) = 0;  // slot 9
@@ -163,7 +169,7 @@ struct IITObject : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_TrackDatabaseID(long* databaseID) = 0;  // slot 14
 };
 
-struct IITTrack : public IITObject {
+struct QB_UUID("4CB0915D-1E54-4727-BAF3-CE6CC9A225A1") IITTrack : public IITObject {
     virtual HRESULT STDMETHODCALLTYPE Delete() = 0;  // slot 15
     virtual HRESULT STDMETHODCALLTYPE Play() = 0;  // slot 16
     virtual HRESULT STDMETHODCALLTYPE AddArtworkFromFile(BSTR filePath, IITArtwork** iArtwork) = 0;  // slot 17
@@ -223,7 +229,7 @@ struct IITTrack : public IITObject {
     virtual HRESULT STDMETHODCALLTYPE get_Artwork(IITArtworkCollection** iArtworkCollection) = 0;  // slot 71
 };
 
-struct IITPlaylist : public IITObject {
+struct QB_UUID("3D5E072F-2A77-4B17-9E73-E03B77CCCCA9") IITPlaylist : public IITObject {
     virtual HRESULT STDMETHODCALLTYPE Delete() = 0;  // slot 15
     virtual HRESULT STDMETHODCALLTYPE PlayFirstTrack() = 0;  // slot 16
     virtual HRESULT STDMETHODCALLTYPE Print(VARIANT_BOOL showPrintDialog, ITPlaylistPrintKind printKind, BSTR theme) = 0;  // slot 17
@@ -241,26 +247,26 @@ struct IITPlaylist : public IITObject {
     virtual HRESULT STDMETHODCALLTYPE get_Tracks(IITTrackCollection** iTrackCollection) = 0;  // slot 29
 };
 
-struct IITLibraryPlaylist : public IITPlaylist {
+struct QB_UUID("53AE1704-491C-4289-94A0-958815675A3D") IITLibraryPlaylist : public IITPlaylist {
     virtual HRESULT STDMETHODCALLTYPE AddFile(BSTR filePath, IITOperationStatus** iStatus) = 0;  // slot 30
     virtual HRESULT STDMETHODCALLTYPE AddFiles(VARIANT* filePaths, IITOperationStatus** iStatus) = 0;  // slot 31
     virtual HRESULT STDMETHODCALLTYPE AddURL(BSTR url, IITURLTrack** iURLTrack) = 0;  // slot 32
     virtual HRESULT STDMETHODCALLTYPE AddTrack(VARIANT* iTrackToAdd, IITTrack** iAddedTrack) = 0;  // slot 33
 };
 
-struct IITOperationStatus : public IDispatch {
+struct QB_UUID("206479C9-FE32-4F9B-A18A-475AC939B479") IITOperationStatus : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_InProgress(VARIANT_BOOL* isInProgress) = 0;  // slot 7
     virtual HRESULT STDMETHODCALLTYPE get_Tracks(IITTrackCollection** iTrackCollection) = 0;  // slot 8
 };
 
-struct IITSource : public IITObject {
+struct QB_UUID("AEC1C4D3-AEF1-4255-B892-3E3D13ADFDF9") IITSource : public IITObject {
     virtual HRESULT STDMETHODCALLTYPE get_Kind(ITSourceKind* kind) = 0;  // slot 15
     virtual HRESULT STDMETHODCALLTYPE get_Capacity(double* capacity) = 0;  // slot 16
     virtual HRESULT STDMETHODCALLTYPE get_FreeSpace(double* freespace) = 0;  // slot 17
     virtual HRESULT STDMETHODCALLTYPE get_Playlists(IITPlaylistCollection** iPlaylistCollection) = 0;  // slot 18
 };
 
-struct IITArtwork : public IDispatch {
+struct QB_UUID("D0A6C1F8-BF3D-4CD8-AC47-FE32BDD17257") IITArtwork : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE Delete() = 0;  // slot 7
     virtual HRESULT STDMETHODCALLTYPE SetArtworkFromFile(BSTR filePath) = 0;  // slot 8
     virtual HRESULT STDMETHODCALLTYPE SaveArtworkToFile(BSTR filePath) = 0;  // slot 9
@@ -270,13 +276,13 @@ struct IITArtwork : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE put_Description(BSTR description) = 0;  // slot 13
 };
 
-struct IITArtworkCollection : public IDispatch {
+struct QB_UUID("BF2742D7-418C-4858-9AF9-2981B062D23E") IITArtworkCollection : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_Count(long* count) = 0;  // slot 7
     virtual HRESULT STDMETHODCALLTYPE get_Item(long index, IITArtwork** iArtwork) = 0;  // slot 8
     virtual HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** iEnumerator) = 0;  // slot 9
 };
 
-struct IITTrackCollection : public IDispatch {
+struct QB_UUID("755D76F1-6B85-4CE4-8F5F-F88D9743DCD8") IITTrackCollection : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_Count(long* count) = 0;  // slot 7
     virtual HRESULT STDMETHODCALLTYPE get_Item(long index, IITTrack** iTrack) = 0;  // slot 8
     virtual HRESULT STDMETHODCALLTYPE get_ItemByPlayOrder(long index, IITTrack** iTrack) = 0;  // slot 9
@@ -285,7 +291,7 @@ struct IITTrackCollection : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_ItemByPersistentID(long highID, long lowID, IITTrack** iTrack) = 0;  // slot 12
 };
 
-struct IITSourceCollection : public IDispatch {
+struct QB_UUID("2FF6CE20-FF87-4183-B0B3-F323D047AF41") IITSourceCollection : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_Count(long* count) = 0;  // slot 7
     virtual HRESULT STDMETHODCALLTYPE get_Item(long index, IITSource** iSource) = 0;  // slot 8
     virtual HRESULT STDMETHODCALLTYPE get_ItemByName(BSTR name, IITSource** iSource) = 0;  // slot 9
@@ -293,7 +299,7 @@ struct IITSourceCollection : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_ItemByPersistentID(long highID, long lowID, IITSource** iSource) = 0;  // slot 11
 };
 
-struct IITPlaylistCollection : public IDispatch {
+struct QB_UUID("FF194254-909D-4437-9C50-3AAC2AE6305C") IITPlaylistCollection : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_Count(long* count) = 0;  // slot 7
     virtual HRESULT STDMETHODCALLTYPE get_Item(long index, IITPlaylist** iPlaylist) = 0;  // slot 8
     virtual HRESULT STDMETHODCALLTYPE get_ItemByName(BSTR name, IITPlaylist** iPlaylist) = 0;  // slot 9
@@ -302,3 +308,19 @@ struct IITPlaylistCollection : public IDispatch {
 };
 
 }  // namespace itunes
+
+// __uuidof for the interfaces, as IID_PPV_ARGS and ComPtr::As use it.
+#ifdef __MINGW32__
+__CRT_UUID_DECL(itunes::IiTunes, 0x9DD6680B, 0x3EDC, 0x40DB, 0xA7, 0x71, 0xE6, 0xFE, 0x48, 0x32, 0xE3, 0x4A)
+__CRT_UUID_DECL(itunes::IITObject, 0x9FAB0E27, 0x70D7, 0x4E3A, 0x99, 0x65, 0xB0, 0xC8, 0xB8, 0x86, 0x9B, 0xB6)
+__CRT_UUID_DECL(itunes::IITTrack, 0x4CB0915D, 0x1E54, 0x4727, 0xBA, 0xF3, 0xCE, 0x6C, 0xC9, 0xA2, 0x25, 0xA1)
+__CRT_UUID_DECL(itunes::IITPlaylist, 0x3D5E072F, 0x2A77, 0x4B17, 0x9E, 0x73, 0xE0, 0x3B, 0x77, 0xCC, 0xCC, 0xA9)
+__CRT_UUID_DECL(itunes::IITLibraryPlaylist, 0x53AE1704, 0x491C, 0x4289, 0x94, 0xA0, 0x95, 0x88, 0x15, 0x67, 0x5A, 0x3D)
+__CRT_UUID_DECL(itunes::IITOperationStatus, 0x206479C9, 0xFE32, 0x4F9B, 0xA1, 0x8A, 0x47, 0x5A, 0xC9, 0x39, 0xB4, 0x79)
+__CRT_UUID_DECL(itunes::IITSource, 0xAEC1C4D3, 0xAEF1, 0x4255, 0xB8, 0x92, 0x3E, 0x3D, 0x13, 0xAD, 0xFD, 0xF9)
+__CRT_UUID_DECL(itunes::IITArtwork, 0xD0A6C1F8, 0xBF3D, 0x4CD8, 0xAC, 0x47, 0xFE, 0x32, 0xBD, 0xD1, 0x72, 0x57)
+__CRT_UUID_DECL(itunes::IITArtworkCollection, 0xBF2742D7, 0x418C, 0x4858, 0x9A, 0xF9, 0x29, 0x81, 0xB0, 0x62, 0xD2, 0x3E)
+__CRT_UUID_DECL(itunes::IITTrackCollection, 0x755D76F1, 0x6B85, 0x4CE4, 0x8F, 0x5F, 0xF8, 0x8D, 0x97, 0x43, 0xDC, 0xD8)
+__CRT_UUID_DECL(itunes::IITSourceCollection, 0x2FF6CE20, 0xFF87, 0x4183, 0xB0, 0xB3, 0xF3, 0x23, 0xD0, 0x47, 0xAF, 0x41)
+__CRT_UUID_DECL(itunes::IITPlaylistCollection, 0xFF194254, 0x909D, 0x4437, 0x9C, 0x50, 0x3A, 0xAC, 0x2A, 0xE6, 0x30, 0x5C)
+#endif
