@@ -4,10 +4,13 @@
 #include "core/widget_instance.h"
 #include "platform/bstr.h"
 #include "platform/host_api.h"
+#include "render/blend.h"
 #include "render/extra_infos.h"
 #include "render/frame_limits.h"
 #include "render/panes.h"
 #include "render/text.h"
+
+#include <algorithm>
 
 using namespace Gdiplus;
 
@@ -54,9 +57,29 @@ std::wstring ChooseInfoText(itunes::IITTrack& track, int pollTick) {
     return text.str();
 }
 
+// The visible window of the marquee image: from scrollOffset, the pane's
+// width and the pane's height plus 10, laid over the frame unscaled.
+void DrawMarqueeWindow(WidgetInstance& widget, Bitmap& frame, Graphics& graphics) {
+    Bitmap& image = *widget.scrollImage;
+    const PaneRect& pane = widget.skin->infoPane;
+    const int width = std::min<int>(pane.width, static_cast<int>(image.GetWidth()) - widget.scrollOffset);
+    const int height = std::min<int>(pane.height + 10, static_cast<int>(image.GetHeight()));
+    if (widget.scrollOffset < 0 || width <= 0 || height <= 0) return;
+    Rect area(widget.scrollOffset, 0, width, height);
+    BitmapData data;
+    if (image.LockBits(&area, ImageLockModeRead, PixelFormat32bppARGB, &data) == Ok) {
+        const PixelBlock block{static_cast<const uint32_t*>(data.Scan0), data.Stride / 4, width, height};
+        graphics.Flush(FlushIntentionSync);
+        const bool blended = BlendOnto(frame, block, pane.left, pane.top);
+        image.UnlockBits(&data);
+        if (blended) return;
+    }
+    graphics.DrawImage(&image, pane.left, pane.top, widget.scrollOffset, 0, pane.width, pane.height + 10, UnitPixel);
+}
+
 // A changed text restarts or stops the marquee; the text then shows either
 // laid out in its pane or as the slid window of the pre-rendered image.
-void DrawInfoText(WidgetInstance& widget, Graphics& frame, const std::wstring& text) {
+void DrawInfoText(WidgetInstance& widget, Bitmap& frame, Graphics& graphics, const std::wstring& text) {
     if (text != widget.infoText) {
         widget.infoText = text;
         if (widget.mouseOver && widget.TextTooWide())
@@ -67,14 +90,13 @@ void DrawInfoText(WidgetInstance& widget, Graphics& frame, const std::wstring& t
     const PaneRect& pane = widget.skin->infoPane;
     if (!pane.HasArea()) return;
     if (!widget.scrolling)
-        DrawCachedText(widget, frame, widget.infoText, widget.skin->font, pane);
+        DrawCachedText(widget, graphics, widget.infoText, widget.skin->font, pane);
     else if (widget.scrollImage)
-        frame.DrawImage(widget.scrollImage.get(), pane.left, pane.top, widget.scrollOffset, 0, pane.width,
-                        pane.height + 10, UnitPixel);
+        DrawMarqueeWindow(widget, frame, graphics);
 }
 
 // Bottom to top: sound pane, extra infos, rating pane, info text, counter, knob.
-void DrawFrameContents(WidgetInstance& widget, Graphics& frame) {
+void DrawFrameContents(WidgetInstance& widget, Bitmap& bitmap, Graphics& frame) {
     const SkinModel& skin = *widget.skin;
     if (!widget.iTunesApp) {
         PrepareGraphics(frame);
@@ -94,7 +116,7 @@ void DrawFrameContents(WidgetInstance& widget, Graphics& frame) {
     track->get_Duration(&duration);
     const std::wstring text = ChooseInfoText(*track.Get(), widget.pollTick);
     if (skin.ratingPane.HasArea()) DrawRatingPane(widget, frame, *track.Get());
-    DrawInfoText(widget, frame, text);
+    DrawInfoText(widget, bitmap, frame, text);
     if (skin.counterPane.HasArea()) DrawCounter(widget, frame, position, duration);
     if (skin.progressBar.HasArea()) DrawProgressKnob(widget, frame, position, duration);
 }
@@ -122,7 +144,9 @@ void ComposeFrame(WidgetInstance& widget) {
         }
         // The graphics goes before the host gets the frame, which it may delete at once.
         Graphics graphics(frame.get());
-        DrawFrameContents(widget, graphics);
+        widget.textCache.BeginFrame(*frame);
+        DrawFrameContents(widget, *frame, graphics);
+        widget.textCache.EndFrame();
     }
 
     // After a skin change the base image's own redraw shows the frame too.

@@ -1,9 +1,11 @@
-// Laying a text out as a path costs more than the rest of a frame; the
-// counter, the info text and the extra infos repeat from tick to tick, so
-// their filled outlines are kept as pixels keyed by text, font and rectangle.
-// The cache is small and bounded: a few dozen entries and a pixel budget.
+// Laying a text out as a path and filling it costs more than the rest of a
+// frame; the counter, the info text and the extra infos repeat from tick to
+// tick, so their filled outlines are kept as pixels keyed by text, font and
+// rectangle and laid over the frame directly. The cache is small and bounded:
+// a few dozen entries and a pixel budget.
 #include "render/text_cache.h"
 
+#include "render/blend.h"
 #include "render/text.h"
 
 #include <algorithm>
@@ -13,8 +15,8 @@ using namespace Gdiplus;
 
 namespace {
 
-constexpr size_t kMaxEntries = 32;
-// 8 MB of ARGB pixels in all; a text larger than that is drawn directly.
+constexpr size_t kMaxEntries = 24;
+// 8 MB of ARGB pixels in all; a text larger than that is drawn uncached.
 constexpr int64_t kMaxPixels = 2 * 1024 * 1024;
 
 bool SameFont(const FontSpec& a, const FontSpec& b) {
@@ -26,20 +28,21 @@ bool SameRect(const PaneRect& a, const PaneRect& b) {
     return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
 
-int64_t PixelCount(int width, int height) { return int64_t{width} * height; }
-
 }  // namespace
 
 void TextPixelCache::Draw(Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
     if (text.empty()) return;
-    const Entry* entry = Find(text, font, rect);
-    if (!entry) entry = Add(text, font, rect);
-    if (!entry) {
+    if (!frame_) {
         DrawText(target, text, font, rect);
         return;
     }
-    if (entry->pixels)
-        target.DrawImage(entry->pixels.get(), entry->left, entry->top, 0, 0, entry->width, entry->height, UnitPixel);
+    if (const Entry* entry = Find(text, font, rect)) {
+        const PixelBlock block{entry->pixels.data(), entry->width, entry->width, entry->height};
+        if (entry->pixels.empty() || BlendOnto(*frame_, block, entry->left, entry->top)) return;
+    } else if (DrawAndKeep(target, text, font, rect)) {
+        return;
+    }
+    DrawText(target, text, font, rect);
 }
 
 void TextPixelCache::Clear() {
@@ -47,8 +50,7 @@ void TextPixelCache::Clear() {
     pixelsHeld_ = 0;
 }
 
-const TextPixelCache::Entry* TextPixelCache::Find(const std::wstring& text, const FontSpec& font,
-                                                  const PaneRect& rect) {
+TextPixelCache::Entry* TextPixelCache::Find(const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
     for (Entry& entry : entries_) {
         if (entry.text == text && SameRect(entry.rect, rect) && SameFont(entry.font, font)) {
             entry.lastUse = ++useClock_;
@@ -58,45 +60,69 @@ const TextPixelCache::Entry* TextPixelCache::Find(const std::wstring& text, cons
     return nullptr;
 }
 
-// Renders the outline into a bitmap covering its bounds (one pixel of margin
-// for anti-aliasing), placed at whole pixels so a copy matches a direct fill.
-// Null when the outline is too large to keep.
-const TextPixelCache::Entry* TextPixelCache::Add(const std::wstring& text, const FontSpec& font,
-                                                 const PaneRect& rect) {
-    Entry entry{text, font, rect, nullptr, 0, 0, 0, 0, ++useClock_};
+// Draws the outline and keeps the pixels it covers within the frame (its
+// bounds plus a pixel of anti-aliasing). Over transparent pixels the outline
+// is filled straight into the frame and read back; over earlier drawing it is
+// filled into a bitmap of its own and laid over. False when nothing was drawn.
+bool TextPixelCache::DrawAndKeep(Graphics& target, const std::wstring& text, const FontSpec& font,
+                                 const PaneRect& rect) {
+    Entry entry{text, font, rect, {}, 0, 0, 0, 0, ++useClock_};
     GraphicsPath path(FillModeAlternate);
     AddTextOutline(path, text, font, rect);
     RectF bounds;
-    if (path.GetPointCount() > 0 && path.GetBounds(&bounds) == Ok) {
-        const double left = std::floor(bounds.X) - 1;
-        const double top = std::floor(bounds.Y) - 1;
-        const double width = std::ceil(double{bounds.X} + bounds.Width) + 1 - left;
-        const double height = std::ceil(double{bounds.Y} + bounds.Height) + 1 - top;
-        if (!(width * height <= kMaxPixels) || std::fabs(left) > 1e6 || std::fabs(top) > 1e6) return nullptr;
-        entry.left = static_cast<int>(left);
-        entry.top = static_cast<int>(top);
-        entry.width = static_cast<int>(width);
-        entry.height = static_cast<int>(height);
-        entry.pixels = std::make_unique<Bitmap>(entry.width, entry.height, PixelFormat32bppARGB);
-        if (entry.pixels->GetLastStatus() != Ok) return nullptr;
-        Graphics graphics(entry.pixels.get());
-        PrepareGraphics(graphics);
-        graphics.TranslateTransform(static_cast<REAL>(-left), static_cast<REAL>(-top));
-        const SolidBrush brush(Color(font.color));
-        graphics.FillPath(&brush, &path);
+    if (path.GetPointCount() == 0 || path.GetBounds(&bounds) != Ok) {
+        Keep(std::move(entry));
+        return true;
     }
-    pixelsHeld_ += PixelCount(entry.width, entry.height);
-    entries_.push_back(std::move(entry));
-    EvictBeyondBudget();
-    return &entries_.back();
+    const double frameWidth = frame_->GetWidth();
+    const double frameHeight = frame_->GetHeight();
+    const double left = std::max(0.0, std::floor(double{bounds.X}) - 1);
+    const double top = std::max(0.0, std::floor(double{bounds.Y}) - 1);
+    const double right = std::min(frameWidth, std::ceil(double{bounds.X} + bounds.Width) + 1);
+    const double bottom = std::min(frameHeight, std::ceil(double{bounds.Y} + bounds.Height) + 1);
+    if (!(left < right && top < bottom)) {
+        Keep(std::move(entry));
+        return true;
+    }
+    if (!((right - left) * (bottom - top) <= kMaxPixels)) return false;
+    entry.left = static_cast<int>(left);
+    entry.top = static_cast<int>(top);
+    entry.width = static_cast<int>(right - left);
+    entry.height = static_cast<int>(bottom - top);
+
+    const SolidBrush brush(Color(font.color));
+    target.Flush(FlushIntentionSync);
+    if (TransparentIn(*frame_, entry.left, entry.top, entry.width, entry.height)) {
+        target.FillPath(&brush, &path);
+        target.Flush(FlushIntentionSync);
+        entry.pixels = ReadPixels(*frame_, entry.left, entry.top, entry.width, entry.height);
+    } else {
+        Bitmap own(entry.width, entry.height, PixelFormat32bppARGB);
+        if (own.GetLastStatus() != Ok) return false;
+        {
+            Graphics graphics(&own);
+            PrepareGraphics(graphics);
+            graphics.TranslateTransform(static_cast<REAL>(-left), static_cast<REAL>(-top));
+            graphics.FillPath(&brush, &path);
+        }
+        entry.pixels = ReadPixels(own, 0, 0, entry.width, entry.height);
+        if (entry.pixels.empty()) return false;
+        BlendOnto(*frame_, PixelBlock{entry.pixels.data(), entry.width, entry.width, entry.height}, entry.left,
+                  entry.top);
+    }
+    if (entry.pixels.empty()) return true;  // drawn, but its pixels could not be read back
+    Keep(std::move(entry));
+    return true;
 }
 
-// Drops the least recently used entries, never the newest one.
-void TextPixelCache::EvictBeyondBudget() {
+// Adds the entry, then drops the least recently used ones beyond the budget.
+void TextPixelCache::Keep(Entry entry) {
+    pixelsHeld_ += static_cast<int64_t>(entry.pixels.size());
+    entries_.push_back(std::move(entry));
     while (entries_.size() > 1 && (entries_.size() > kMaxEntries || pixelsHeld_ > kMaxPixels)) {
         const auto oldest = std::min_element(entries_.begin(), entries_.end() - 1,
                                              [](const Entry& a, const Entry& b) { return a.lastUse < b.lastUse; });
-        pixelsHeld_ -= PixelCount(oldest->width, oldest->height);
+        pixelsHeld_ -= static_cast<int64_t>(oldest->pixels.size());
         entries_.erase(oldest);
     }
 }

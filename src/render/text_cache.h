@@ -9,24 +9,26 @@
 #include <gdiplus.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 class TextPixelCache {
 public:
+    // Cached texts go straight into the pixels of the frame being composed;
+    // outside a frame they are drawn uncached.
+    void BeginFrame(Gdiplus::Bitmap& frame) { frame_ = &frame; }
+    void EndFrame() { frame_ = nullptr; }
     // Draws the text as DrawText would, from the cache when it holds it.
     void Draw(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect);
-    // Drops every entry; a new skin brings new fonts and rectangles.
+    // Drops every entry; a new skin brings new fonts, rectangles and frame size.
     void Clear();
-    size_t EntryCount() const { return entries_.size(); }
 
 private:
     struct Entry {
         std::wstring text;
         FontSpec font;
         PaneRect rect;
-        std::unique_ptr<Gdiplus::Bitmap> pixels;  // null when the text has no outline
+        std::vector<uint32_t> pixels;  // empty when nothing of the text shows in the frame
         int left = 0;
         int top = 0;
         int width = 0;
@@ -34,11 +36,12 @@ private:
         uint64_t lastUse = 0;
     };
 
-    const Entry* Find(const std::wstring& text, const FontSpec& font, const PaneRect& rect);
-    const Entry* Add(const std::wstring& text, const FontSpec& font, const PaneRect& rect);
-    void EvictBeyondBudget();
+    Entry* Find(const std::wstring& text, const FontSpec& font, const PaneRect& rect);
+    bool DrawAndKeep(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect);
+    void Keep(Entry entry);
 
     std::vector<Entry> entries_;
     uint64_t useClock_ = 0;
     int64_t pixelsHeld_ = 0;
+    Gdiplus::Bitmap* frame_ = nullptr;  // not owned
 };
