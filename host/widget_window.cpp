@@ -180,6 +180,10 @@ LRESULT WidgetWindow::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM
         return 0;
     case WM_CAPTURECHANGED: OnCaptureChanged(); return 0;
     case WM_CLOSE: owner_.RequestExit(); return 0;  // closing keeps the widget for next time
+    case WM_ENDSESSION:
+        // Windows is shutting down: the message loop will not get to save.
+        if (wParam) owner_.SaveAll();
+        return 0;
     default: return DefWindowProcA(window, msg, wParam, lParam);
     }
 }

@@ -1,0 +1,91 @@
+// The standalone host's settings file: a restart brings back every widget
+// where it stood, with the settings its module saved.
+#include "host/host_app.h"
+#include "rig/rig.h"
+
+#include <string>
+
+namespace {
+
+std::string ModulePath() {
+    rig::TheModule();  // puts the module into the work folder
+    return rig::WorkFolder() + "Quillbracket.dll";
+}
+
+std::string FreshConfig() {
+    const std::string path = rig::WorkFolder() + "quillhost.ini";
+    DeleteFileA(path.c_str());
+    return path;
+}
+
+std::string Read(const std::string& file, const std::string& group, const char* key) {
+    char buffer[256] = {};
+    GetPrivateProfileStringA(group.c_str(), key, "", buffer, sizeof buffer, file.c_str());
+    return buffer;
+}
+
+void MoveTo(host::WidgetWindow& widget, LONG x, LONG y) {
+    const SIZE size = widget.Size();
+    RECT bounds = {x, y, x + size.cx, y + size.cy};
+    widget.Move(bounds, false);
+}
+
+}  // namespace
+
+TEST_CASE(host_restart_restores_widgets_where_they_stood_with_their_settings) {
+    const std::string config = FreshConfig();
+    {
+        host::HostApp app(ModulePath(), config);
+        REQUIRE(app.ModuleLoaded());
+        app.Restore();  // nothing saved yet: one new widget
+        REQUIRE(app.widgets().size() == 1u);
+        REQUIRE(app.widgets()[0]->instance() != nullptr);
+        MoveTo(*app.widgets()[0], 40, 60);
+        MoveTo(*app.AddWidget({0, 0}), -300, 200);  // on a screen left of the main one
+        app.Shutdown();
+    }
+    CHECK_EQ(Read(config, "Quillhost", "Widgets"), std::string("Widget1,Widget2"));
+    CHECK_EQ(Read(config, "Widget1.Settings", "SkinDir"), std::string("Default"));
+    // A setting the module keeps: it must come back through the module, not by default.
+    WritePrivateProfileStringA("Widget2.Settings", "ShowTimePlayed", "0", config.c_str());
+
+    host::HostApp app(ModulePath(), config);
+    app.Restore();
+    REQUIRE(app.widgets().size() == 2u);
+    CHECK_EQ(app.widgets()[0]->Position().x, 40L);
+    CHECK_EQ(app.widgets()[0]->Position().y, 60L);
+    CHECK_EQ(app.widgets()[1]->Position().x, -300L);
+    CHECK_EQ(app.widgets()[1]->Position().y, 200L);
+    app.Shutdown();
+    CHECK_EQ(Read(config, "Widget2.Settings", "ShowTimePlayed"), std::string("0"));
+    CHECK_EQ(Read(config, "Widget1.Settings", "ShowTimePlayed"), std::string("1"));
+}
+
+TEST_CASE(host_removed_widget_stays_removed_and_leaves_nothing_to_a_newcomer) {
+    const std::string config = FreshConfig();
+    {
+        host::HostApp app(ModulePath(), config);
+        app.Restore();
+        app.AddWidget({0, 0});
+        app.SaveAll();
+        WritePrivateProfileStringA("Widget1.Settings", "ShowTimePlayed", "0", config.c_str());
+        app.RemoveWidget(app.widgets()[0]->window());
+        CHECK_EQ(app.widgets().size(), 1u);
+        CHECK_EQ(Read(config, "Quillhost", "Widgets"), std::string("Widget2"));
+        CHECK_EQ(Read(config, "Widget1.Settings", "ShowTimePlayed"), std::string());
+
+        // A widget added before the next save must not inherit what a removed one left.
+        WritePrivateProfileStringA("Widget1.Settings", "ShowTimePlayed", "0", config.c_str());
+        app.AddWidget({0, 0});
+        app.Shutdown();
+    }
+    CHECK_EQ(Read(config, "Quillhost", "Widgets"), std::string("Widget2,Widget1"));
+    CHECK_EQ(Read(config, "Widget1.Settings", "ShowTimePlayed"), std::string("1"));
+
+    // A list naming a widget twice brings it back once.
+    WritePrivateProfileStringA("Quillhost", "Widgets", "Widget2, Widget2", config.c_str());
+    host::HostApp app(ModulePath(), config);
+    app.Restore();
+    CHECK_EQ(app.widgets().size(), 1u);
+    app.Shutdown();
+}
