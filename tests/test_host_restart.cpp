@@ -89,3 +89,20 @@ TEST_CASE(host_removed_widget_stays_removed_and_leaves_nothing_to_a_newcomer) {
     CHECK_EQ(app.widgets().size(), 1u);
     app.Shutdown();
 }
+
+TEST_CASE(host_menu_removal_and_exit_wait_until_the_module_has_returned) {
+    const std::string config = FreshConfig();
+    host::HostApp app(ModulePath(), config);
+    app.Restore();
+    app.AddWidget({0, 0});
+    constexpr int kStart = 1;
+    // Asked from inside the module's menu handling: the instance must outlive the call.
+    app.widgets()[1]->DoDefaultMenuCommand(kStart, kStart + host::WidgetWindow::kRemove);
+    CHECK_EQ(app.widgets().size(), 2u);
+    app.widgets()[0]->DoDefaultMenuCommand(kStart, kStart + host::WidgetWindow::kExit);
+    CHECK_EQ(app.widgets().size(), 2u);
+    app.Run();  // carries out both, in order, and ends
+    CHECK_EQ(app.widgets().size(), 1u);
+    app.Shutdown();
+    CHECK_EQ(Read(config, "Quillhost", "Widgets"), std::string("Widget1"));
+}
