@@ -327,6 +327,8 @@ def make_default(folder):
 
 
 SKINS = {"Default": make_default}
+import showcase_skins  # noqa: E402  the further skins, drawn with this module's kit
+SKINS.update(showcase_skins.skins(sys.modules[__name__]))
 
 
 def main(names):
