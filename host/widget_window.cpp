@@ -149,7 +149,8 @@ void WidgetWindow::SetLayerImage(UINT id, Gdiplus::Image* image, bool hostOwns, 
 void WidgetWindow::ActivateDragDrop() {
     if (dropTarget_) return;
     Microsoft::WRL::ComPtr<DropTarget> target;
-    target.Attach(new DropTarget(*this));
+    // The new target holds its first reference; mingw-w64's Attach would add a second.
+    *target.GetAddressOf() = new DropTarget(*this);
     if (SUCCEEDED(RegisterDragDrop(window_.get(), target.Get()))) dropTarget_ = std::move(target);
 }
 

@@ -17,7 +17,7 @@ struct NoOwner final : host::WidgetOwner {
 
 Microsoft::WRL::ComPtr<host::DropTarget> TargetFor(host::WidgetWindow& widget) {
     Microsoft::WRL::ComPtr<host::DropTarget> target;
-    target.Attach(new host::DropTarget(widget));
+    *target.GetAddressOf() = new host::DropTarget(widget);
     return target;
 }
 
