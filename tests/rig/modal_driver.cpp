@@ -76,8 +76,9 @@ std::vector<MenuItemSeen> ReadMenu(HMENU menu) {
         info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
         GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
         MenuItemSeen item;
+        const HMENU submenu = info.hSubMenu;
         item.separator = (info.fType & MFT_SEPARATOR) != 0;
-        item.submenu = info.hSubMenu != nullptr;
+        item.submenu = submenu != nullptr;
         item.id = item.submenu ? 0 : info.wID;
         if (!item.separator) {
             std::wstring text(info.cch + 1, L'\0');
@@ -88,7 +89,7 @@ std::vector<MenuItemSeen> ReadMenu(HMENU menu) {
             text.resize(info.cch);
             item.text = text;
         }
-        if (item.submenu) item.items = ReadMenu(info.hSubMenu);
+        if (submenu) item.items = ReadMenu(submenu);
         items.push_back(std::move(item));
     }
     return items;
