@@ -1,13 +1,18 @@
 // quillhost: shows the widget module's widgets on the desktop.
 //   quillhost [--config FILE] [--player sim|real] [--module FILE] [--demo-script FOLDER]
+//   quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused] [--module FILE]
+//   quillhost --check-skin NAME [--module FILE]
 #include "host/demo_script.h"
 #include "host/host_app.h"
 #include "host/player_choice.h"
+#include "host/skin_check.h"
+#include "host/skin_render.h"
 #include "host/win_owners.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -20,6 +25,8 @@ struct Options {
     std::string module;
     std::string player;
     std::string demoFolder;
+    std::string checkSkin;
+    host::RenderRequest render;
     bool valid = true;
 };
 
@@ -44,10 +51,24 @@ Options ParseOptions(int argc, char** argv) {
             options.player = argv[++i];
         else if (std::strcmp(argv[i], "--demo-script") == 0 && hasValue)
             options.demoFolder = argv[++i];
+        else if (std::strcmp(argv[i], "--check-skin") == 0 && hasValue)
+            options.checkSkin = argv[++i];
+        else if (std::strcmp(argv[i], "--render-skin") == 0 && hasValue)
+            options.render.skin = argv[++i];
+        else if (std::strcmp(argv[i], "--out") == 0 && hasValue)
+            options.render.outFile = argv[++i];
+        else if (std::strcmp(argv[i], "--track") == 0 && hasValue)
+            options.render.track = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--at") == 0 && hasValue)
+            options.render.seconds = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--paused") == 0)
+            options.render.paused = true;
         else
             options.valid = false;
     }
     if (!options.player.empty() && options.player != "sim" && options.player != "real") options.valid = false;
+    if (options.render.skin.empty() != options.render.outFile.empty()) options.valid = false;
+    options.render.modulePath = options.module;
     return options;
 }
 
@@ -67,7 +88,9 @@ int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
     if (!options.valid) {
         std::fprintf(stderr,
-                     "usage: quillhost [--config FILE] [--player sim|real] [--module FILE] [--demo-script FOLDER]\n");
+                     "usage: quillhost [--config FILE] [--player sim|real] [--module FILE] [--demo-script FOLDER]\n"
+                     "       quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused]\n"
+                     "       quillhost --check-skin NAME\n");
         return 2;
     }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
@@ -78,6 +101,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quillhost: OLE or GDI+ did not start\n");
         return 1;
     }
+    // The skin tools look at the skins beside the module.
+    if (!options.checkSkin.empty()) {
+        const std::string module = host::FullPath(options.module);
+        return host::RunSkinCheck(module.substr(0, module.find_last_of("\\/") + 1) + "skins\\", options.checkSkin);
+    }
+    if (!options.render.skin.empty()) return host::RenderSkin(options.render);
 
     // The demo always runs on the simulated player, so that it shows the same everywhere.
     const bool demo = !options.demoFolder.empty();

@@ -366,7 +366,7 @@ def make_tower(kit, folder):
         "Info": {"Name": "Tower", "Author": "Quillbracket",
                  "Info": "A column: art in a slide frame, stars rising from below, a volume slider."},
         "Bg": {"Width": width, "Height": height},
-        "Font": text_keys(kit, "Arial", "#e6ecf5", 12, 1, 1),
+        "Font": text_keys(kit, "Arial", "#e6ecf5", 11, 1, 1),
         "CounterFont": text_keys(kit, "Courier New", "#7cd4ff", 16, 1, 1),
         "DisplayPane": kit.rect_keys(*display),
         "InfoPane": kit.rect_keys(*info),

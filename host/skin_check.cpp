@@ -1,0 +1,434 @@
+// Values are read through the module's own ini reader, so the checker sees a
+// skin exactly as the widget will; the line scan only says where things stand.
+#include "host/skin_check.h"
+
+#include "host/skin_ini_lines.h"
+#include "skin/ini_file.h"
+#include "skin/skin_schema.h"
+
+#include <windows.h>
+
+#include <gdiplus.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <set>
+#include <utility>
+
+namespace host {
+namespace {
+
+constexpr int kDefaultBgWidth = 266;
+constexpr int kDefaultBgHeight = 108;
+
+struct Area {
+    long long left = 0, top = 0, width = 0, height = 0;
+    bool HasArea() const { return width != 0 && height != 0; }
+    bool Within(long long outerWidth, long long outerHeight) const {
+        return left >= 0 && top >= 0 && left + width <= outerWidth && top + height <= outerHeight;
+    }
+    std::string Text() const {
+        return "(" + std::to_string(left) + ", " + std::to_string(top) + ", " + std::to_string(width) + " x " +
+               std::to_string(height) + ")";
+    }
+};
+
+std::string Size(long long width, long long height) { return std::to_string(width) + " x " + std::to_string(height); }
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    std::string bytes;
+    if (!file) return bytes;
+    char buffer[16384];
+    size_t read = 0;
+    while (bytes.size() < kMaxSkinIniBytes && (read = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.append(buffer, read);
+    bytes.resize(std::min(bytes.size(), kMaxSkinIniBytes));
+    return bytes;
+}
+
+// Decimal with an optional sign: what a skin author means to write.
+bool IsWholeNumber(const std::string& text) {
+    const size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    return text.size() > start && std::all_of(text.begin() + start, text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The number after a prefix, as the reader would have formed the name; -1 if it is none.
+int NumberAfter(std::string_view name, std::string_view prefix) {
+    if (name.size() <= prefix.size() || !SameName(name.substr(0, prefix.size()), prefix)) return -1;
+    const std::string digits(name.substr(prefix.size()));
+    if (!IsWholeNumber(digits) || digits[0] == '0' || digits[0] == '+' || digits[0] == '-' || digits.size() > 9)
+        return -1;
+    return std::stoi(digits);
+}
+
+std::string Hint(const std::string& name, const std::vector<std::string>& candidates) {
+    std::string best;
+    size_t bestDistance = std::max<size_t>(2, name.size() / 3) + 1;
+    for (const std::string& candidate : candidates) {
+        const size_t distance = NameDistance(name, candidate);
+        if (distance < bestDistance && distance < std::max(name.size(), candidate.size())) {
+            best = candidate;
+            bestDistance = distance;
+        }
+    }
+    return best.empty() ? "" : "; did you mean \"" + best + "\"?";
+}
+
+class SkinChecker {
+public:
+    SkinChecker(const std::string& skinsFolder, const std::string& name)
+        : skinsFolder_(skinsFolder), name_(name), folder_(skinsFolder + name + "\\"),
+          shown_("skins/" + name + "/skin.ini") {}
+
+    std::vector<SkinProblem> Run() {
+        const std::string path = folder_ + "skin.ini";
+        if (!FileExists(path)) {
+            Error(0, "there is no skin.ini: the widget would show an empty " + Size(kDefaultBgWidth, kDefaultBgHeight) +
+                         " skin");
+            return problems_;
+        }
+        const std::string bytes = ReadFileBytes(path);
+        ini_ = IniFile::Parse(bytes);
+        lines_ = SkinIniLines::Scan(bytes);
+        bgWidth_ = Int("Bg", "Width", kDefaultBgWidth);
+        bgHeight_ = Int("Bg", "Height", kDefaultBgHeight);
+        CheckNames();
+        CheckCounts();
+        CheckRectangles();
+        CheckImages();
+        CheckHotSpots();
+        CheckValues();
+        std::stable_sort(problems_.begin(), problems_.end(),
+                         [](const SkinProblem& a, const SkinProblem& b) { return a.line < b.line; });
+        return problems_;
+    }
+
+private:
+    void Add(bool error, int line, std::string message) {
+        problems_.push_back({error, shown_, line, std::move(message)});
+    }
+    void Error(int line, std::string message) { Add(true, line, std::move(message)); }
+    void Warning(int line, std::string message) { Add(false, line, std::move(message)); }
+
+    int Int(const std::string& group, const char* key, int fallback = 0) const {
+        return ini_.ReadInt(group, key, fallback);
+    }
+    std::string Text(const std::string& group, const std::string& key) const {
+        return ini_.ReadText(group, key, "", kSkinTextBuffer);
+    }
+    Area Rect(const std::string& group, const char* left = "Left", const char* top = "Top",
+              const char* width = "Width", const char* height = "Height") const {
+        return {Int(group, left), Int(group, top), Int(group, width), Int(group, height)};
+    }
+    // How many of a numbered family the reader goes through.
+    int Count(const SkinNumbering& numbering, const std::string& group = {}) const {
+        const std::string countGroup = numbering.countGroup.empty() ? group : std::string(numbering.countGroup);
+        return std::clamp(Int(countGroup, std::string(numbering.countKey).c_str()), 0, numbering.ceiling);
+    }
+    std::string Numbered(const SkinNumbering& numbering, int n) const {
+        return std::string(numbering.prefix) + std::to_string(n);
+    }
+
+    void CheckNames() {
+        for (const IniKeyLine& key : lines_.loose())
+            Warning(key.line, "\"" + key.name + "\" stands above the first group and is not read");
+        std::vector<std::string> groupNames;
+        for (const SkinGroupSchema& group : SkinSchema())
+            if (!group.numbered) groupNames.emplace_back(group.name);
+
+        for (const IniGroupLines& group : lines_.groups()) {
+            const IniGroupLines* first = lines_.Group(group.name);
+            if (first != &group) {
+                Warning(group.line, "a second [" + group.name + "]: only the one on line " + std::to_string(first->line) +
+                                        " is read");
+                continue;
+            }
+            const SkinGroupSchema* schema = GroupSchema(group, groupNames);
+            if (schema) CheckKeys(group, *schema);
+        }
+    }
+
+    const SkinGroupSchema* GroupSchema(const IniGroupLines& group, const std::vector<std::string>& groupNames) {
+        for (const SkinGroupSchema& schema : SkinSchema()) {
+            if (!schema.numbered && SameName(group.name, schema.name)) return &schema;
+            if (!schema.numbered) continue;
+            const SkinNumbering& numbering = schema.name == kExtraInfoGroups.prefix ? kExtraInfoGroups : kHotSpotGroups;
+            if (!SameName(group.name.substr(0, std::min(group.name.size(), numbering.prefix.size())), numbering.prefix))
+                continue;
+            const int number = NumberAfter(group.name, numbering.prefix);
+            const int count = Count(numbering);
+            if (number >= 1 && number <= count) return &schema;
+            const std::string countGroup(numbering.countGroup);
+            Warning(group.line, "[" + group.name + "] is not read: " +
+                                    (number < 1 ? std::string("groups are numbered from 1, without leading zeros")
+                                                : "[" + countGroup + "] Count is " + std::to_string(Int(countGroup, "Count"))));
+            return nullptr;
+        }
+        // A misspelt numbered group is most likely the same number in the right form.
+        std::vector<std::string> candidates = groupNames;
+        const size_t digits = group.name.find_last_not_of("0123456789") + 1;
+        const std::string number = digits < group.name.size() ? group.name.substr(digits) : "1";
+        for (const SkinNumbering* numbering : {&kExtraInfoGroups, &kHotSpotGroups})
+            candidates.push_back(std::string(numbering->prefix) + number);
+        Error(group.line, "unknown group [" + group.name + "]" + Hint(group.name, candidates));
+        return nullptr;
+    }
+
+    void CheckKeys(const IniGroupLines& group, const SkinGroupSchema& schema) {
+        std::vector<std::string> keyNames;
+        for (const SkinKeySchema& key : schema.keys)
+            keyNames.push_back(std::string(key.name) + (key.name == kAnimationFrameKeys.prefix ? "1" : ""));
+        std::set<std::string> seen;
+        for (const IniKeyLine& key : group.keys) {
+            std::string folded = key.name;
+            CharLowerBuffA(folded.data(), DWORD(folded.size()));
+            if (!seen.insert(folded).second) {
+                Warning(key.line, "\"" + key.name + "\" appears twice in [" + group.name + "]: only the first is read");
+                continue;
+            }
+            const SkinKeySchema* known = nullptr;
+            for (const SkinKeySchema& candidate : schema.keys)
+                if (SameName(key.name, candidate.name)) known = &candidate;
+            const int frame = NumberAfter(key.name, kAnimationFrameKeys.prefix);
+            if (!known && schema.numbered && frame != -1) {
+                const int frames = Count(kAnimationFrameKeys, group.name);
+                if (frame <= frames) continue;
+                Warning(key.line, "\"" + key.name + "\" is not read: " + std::string(kAnimationFrameKeys.countKey) +
+                                      " is " + std::to_string(frames));
+                continue;
+            }
+            if (!known) {
+                Error(key.line, "unknown key \"" + key.name + "\" in [" + group.name + "]" + Hint(key.name, keyNames));
+            } else if (known->value == SkinValue::Integer && !key.value.empty() && !IsWholeNumber(key.value)) {
+                Warning(key.line, "\"" + key.value + "\" is not a whole number; " + key.name + " is read as " +
+                                      std::to_string(Int(group.name, key.name.c_str())));
+            } else if (!key.hasValue) {
+                Warning(key.line, "\"" + key.name + "\" has no '=' and keeps its default");
+            }
+        }
+    }
+
+    void CheckCounts() {
+        const auto check = [&](const std::string& group, const SkinNumbering& numbering) {
+            const std::string key(numbering.countKey);
+            const int count = Int(group, key.c_str());
+            if (count > numbering.ceiling)
+                Error(lines_.LineOf(group, key), key + " " + std::to_string(count) + " is above the module's ceiling of " +
+                                                     std::to_string(numbering.ceiling) + ": only the first " +
+                                                     std::to_string(numbering.ceiling) + " are read");
+        };
+        check(std::string(kExtraInfoGroups.countGroup), kExtraInfoGroups);
+        check(std::string(kHotSpotGroups.countGroup), kHotSpotGroups);
+        for (int n = 1; n <= Count(kHotSpotGroups); ++n) check(Numbered(kHotSpotGroups, n), kAnimationFrameKeys);
+    }
+
+    // A rectangle with an area must lie within its space; one without never shows.
+    void CheckWithin(const std::string& group, const Area& area, long long width, long long height,
+                     const std::string& space) {
+        if (!area.HasArea() || !lines_.Group(group)) return;
+        const int line = lines_.LineOf(group);
+        if (area.width < 0 || area.height < 0)
+            Error(line, "[" + group + "] " + area.Text() + " has a negative size");
+        else if (!area.Within(width, height))
+            Error(line, "[" + group + "] " + area.Text() + " reaches outside " + space + " (" + Size(width, height) + ")");
+    }
+
+    void CheckRectangles() {
+        if (bgWidth_ <= 0 || bgHeight_ <= 0)
+            Error(lines_.LineOf("Bg"), "[Bg] " + Size(bgWidth_, bgHeight_) + " gives the widget no area");
+        const std::string background = "the background";
+        for (const SkinGroupSchema& schema : SkinSchema())
+            if (schema.space == SkinSpace::Skin && !schema.numbered)
+                CheckWithin(std::string(schema.name), Rect(std::string(schema.name)), bgWidth_, bgHeight_, background);
+        for (int n = 1; n <= Count(kHotSpotGroups); ++n) {
+            const std::string group = Numbered(kHotSpotGroups, n);
+            CheckWithin(group, Rect(group), bgWidth_, bgHeight_, background);
+        }
+
+        const Area display = Rect("DisplayPane");
+        std::vector<std::string> displayGroups;
+        for (const SkinGroupSchema& schema : SkinSchema())
+            if (schema.space == SkinSpace::Display && !schema.numbered) displayGroups.emplace_back(schema.name);
+        for (int n = 1; n <= Count(kExtraInfoGroups); ++n) displayGroups.push_back(Numbered(kExtraInfoGroups, n));
+        for (const std::string& group : displayGroups) {
+            if (!display.HasArea() && Rect(group).HasArea() && lines_.Group(group))
+                Error(lines_.LineOf(group), "[" + group + "] never shows: [DisplayPane] has no area");
+            else
+                CheckWithin(group, Rect(group), display.width, display.height, "the display pane");
+        }
+
+        const Area art = Rect("AlbumArt");
+        const Area artwork = Rect("AlbumArt", "ArtWorkLeft", "ArtWorkTop", "ArtWorkWidth", "ArtWorkHeight");
+        if (artwork.HasArea() && (artwork.width < 0 || artwork.height < 0 || !artwork.Within(art.width, art.height)))
+            Error(lines_.LineOf("AlbumArt", "ArtWorkLeft"),
+                  "the artwork rectangle " + artwork.Text() + " reaches outside the album art (" +
+                      Size(art.width, art.height) + ")");
+    }
+
+    // An image the settings call for: present, and readable as a picture.
+    void RequireImage(const std::string& file, int line, const std::string& why, const Area* expectedSize = nullptr) {
+        const std::string path = folder_ + "images\\" + file;
+        if (!FileExists(path)) {
+            Error(line, "images/" + file + " is missing; " + why + " calls for it");
+            return;
+        }
+        std::wstring widePath(MAX_PATH, L'\0');
+        widePath.resize(size_t(std::max(0, MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), MAX_PATH) - 1)));
+        Gdiplus::Bitmap image(widePath.c_str());
+        if (image.GetLastStatus() != Gdiplus::Ok) {
+            Error(line, "images/" + file + " cannot be read as a picture");
+        } else if (expectedSize && (image.GetWidth() != expectedSize->width || image.GetHeight() != expectedSize->height)) {
+            Warning(line, "images/" + file + " is " + Size(image.GetWidth(), image.GetHeight()) + ", not " +
+                              Size(expectedSize->width, expectedSize->height) + " as " + why + " has it");
+        }
+    }
+
+    void CheckImages() {
+        const Area bg = {0, 0, bgWidth_, bgHeight_};
+        RequireImage("bg.png", lines_.LineOf("Bg"), "every skin", &bg);
+        if (Rect("PausePlayButton").HasArea()) RequireImage("pause.png", lines_.LineOf("PausePlayButton"), "[PausePlayButton]");
+        if (Int("Knob", "UseBitmap")) RequireImage("knob.png", lines_.LineOf("Knob", "UseBitmap"), "[Knob] UseBitmap");
+        const Area rating = Rect("RatingPane");
+        if (rating.HasArea()) {
+            for (const char* file : {"rating_filled.png", "rating_unfilled.png"})
+                RequireImage(file, lines_.LineOf("RatingPane"), "[RatingPane]", &rating);
+        }
+        const Area sound = Rect("SoundPane");
+        if (sound.HasArea() && Int("SoundPane", "UseKnob")) {
+            RequireImage("sound_knob.png", lines_.LineOf("SoundPane", "UseKnob"), "[SoundPane] UseKnob");
+        } else if (sound.HasArea()) {
+            for (const char* file : {"sound_filled.png", "sound_unfilled.png"})
+                RequireImage(file, lines_.LineOf("SoundPane"), "[SoundPane]", &sound);
+        }
+        if (Int("AlbumArt", "Show") && Int("AlbumArt", "DrawOverlay"))
+            RequireImage("overlay.png", lines_.LineOf("AlbumArt", "DrawOverlay"), "[AlbumArt] DrawOverlay");
+    }
+
+    bool SkinExists(const std::string& name) const { return FileExists(skinsFolder_ + name + "\\skin.ini"); }
+
+    void CheckHotSpots() {
+        for (int n = 1; n <= Count(kHotSpotGroups); ++n) {
+            const std::string group = Numbered(kHotSpotGroups, n);
+            if (!lines_.Group(group)) {
+                Warning(lines_.LineOf(std::string(kHotSpotGroups.countGroup), "Count"),
+                        "[" + group + "] is counted but absent, so it can never fire");
+                continue;
+            }
+            const int line = lines_.LineOf(group);
+            if (!Rect(group).HasArea()) Warning(line, "[" + group + "] has no area, so it can never fire");
+            const std::string type = ini_.ReadText(group, "Type", "click", kSkinTypeBuffer);
+            const bool hover = SameName(type, "hover");
+            if (!hover && !SameName(type, "click"))
+                Warning(lines_.LineOf(group, "Type"),
+                        "Type \"" + type + "\" makes a click hotspot" + Hint(type, {"click", "hover"}));
+
+            const std::string newSkin = Text(group, "NewSkinName");
+            const std::string outSkin = hover ? Text(group, "MouseOutSkinName") : std::string();
+            for (const auto& [key, skin] : {std::pair{"NewSkinName", newSkin}, std::pair{"MouseOutSkinName", outSkin}})
+                if (!skin.empty() && !SkinExists(skin))
+                    Error(lines_.LineOf(group, key), std::string(key) + " \"" + skin + "\" names no skin: skins/" + skin +
+                                                         "/skin.ini does not exist");
+
+            // Frames come from this skin's images, and on leaving a hover skin from the skin returned to.
+            std::vector<std::string> frameFolders = {name_};
+            if (hover && !outSkin.empty() && !SameName(outSkin, name_) && SkinExists(outSkin))
+                frameFolders.push_back(outSkin);
+            const int frames = Count(kAnimationFrameKeys, group);
+            for (int k = 1; k <= frames; ++k) {
+                const std::string key = Numbered(kAnimationFrameKeys, k);
+                const std::string file = Text(group, key);
+                const int keyLine = lines_.LineOf(group, key);
+                if (file.empty()) {
+                    Error(keyLine, "frame " + std::to_string(k) + " of " + std::to_string(frames) + " has no file: " + key +
+                                       " is missing");
+                    continue;
+                }
+                for (const std::string& skin : frameFolders)
+                    if (!FileExists(skinsFolder_ + skin + "\\images\\" + file))
+                        Error(keyLine, "frame " + std::to_string(k) + " skins/" + skin + "/images/" + file + " is missing");
+            }
+            if (hover && !newSkin.empty() && SkinExists(newSkin)) CheckHoverArea(group, newSkin);
+        }
+    }
+
+    // The hover area is measured in the skin the hotspot switches to.
+    void CheckHoverArea(const std::string& group, const std::string& newSkin) {
+        const Area area = Rect(group, "NewLeft", "NewTop", "NewWidth", "NewHeight");
+        if (!area.HasArea()) return;
+        const IniFile other = IniFile::Load(skinsFolder_ + newSkin + "\\skin.ini");
+        const int width = other.ReadInt("Bg", "Width", kDefaultBgWidth), height = other.ReadInt("Bg", "Height", kDefaultBgHeight);
+        if (area.width < 0 || area.height < 0 || !area.Within(width, height))
+            Error(lines_.LineOf(group, "NewLeft"), "the hover area " + area.Text() + " reaches outside " + newSkin +
+                                                       "'s background (" + Size(width, height) + ")");
+    }
+
+    void CheckValues() {
+        for (const char* group : {"RatingPane", "SoundPane"}) {
+            const int direction = Int(group, "Direction");
+            if (Rect(group).HasArea() && (direction < 0 || direction > 3))
+                Warning(lines_.LineOf(group, "Direction"),
+                        "[" + std::string(group) + "] Direction " + std::to_string(direction) +
+                            " is none of 0 to 3: nothing is drawn");
+        }
+        std::vector<std::string> types(ExtraInfoTypes().begin(), ExtraInfoTypes().end());
+        for (int n = 1; n <= Count(kExtraInfoGroups); ++n) {
+            const std::string group = Numbered(kExtraInfoGroups, n);
+            const std::string type = ini_.ReadText(group, "Type", "", kSkinTypeBuffer);
+            const bool known = std::any_of(types.begin(), types.end(), [&](const std::string& t) { return SameName(t, type); });
+            if (!known && lines_.Group(group))
+                Warning(lines_.LineOf(group, "Type"), "[" + group + "] Type \"" + type + "\" shows nothing" + Hint(type, types));
+        }
+    }
+
+    std::string skinsFolder_, name_, folder_, shown_;
+    IniFile ini_;
+    SkinIniLines lines_;
+    int bgWidth_ = kDefaultBgWidth, bgHeight_ = kDefaultBgHeight;
+    std::vector<SkinProblem> problems_;
+};
+
+}  // namespace
+
+std::vector<SkinProblem> CheckSkin(const std::string& skinsFolder, const std::string& name) {
+    return SkinChecker(skinsFolder, name).Run();
+}
+
+std::string FormatProblem(const SkinProblem& problem) {
+    return problem.file + (problem.line > 0 ? ":" + std::to_string(problem.line) : std::string()) +
+           (problem.error ? ": error: " : ": warning: ") + problem.message;
+}
+
+int RunSkinCheck(const std::string& skinsFolder, const std::string& name) {
+    const std::vector<SkinProblem> problems = CheckSkin(skinsFolder, name);
+    const auto errors = std::count_if(problems.begin(), problems.end(), [](const SkinProblem& p) { return p.error; });
+    for (const SkinProblem& problem : problems) std::printf("%s\n", FormatProblem(problem).c_str());
+    std::printf("skins/%s: %d error(s), %d warning(s)\n", name.c_str(), int(errors), int(problems.size() - errors));
+    std::fflush(stdout);
+    return errors > 0 ? 1 : 0;
+}
+
+// Optimal string alignment: a swap of two neighbours counts as one edit.
+size_t NameDistance(const std::string& a, const std::string& b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+    for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t cost = lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && lower(a[i - 1]) == lower(b[j - 2]) && lower(a[i - 2]) == lower(b[j - 1]))
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+}  // namespace host
