@@ -1,0 +1,281 @@
+// The counter, the progress knob and the rating and sound panes, drawn by the
+// real module into its info frame.
+#include "rig/rig.h"
+#include "sim/player.h"
+
+// The time text is pure arithmetic; it is checked on its own.
+#include "render/format_time.cpp"
+
+#include <vector>
+
+namespace {
+
+constexpr Gdiplus::ARGB kRed = 0xFFFF0000;
+constexpr Gdiplus::ARGB kBlue = 0xFF0000FF;
+
+struct RunningPlayer {
+    sim::Player& player = sim::Player::Get();
+    RunningPlayer(int track, bool playing) {
+        player.Reset();
+        player.Register();
+        player.Start(false);
+        player.SetCurrentTrack(track);
+        player.SetPlaying(playing);
+    }
+    ~RunningPlayer() { player.Quit(); }
+};
+
+// A skin with a 200 × 100 display pane and an invisible info text, plus the
+// groups given; returns the settings file that selects it.
+std::string PaneSkin(const std::string& name, const std::string& groups, const std::string& settings = "") {
+    rig::MakeSkin(name, "[DisplayPane]\nWidth=200\nHeight=100\n[Font]\nColorA=0\n" + groups);
+    const std::string ini = rig::WorkFolder() + name + ".ini";
+    rig::WriteTextFile(ini, "[W]\nSkinDir=" + name + "\n" + settings);
+    return ini;
+}
+
+std::string ImagePath(const std::string& skin, const std::string& file) {
+    return rig::WorkFolder() + "skins\\" + skin + "\\images\\" + file;
+}
+
+void WriteStripImages(const std::string& skin, const std::string& pane, int width, int height) {
+    rig::WritePng(ImagePath(skin, pane + "_filled.png"), width, height, kRed);
+    rig::WritePng(ImagePath(skin, pane + "_unfilled.png"), width, height, kBlue);
+}
+
+// Pixels of an area of a frame, to compare it with a later frame.
+std::vector<Gdiplus::ARGB> Region(Gdiplus::Image* frame, const RECT& area) {
+    std::vector<Gdiplus::ARGB> pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) pixels.push_back(rig::PixelAt(frame, x, y));
+    return pixels;
+}
+
+int CountColour(Gdiplus::Image* frame, const RECT& area, Gdiplus::ARGB colour) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) count += rig::PixelAt(frame, x, y) == colour;
+    return count;
+}
+
+size_t ImageLoads(const std::string& file) {
+    size_t count = 0;
+    for (const auto& call : rig::RecordingHost::Get().Named("DeskletLoadGDIPlusImage"))
+        count += call.args.find(file) != std::string::npos;
+    return count;
+}
+
+}  // namespace
+
+TEST_CASE(format_time_pads_minutes_and_seconds_and_shows_hours_only_when_needed) {
+    const struct {
+        int seconds;
+        const wchar_t* text;
+    } cases[] = {{0, L"00:00"},     {5, L"00:05"},       {65, L"01:05"},        {599, L"09:59"},
+                 {3599, L"59:59"},  {3600, L"1:00:00"},  {3725, L"1:02:05"},    {36000, L"10:00:00"},
+                 {-5, L"-00:05"},   {-65, L"-01:05"},    {-3725, L"-1:02:05"},  {-2147483647 - 1, L"-596523:14:08"}};
+    for (const auto& c : cases) CHECK_EQ(FormatTime(c.seconds), std::wstring(c.text));
+}
+
+TEST_CASE(counter_shows_time_remaining_or_played_and_nothing_without_a_pane) {
+    const std::string counter = "[CounterPane]\nLeft=0\nTop=0\nWidth=200\nHeight=40\n[CounterFont]\nColorA=255\nSize=20\n";
+    const RECT area = {0, 0, 200, 40};
+    RunningPlayer running(0, false);
+    running.player.CurrentTrack()->duration = 200;
+
+    running.player.SetPosition(30);
+    std::vector<Gdiplus::ARGB> remaining;
+    {
+        rig::Widget widget(PaneSkin("counter_left", counter, "ShowTimePlayed=0\n").c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        remaining = Region(widget.InfoFrame(), area);
+        CHECK(rig::OpaquePixels(widget.InfoFrame(), area) > 0);
+    }
+    running.player.SetPosition(170);
+    {
+        // 170 played reads 02:50, as 30 played of 200 reads in remaining mode.
+        rig::Widget widget(PaneSkin("counter_played", counter, "ShowTimePlayed=1\n").c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        CHECK(Region(widget.InfoFrame(), area) == remaining);
+    }
+    running.player.SetPosition(30);
+    {
+        rig::Widget widget(PaneSkin("counter_played", counter, "ShowTimePlayed=1\n").c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        CHECK(Region(widget.InfoFrame(), area) != remaining);
+    }
+    {
+        // A skin that leaves the counter out gets no text laid out at the frame's corner.
+        rig::Widget widget(PaneSkin("counter_none", "[CounterFont]\nColorA=255\nSize=20\n").c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        CHECK_EQ(rig::OpaquePixels(widget.InfoFrame(), {0, 0, 200, 100}), 0);
+    }
+}
+
+TEST_CASE(ellipse_knob_left_edge_follows_the_position_from_bar_start_to_just_past_its_end) {
+    const std::string ini = PaneSkin("knob_ellipse",
+                                     "[ProgressBar]\nLeft=10\nTop=40\nWidth=100\nHeight=6\n"
+                                     "[Knob]\nWidth=6\nHeight=6\n[InnerKnob]\nColorR=255\n[OuterKnob]\nColorR=255\n");
+    RunningPlayer running(0, false);
+    const long duration = running.player.CurrentTrack()->duration;
+    const struct {
+        long position;
+        int knobLeft;
+    } cases[] = {{0, 10}, {duration, 110}};
+    for (const auto& c : cases) {
+        running.player.SetPosition(c.position);
+        rig::Widget widget(ini.c_str(), "W");
+        Gdiplus::Image* frame = widget.InfoFrame();
+        REQUIRE(frame != nullptr);
+        CHECK_EQ(rig::PixelAt(frame, c.knobLeft + 3, 43), kRed);
+        CHECK_EQ(rig::AlphaOf(rig::PixelAt(frame, c.knobLeft - 2, 43)), 0);
+        CHECK_EQ(rig::AlphaOf(rig::PixelAt(frame, c.knobLeft + 8, 43)), 0);
+    }
+}
+
+TEST_CASE(bitmap_knob_is_revealed_not_squeezed_and_a_stream_has_no_knob) {
+    const std::string bar = "[ProgressBar]\nLeft=0\nTop=10\nWidth=100\nHeight=6\n[InnerKnob]\nColorR=255\n[OuterKnob]\nColorR=255\n";
+    RunningPlayer running(0, false);
+    running.player.CurrentTrack()->duration = 200;
+    running.player.SetPosition(100);
+    {
+        // The bitmap is revealed from its left, not squeezed: its blue right half stays hidden.
+        const std::string ini = PaneSkin("knob_reveal", bar + "[Knob]\nHeight=6\nUseBitmap=1\nStretchKnob=1\n");
+        Gdiplus::Bitmap knob(100, 6, PixelFormat32bppARGB);
+        {
+            Gdiplus::Graphics graphics(&knob);
+            Gdiplus::SolidBrush red{Gdiplus::Color(kRed)}, blue{Gdiplus::Color(kBlue)};
+            graphics.FillRectangle(&red, 0, 0, 50, 6);
+            graphics.FillRectangle(&blue, 50, 0, 50, 6);
+        }
+        const CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+        const std::string path = ImagePath("knob_reveal", "knob.png");
+        knob.Save(std::wstring(path.begin(), path.end()).c_str(), &png, nullptr);
+        rig::Widget widget(ini.c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 10, 100, 16}, kBlue), 0);
+        CHECK_EQ(rig::PixelAt(widget.InfoFrame(), 40, 13), kRed);
+        CHECK_EQ(rig::AlphaOf(rig::PixelAt(widget.InfoFrame(), 55, 13)), 0);
+    }
+    running.player.CurrentTrack()->duration = 0;
+    running.player.SetPosition(0);
+    {
+        rig::Widget widget(PaneSkin("knob_stream", bar + "[Knob]\nWidth=6\nHeight=6\n").c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        CHECK_EQ(rig::OpaquePixels(widget.InfoFrame(), {0, 0, 200, 100}), 0);
+    }
+}
+
+TEST_CASE(five_star_rating_shows_whole_stars_and_plain_rating_is_exact) {
+    const std::string pane = "[RatingPane]\nLeft=0\nTop=0\nWidth=100\nHeight=10\n";
+    const struct {
+        long rating;
+        bool fiveStars;
+        int filled;
+    } cases[] = {{19, true, 0}, {20, true, 20}, {39, true, 20}, {100, true, 100}, {50, false, 50}};
+    RunningPlayer running(0, false);
+    for (const auto& c : cases) {
+        const std::string ini = PaneSkin("rating", pane, c.fiveStars ? "Use5Rating=1\n" : "Use5Rating=0\n");
+        WriteStripImages("rating", "rating", 100, 10);
+        running.player.CurrentTrack()->rating = c.rating;
+        rig::Widget widget(ini.c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 0, 100, 10}, kRed), c.filled * 10);
+        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 0, 100, 10}, kBlue), (100 - c.filled) * 10);
+    }
+}
+
+TEST_CASE(sound_strip_fills_from_each_edge_and_values_outside_the_scale_stay_inside) {
+    const struct {
+        int direction;
+        long volume;
+        RECT filled;
+    } cases[] = {{0, 100, {0, 0, 100, 10}},  {1, 100, {0, 0, 100, 10}}, {2, 100, {0, 0, 100, 10}},
+                 {3, 100, {0, 0, 100, 10}},  {0, 0, {0, 0, 0, 0}},      {3, 0, {0, 0, 0, 0}},
+                 {1, 25, {75, 0, 100, 10}},  {2, 50, {0, 0, 100, 5}},   {3, 50, {0, 5, 100, 10}},
+                 {1, 150, {0, 0, 100, 10}},  {1, -50, {0, 0, 0, 0}}};
+    RunningPlayer running(0, false);
+    for (const auto& c : cases) {
+        const std::string ini = PaneSkin("sound", "[SoundPane]\nLeft=20\nTop=30\nWidth=100\nHeight=10\nDirection=" +
+                                                      std::to_string(c.direction) + "\n");
+        WriteStripImages("sound", "sound", 100, 10);
+        running.player.SetVolume(c.volume);
+        rig::Widget widget(ini.c_str(), "W");
+        Gdiplus::Image* frame = widget.InfoFrame();
+        REQUIRE(frame != nullptr);
+        const int filledArea = (c.filled.right - c.filled.left) * (c.filled.bottom - c.filled.top);
+        const RECT filled = {c.filled.left + 20, c.filled.top + 30, c.filled.right + 20, c.filled.bottom + 30};
+        CHECK_EQ(CountColour(frame, filled, kRed), filledArea);
+        CHECK_EQ(CountColour(frame, {20, 30, 120, 40}, kBlue), 1000 - filledArea);
+        CHECK_EQ(rig::OpaquePixels(frame, {0, 0, 200, 100}), 1000);
+    }
+}
+
+TEST_CASE(strips_are_rendered_only_when_the_value_changes_and_references_return) {
+    const std::string ini = PaneSkin("steady",
+                                     "[SoundPane]\nWidth=100\nHeight=10\n"
+                                     "[RatingPane]\nTop=20\nWidth=100\nHeight=10\nDirection=4\n");
+    WriteStripImages("steady", "sound", 100, 10);
+    WriteStripImages("steady", "rating", 100, 10);
+    {
+        RunningPlayer running(0, true);
+        rig::Widget widget(ini.c_str(), "W");
+        // A direction outside the four leaves the pane empty.
+        REQUIRE(widget.InfoFrame() != nullptr);
+        CHECK_EQ(rig::OpaquePixels(widget.InfoFrame(), {0, 20, 100, 30}), 0);
+
+        rig::RecordingHost::Get().ClearCalls();
+        widget.PollTick();
+        widget.PollTick();
+        CHECK_EQ(ImageLoads("sound_"), 0u);
+        CHECK_EQ(ImageLoads("rating_"), 0u);
+
+        running.player.SetVolume(30);
+        running.player.CurrentTrack()->rating = 40;
+        widget.PollTick();
+        CHECK_EQ(ImageLoads("sound_"), 2u);
+        CHECK_EQ(ImageLoads("rating_"), 2u);
+        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 0, 100, 10}, kRed), 300);
+    }
+    CHECK_EQ(sim::OutstandingReferences(), 0);
+    CHECK_EQ(sim::LiveObjects(), 0);
+}
+
+TEST_CASE(sound_knob_sits_at_the_volume_and_a_missing_knob_is_tried_again) {
+    const std::string ini = PaneSkin("knob", "[SoundPane]\nLeft=10\nTop=20\nWidth=100\nHeight=10\nUseKnob=1\n");
+    RunningPlayer running(0, true);
+    running.player.SetVolume(50);
+    rig::Widget widget(ini.c_str(), "W");
+    rig::RecordingHost::Get().ClearCalls();
+    widget.PollTick();
+    widget.PollTick();
+    CHECK_EQ(ImageLoads("sound_knob.png"), 2u);
+
+    rig::WritePng(ImagePath("knob", "sound_knob.png"), 4, 4, kRed);
+    running.player.SetVolume(60);  // a new value, so the frame shows it
+    widget.PollTick();
+    widget.PollTick();
+    CHECK_EQ(ImageLoads("sound_knob.png"), 1u + 2u);
+    // Top-left corner at 10 + 100 × 0.6, unscaled; no strip images in knob mode.
+    CHECK_EQ(rig::OpaquePixels(widget.InfoFrame(), {0, 0, 200, 100}), 16);
+    CHECK_EQ(rig::PixelAt(widget.InfoFrame(), 70, 20), kRed);
+    CHECK_EQ(rig::PixelAt(widget.InfoFrame(), 73, 23), kRed);
+    CHECK_EQ(ImageLoads("sound_filled"), 0u);
+}
+
+TEST_CASE(hostile_pane_sizes_draw_nothing_and_allocate_nothing) {
+    const std::string ini = PaneSkin("hostile",
+                                     "[SoundPane]\nWidth=2000000000\nHeight=2000000000\n"
+                                     "[RatingPane]\nWidth=-100\nHeight=10\n"
+                                     "[ProgressBar]\nLeft=2147483000\nWidth=2147483000\nHeight=-5\n"
+                                     "[CounterPane]\nWidth=-40\nHeight=-40\n");
+    WriteStripImages("hostile", "sound", 10, 10);
+    WriteStripImages("hostile", "rating", 10, 10);
+    RunningPlayer running(0, true);
+    running.player.SetPosition(100);
+    rig::Widget widget(ini.c_str(), "W");
+    widget.PollTick();
+    REQUIRE(widget.InfoFrame() != nullptr);
+    CHECK_EQ(ImageLoads("sound_"), 0u);
+    CHECK_EQ(ImageLoads("rating_"), 0u);
+}
