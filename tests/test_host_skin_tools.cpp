@@ -1,0 +1,208 @@
+// The skin-author tools: the checker on a broken skin and on every bundled
+// one, and quillhost's --check-skin and --render-skin as an author runs them.
+#include "host/skin_check.h"
+#include "rig/rig.h"
+#include "skin/skin_schema.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+bool Reports(const std::vector<host::SkinProblem>& problems, int line, bool error, const std::string& text) {
+    return std::any_of(problems.begin(), problems.end(), [&](const host::SkinProblem& p) {
+        return p.line == line && p.error == error && p.message.find(text) != std::string::npos;
+    });
+}
+
+std::string ExeFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string full = path;
+    return full.substr(0, full.find_last_of("\\/") + 1);
+}
+
+struct Run {
+    DWORD status = ~DWORD{0};
+    std::string output;
+};
+
+// quillhost with the work folder's module (and so its skins), output captured.
+Run Quillhost(const std::string& arguments) {
+    rig::TheModule();  // copies the module into the work folder
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    REQUIRE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = writeEnd;
+    std::string command = "\"" + ExeFolder() + "quillhost.exe\" --module \"" + rig::WorkFolder() +
+                          "Quillbracket.dll\" " + arguments;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                                        &process);
+    CloseHandle(writeEnd);
+    Run run;
+    if (started) {
+        char buffer[4096];
+        DWORD read = 0;
+        while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
+        WaitForSingleObject(process.hProcess, 60000);
+        GetExitCodeProcess(process.hProcess, &run.status);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(readEnd);
+    return run;
+}
+
+// Pixels of the rectangle that differ between two pictures.
+int Differing(Gdiplus::Image* a, Gdiplus::Image* b, const RECT& area) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) count += rig::PixelAt(a, x, y) != rig::PixelAt(b, x, y);
+    return count;
+}
+
+constexpr Gdiplus::ARGB kBgColor = 0xFF2060A0;
+
+// Every fault on its own line, so each report can be pinned to it.
+void MakeBrokenSkin() {
+    const std::string folder = rig::MakeSkin("Broken",
+                                             "[Info]\r\n"                       // 1
+                                             "Name=Broken\r\n"                  // 2
+                                             "[Bg]\r\n"                         // 3
+                                             "Width=100\r\n"                    // 4
+                                             "Height=40\r\n"                    // 5
+                                             "Hieght=40\r\n"                    // 6 unknown key
+                                             "[PausePlayButton]\r\n"            // 7 outside, no pause.png
+                                             "Left=90\r\nTop=5\r\nWidth=20\r\nHeight=20\r\n"
+                                             "[Knob]\r\n"                       // 12
+                                             "UseBitmap=1\r\n"                  // 13 no knob.png
+                                             "[ExtraInfos]\r\n"                 // 14
+                                             "Count=300\r\n"                    // 15 above the ceiling
+                                             "[ChangeSkinHotSpots]\r\n"         // 16
+                                             "Count=1\r\n"                      // 17
+                                             "[ChangeSkinHotSpot-1]\r\n"        // 18
+                                             "Left=1\r\nTop=1\r\nWidth=30\r\nHeight=30\r\n"
+                                             "Type=hover\r\n"                   // 23
+                                             "NewSkinName=Nowhere\r\n"          // 24 no such skin
+                                             "EasyAnimationFramesCount=2\r\n"   // 25
+                                             "EasyAnimationFrame1=grow.png\r\n" // 26 file absent; frame 2 unnamed
+                                             "[SoundPain]\r\n"                  // 27 unknown group
+                                             "Left=0\r\n");
+    rig::WritePng(folder + "images\\bg.png", 100, 40, kBgColor);
+}
+
+}  // namespace
+
+TEST_CASE(check_reports_every_fault_of_a_broken_skin_at_its_line) {
+    MakeBrokenSkin();
+    const std::vector<host::SkinProblem> problems = host::CheckSkin(rig::WorkFolder() + "skins\\", "Broken");
+    CHECK(Reports(problems, 6, true, "unknown key \"Hieght\" in [Bg]; did you mean \"Height\"?"));
+    CHECK(Reports(problems, 7, true, "[PausePlayButton] (90, 5, 20 x 20) reaches outside the background (100 x 40)"));
+    CHECK(Reports(problems, 7, true, "images/pause.png is missing"));
+    CHECK(Reports(problems, 13, true, "images/knob.png is missing; [Knob] UseBitmap calls for it"));
+    CHECK(Reports(problems, 15, true, "Count 300 is above the module's ceiling of 256"));
+    CHECK(Reports(problems, 24, true, "NewSkinName \"Nowhere\" names no skin"));
+    CHECK(Reports(problems, 26, true, "frame 1 skins/Broken/images/grow.png is missing"));
+    CHECK(Reports(problems, 18, true, "frame 2 of 2 has no file"));
+    CHECK(Reports(problems, 27, true, "unknown group [SoundPain]; did you mean \"SoundPane\"?"));
+    CHECK_EQ(problems.size(), size_t{9});
+    for (const host::SkinProblem& problem : problems) CHECK_EQ(problem.file, std::string("skins/Broken/skin.ini"));
+    CHECK_EQ(host::FormatProblem(problems.front()),
+             std::string("skins/Broken/skin.ini:6: error: unknown key \"Hieght\" in [Bg]; did you mean \"Height\"?"));
+}
+
+TEST_CASE(check_warns_of_what_the_module_would_quietly_skip) {
+    rig::MakeSkin("Return", "[Bg]\nWidth=50\nHeight=50\n");
+    rig::WritePng(rig::WorkFolder() + "skins\\Return\\images\\bg.png", 50, 50, kBgColor);
+    const std::string folder = rig::MakeSkin("Quiet",
+                                             "Stray=1\n"                            // 1 above any group
+                                             "[Bg]\nWidth=50\nHeight=50\n"          // 2
+                                             "[bg]\nWidth=60\n"                     // 5 second group
+                                             "[ExtraInfos]\nCount=1\n"              // 7
+                                             "[ExtraInfo-1]\nType=titel\n"          // 9
+                                             "[ExtraInfo-2]\nType=album\n"          // 11 beyond the count
+                                             "[ChangeSkinHotSpots]\nCount=1\n"      // 13
+                                             "[ChangeSkinHotSpot-1]\nLeft=1\nTop=1\nWidth=9\nHeight=9\n"
+                                             "Type=hover\nNewSkinName=Return\nMouseOutSkinName=Return\n"
+                                             "NewLeft=0\nNewTop=0\nNewWidth=80\nNewHeight=10\n"  // 23 wider than Return
+                                             "EasyAnimationFramesCount=1\nEasyAnimationFrame1=f.png\n");  // 28
+    rig::WritePng(folder + "images\\bg.png", 40, 50, kBgColor);
+    rig::WritePng(folder + "images\\f.png", 5, 5, kBgColor);
+    const std::vector<host::SkinProblem> problems = host::CheckSkin(rig::WorkFolder() + "skins\\", "Quiet");
+    CHECK(Reports(problems, 1, false, "\"Stray\" stands above the first group"));
+    CHECK(Reports(problems, 2, false, "images/bg.png is 40 x 50, not 50 x 50"));
+    CHECK(Reports(problems, 5, false, "only the one on line 2 is read"));
+    CHECK(Reports(problems, 10, false, "Type \"titel\" shows nothing"));
+    CHECK(Reports(problems, 11, false, "[ExtraInfo-2] is not read: [ExtraInfos] Count is 1"));
+    CHECK(Reports(problems, 23, true, "reaches outside Return's background (50 x 50)"));
+    // Leaving the hover skin plays the frames from the skin returned to.
+    CHECK(Reports(problems, 28, true, "frame 1 skins/Return/images/f.png is missing"));
+    CHECK(host::NameDistance("Widht", "width") == 1);
+
+    const Run run = Quillhost("--check-skin Quiet");
+    CHECK_EQ(run.status, DWORD{1});
+    CHECK(run.output.find("skins/Quiet/skin.ini:23: error: the hover area") != std::string::npos);
+    CHECK(run.output.find("skins/Quiet: 2 error(s), 5 warning(s)") != std::string::npos);
+    CHECK_EQ(Quillhost("--check-skin Absent").status, DWORD{1});
+}
+
+TEST_CASE(every_bundled_skin_passes_the_check_and_is_in_the_guide) {
+    for (const char* name : {"Default", "Slim", "SlimExpanded", "Tower"}) {
+        const std::vector<host::SkinProblem> problems = host::CheckSkin(rig::SourceSkinsFolder(), name);
+        for (const host::SkinProblem& problem : problems) CHECK_EQ(host::FormatProblem(problem), std::string());
+        rig::InstallBundledSkin(name);
+    }
+    const Run run = Quillhost("--check-skin Slim");
+    CHECK_EQ(run.status, DWORD{0});
+    CHECK(run.output.find("skins/Slim: 0 error(s), 0 warning(s)") != std::string::npos);
+
+    // The guide names every group and key the checker knows.
+    const std::string guide = rig::ReadTextFile(rig::SourceSkinsFolder() + "..\\docs\\skins.md");
+    REQUIRE(!guide.empty());
+    for (const SkinGroupSchema& group : SkinSchema()) {
+        CHECK(guide.find(std::string(group.name)) != std::string::npos);
+        for (const SkinKeySchema& key : group.keys)
+            if (guide.find("`" + std::string(key.name)) == std::string::npos)
+                CHECK_EQ(std::string(group.name) + " " + std::string(key.name), std::string("in the guide"));
+    }
+}
+
+TEST_CASE(render_writes_the_widget_as_the_host_composes_it) {
+    rig::InstallBundledSkin("Tower");
+    const std::string out = rig::WorkFolder() + "tower.png";
+    const Run run = Quillhost("--render-skin Tower --out \"" + out + "\" --track 5");
+    REQUIRE(run.status == 0);
+    CHECK(run.output.find("tower.png") != std::string::npos);
+    const std::wstring wide(out.begin(), out.end());
+    {
+        Gdiplus::Bitmap picture(wide.c_str());
+        REQUIRE(picture.GetLastStatus() == Gdiplus::Ok);
+        CHECK_EQ(picture.GetWidth(), 110u);
+        CHECK_EQ(picture.GetHeight(), 300u);
+        // The track's artwork shows in the slide frame, the counter in the display.
+        const std::wstring bgPath = std::wstring(L"") + std::wstring(rig::WorkFolder().begin(), rig::WorkFolder().end()) +
+                                    L"skins\\Tower\\images\\bg.png";
+        Gdiplus::Bitmap bg(bgPath.c_str());
+        CHECK(Differing(&picture, &bg, {20, 20, 90, 90}) > 4000);
+        CHECK(Differing(&picture, &bg, {20, 158, 90, 176}) > 50);
+        CHECK_EQ(Differing(&picture, &bg, {0, 0, 110, 8}), 0);
+    }
+
+    // A skin's background alone, where the broken skin has nothing else to draw.
+    MakeBrokenSkin();
+    const std::string broken = rig::WorkFolder() + "broken.png";
+    REQUIRE(Quillhost("--render-skin Broken --out \"" + broken + "\" --paused").status == 0);
+    const std::wstring brokenWide(broken.begin(), broken.end());
+    Gdiplus::Bitmap picture(brokenWide.c_str());
+    CHECK_EQ(picture.GetWidth(), 100u);
+    CHECK_EQ(rig::PixelAt(&picture, 50, 35), kBgColor);
+
+    CHECK_EQ(Quillhost("--render-skin Absent --out \"" + rig::WorkFolder() + "absent.png\"").status, DWORD{1});
+    CHECK(!rig::FileExists(rig::WorkFolder() + "absent.png"));
+    CHECK_EQ(Quillhost("--render-skin Tower --out x.png --track 99").status, DWORD{1});
+}
