@@ -24,6 +24,5 @@ void DrawRatingPane(WidgetInstance& widget, Gdiplus::Graphics& frame, itunes::II
     if (widget.ratingImage) {
         frame.DrawImage(widget.ratingImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
     }
-    // The player's value, not the whole stars drawn, so a change inside a star still rebuilds.
     widget.ratingImageValue = rating;
 }
