@@ -9,7 +9,6 @@
 #include "sim/player.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -200,7 +199,7 @@ void HoverHotSpot(DemoSession& demo) {
     const SkinFile skin = demo.Skin();
     const std::string hotSpot = skin.HotSpot(true);
     if (hotSpot.empty()) {
-        DemoSession::Skip("hover hotspot", "no skin with a hover hotspot is installed yet");
+        DemoSession::Skip("hover hotspot", "the skin has no hover hotspot");
         return;
     }
     CallEntry(demo.Entry().mouseOn, demo.Instance());
@@ -213,30 +212,33 @@ void HoverHotSpot(DemoSession& demo) {
     demo.Snap("hover-out");
 }
 
-// Another skin is chosen in the settings and the host restarted: the widget
-// comes back where it was, in the new skin.
-void ChangeSkin(DemoSession& demo) {
-    const std::string current = demo.SkinName();
-    const std::string skins = demo.Widget().module().folder() + "skins";
-    std::string other;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(skins, error)) {
-        const std::string name = entry.path().filename().string();
-        if (_stricmp(name.c_str(), current.c_str()) != 0 && std::filesystem::exists(entry.path() / "skin.ini")) {
-            other = name;
-            break;
-        }
-    }
-    if (other.empty()) {
-        DemoSession::Skip("skin change", "no second skin is installed yet");
+void ClickHotSpot(DemoSession& demo) {
+    const SkinFile skin = demo.Skin();
+    const std::string hotSpot = skin.HotSpot(false);
+    if (hotSpot.empty()) {
+        DemoSession::Skip("click hotspot", "the skin has no click hotspot");
         return;
     }
-    const std::string group = HostConfig::SettingsGroup(demo.app_.config().WidgetGroups().front());
-    WritePrivateProfileStringA(group.c_str(), "SkinDir", other.c_str(), demo.app_.config().file().c_str());
+    demo.Click(skin.Pane(hotSpot).Inside(0.5, 0.5));
+    demo.Seconds(1);
+    demo.Snap("clicked-to-" + skin.Text(hotSpot, "NewSkinName"));
+}
+
+// The skin is chosen in the settings and the host restarted: the widget comes
+// back where it was, in the new skin.
+bool ChangeSkin(DemoSession& demo, const std::string& skin) {
+    if (!SkinFile(demo.Widget().module().folder(), skin).Exists()) {
+        DemoSession::Skip(("skin change to " + skin).c_str(), "the skin is not installed");
+        return false;
+    }
+    // Written after the shutdown, which saves the widget's own settings.
     demo.app_.Shutdown();
+    const std::string group = HostConfig::SettingsGroup(demo.app_.config().WidgetGroups().front());
+    WritePrivateProfileStringA(group.c_str(), "SkinDir", skin.c_str(), demo.app_.config().file().c_str());
     demo.app_.Restore();
     demo.Seconds(2);
-    demo.Snap("skin-" + other);
+    demo.Snap("skin-" + skin);
+    return true;
 }
 
 }  // namespace
@@ -256,8 +258,12 @@ int RunDemoScript(HostApp& app, const std::string& outFolder) {
     demo.Snap("start");
     PlayAndScroll(demo, player);
     PauseVolumeRating(demo, player);
-    HoverHotSpot(demo);
-    ChangeSkin(demo);
+    player.Resume();
+    if (ChangeSkin(demo, "Slim")) {
+        HoverHotSpot(demo);
+        ClickHotSpot(demo);
+    }
+    ChangeSkin(demo, "Tower");
     app.Shutdown();
     return demo.failed() ? 1 : 0;
 }

@@ -298,7 +298,7 @@ def make_slim_expanded(kit, folder):
         "AlbumArt": dict(kit.rect_keys(*EXP_ART), Show=1, DrawOverlay=1, DrawOverlayActualSize=0, Alpha=255),
         "ExtraInfos": {"Count": 2},
         "ExtraInfo-1": dict(kit.rect_keys(*album), Type="album", **text_keys(kit, "Arial", "#7f9ab5", 11, 0, 0)),
-        "ExtraInfo-2": dict(kit.rect_keys(*kind), Type="kind", **text_keys(kit, "Arial", "#56687d", 9, 2, 2)),
+        "ExtraInfo-2": dict(kit.rect_keys(*kind), Type="kind", **text_keys(kit, "Arial", "#6f8296", 10, 0, 2)),
         "ChangeSkinHotSpots": {"Count": 1},
         "ChangeSkinHotSpot-1": dict(kit.rect_keys(*CHEVRON), Type="click", NewSkinName="Slim"),
     })
