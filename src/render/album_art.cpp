@@ -108,8 +108,8 @@ void UpdateAlbumArt(WidgetInstance& widget) {
         widget.PlaceLayer(layer, widget.skin->albumArtPane);
     }
 
-    const bool unchanged = name && widget.artworkTrackName && *widget.artworkTrackName == *name;
-    if (!unchanged && (!name || !ShowArt(widget, layer, *track.Get()))) {
+    const bool newTrack = name && widget.artworkTrackName != name;
+    if (!name || (newTrack && !ShowArt(widget, layer, *track.Get()))) {
         HostCall(Host().layerSetVisibility, widget.deskletWindow, layer, FALSE, FALSE);
     }
     // Recorded whether or not art was found, so a track without art is asked once.
