@@ -62,8 +62,12 @@ void Player::Reset() {
 
 HRESULT Player::Register() {
     if (Registered()) return S_OK;
+    // In-process only: the module's creation asks for any server kind and finds
+    // this one first. A local-server registration would be shared through the
+    // system's RPC service with every other process, where a test running in
+    // parallel would reach this player, and outlive a crashed process.
     return CoRegisterClassObject(itunes::CLSID_iTunesApp, PlayerClassFactory(),
-                                 CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
+                                 CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
                                  &registrationCookie_);
 }
 
