@@ -45,8 +45,9 @@ std::string Show(const T& value) {
 
 #define CHECK_EQ(actual, expected)                                                          \
     do {                                                                                    \
-        const auto& qb_actual = (actual);                                                   \
-        const auto& qb_expected = (expected);                                               \
+        /* Copies: the values may live in temporaries that end with the line. */              \
+        const auto qb_actual = (actual);                                                    \
+        const auto qb_expected = (expected);                                                \
         if (!(qb_actual == qb_expected))                                                    \
             ::check::Fail(__FILE__, __LINE__,                                               \
                           "CHECK_EQ(" #actual ", " #expected "): " + ::check::Show(qb_actual) + \
