@@ -49,8 +49,9 @@ public:
     // 3 s and yield tracks, empty call log, no faults. Registration stays.
     void Reset();
 
-    // Class object for the player's CLSID; while revoked, creating the
-    // application object fails as if the player were not installed.
+    // Class object for the player's CLSID, for this process only; while
+    // revoked, creating the application object fails as if the player were
+    // not installed.
     HRESULT Register();
     void Revoke();
     bool Registered() const { return registrationCookie_ != 0; }
