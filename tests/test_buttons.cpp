@@ -26,7 +26,7 @@ const char kButtonsSkin[] =
     "[DisplayPane]\nLeft=0\nTop=50\nWidth=200\nHeight=50\n"
     "[SoundPane]\nLeft=10\nTop=0\nWidth=100\nHeight=20\n";
 
-const POINT kMute = {85, 15}, kOpen = {105, 15}, kQuit = {125, 15}, kToggle = {145, 15}, kPrevious = {165, 15};
+const POINT kMute = {85, 15}, kOpen = {105, 15}, kQuit = {125, 15}, kPrevious = {165, 15};
 
 void Click(const rig::Widget& widget, POINT at) { widget.Click(at.x, at.y); }
 
@@ -111,11 +111,10 @@ TEST_CASE(after_quit_the_next_click_starts_the_player_polls_and_applies_auto_hid
     CHECK(!IsWindowVisible(scene.player().Window()));
 }
 
-TEST_CASE(mute_previous_and_window_buttons) {
+TEST_CASE(failed_mute_read_mutes_and_previous_goes_back) {
     PlayerScene scene;
     auto widget = WidgetOnSkin("buttons", kButtonsSkin);
     sim::Player& player = scene.player();
-    const bool shown = IsWindowVisible(player.Window()) != FALSE;
 
     player.SetMuted(true);
     Click(*widget, kMute);
@@ -130,10 +129,6 @@ TEST_CASE(mute_previous_and_window_buttons) {
     CHECK_EQ(player.calls().Count("IiTunes.BackTrack"), 1);
     CHECK_EQ(player.calls().Count("IiTunes.PreviousTrack"), 0);
 
-    Click(*widget, kToggle);
-    CHECK_EQ(IsWindowVisible(player.Window()) != FALSE, !shown);
-    Click(*widget, kToggle);
-    CHECK_EQ(IsWindowVisible(player.Window()) != FALSE, shown);
 }
 
 TEST_CASE(opened_file_reaches_the_player_intact_and_a_cancel_keeps_the_pending_addition) {

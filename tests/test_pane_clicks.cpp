@@ -77,12 +77,6 @@ TEST_CASE(progress_rating_and_counter_values_from_the_click) {
     CHECK(Sent(player, "IITTrack.put_Rating") ==
           (std::vector<std::wstring>{L"0", L"20", L"20", L"40", L"100", L"100"}));
 
-    // Without a current track nothing is rated.
-    player.ClearCurrentTrack();
-    player.calls().Clear();
-    widget->Click(50, kRatingY);
-    CHECK_EQ(player.calls().Count("IITTrack.put_Rating"), 0);
-
     const std::string saved = rig::WorkFolder() + "panes_saved.ini";
     widget->Click(175, 130);
     rig::TheModule().OnSave(widget->instance(), saved.c_str(), "S", FALSE);
