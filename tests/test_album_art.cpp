@@ -1,5 +1,6 @@
 // The album-art layer: fetched from the player once per track name, composed
 // with the skin's opacity and overlay, hidden when there is no art.
+#include "rig/bstr_count.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
@@ -52,6 +53,9 @@ int ArtworkRequests(sim::Player& player) { return player.calls().Count("IITTrack
 }  // namespace
 
 TEST_CASE(artwork_is_asked_once_per_track_name_and_references_return) {
+    rig::CountBstrsOf(rig::TheModule().handle);
+    const long playerStrings = rig::PlayerBstrsOutstanding();
+    const long moduleStrings = rig::ModuleBstrsOutstanding();
     {
         RunningPlayer running(1);
         sim::Player& player = running.player;
@@ -90,6 +94,8 @@ TEST_CASE(artwork_is_asked_once_per_track_name_and_references_return) {
     }
     CHECK_EQ(sim::OutstandingReferences(), 0);
     CHECK_EQ(sim::LiveObjects(), 0);
+    CHECK_EQ(rig::PlayerBstrsOutstanding(), playerStrings);
+    CHECK_EQ(rig::ModuleBstrsOutstanding(), moduleStrings);
 }
 
 TEST_CASE(half_alpha_artwork_under_an_opaque_overlay) {
