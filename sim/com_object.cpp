@@ -26,6 +26,7 @@ Verdict Admit(const char* interfaceName, const char* member, const Arg& argument
         Player& player = Player::Get();
         std::string method = std::string(interfaceName) + "." + member;
         player.calls().Record(method, ArgumentText(argument));
+        player.faults().CountCall();
         if (player.faults().Disconnected() || session != player.Session()) {
             verdict.action = Verdict::Action::Answer;
             verdict.result = RPC_E_DISCONNECTED;

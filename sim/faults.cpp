@@ -22,6 +22,7 @@ const Fault* Faults::Find(std::string_view method) const {
 void Faults::Clear() {
     byMethod_.clear();
     disconnected_ = false;
+    callsBeforeDisconnect_ = -1;
 }
 
 }  // namespace sim

@@ -30,6 +30,13 @@ public:
     // player's process has gone between two calls.
     void DisconnectAll(bool disconnected = true) { disconnected_ = disconnected; }
     bool Disconnected() const { return disconnected_; }
+    // The player goes away in the middle of a tick: the next `calls` calls
+    // are answered, every one after them finds it disconnected.
+    void DisconnectAfter(int calls) { callsBeforeDisconnect_ = calls; }
+    // Counts one call towards a planned disconnection.
+    void CountCall() {
+        if (callsBeforeDisconnect_ >= 0 && callsBeforeDisconnect_-- == 0) disconnected_ = true;
+    }
     // The fault set for the method, or null.
     const Fault* Find(std::string_view method) const;
     void Clear();
@@ -37,6 +44,7 @@ public:
 private:
     std::map<std::string, Fault, std::less<>> byMethod_;
     bool disconnected_ = false;
+    int callsBeforeDisconnect_ = -1;
 };
 
 }  // namespace sim

@@ -1,0 +1,29 @@
+// Malformed skins, made on demand: one well-formed skin that uses every
+// feature, each of its values replaced in turn by hostile numbers or texts,
+// plus garbage files, huge sizes, broken images and hotspots that bounce
+// between two skins. Every case is a "skin.ini" text and the images beside it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rig {
+
+struct BadSkin {
+    std::string label;    // what is wrong, for the report
+    std::string iniText;  // the whole "skin.ini"
+    enum class Images { Good, Missing, Corrupt, Empty, Folders } images = Images::Good;
+};
+
+// Every case, in a fixed order (the garbage is seeded, so runs repeat).
+std::vector<BadSkin> BadSkinCases();
+
+// Writes the case as skins\<name> in the work folder, replacing what was there.
+void InstallBadSkin(const std::string& name, const BadSkin& skin);
+
+// The well-formed skin the cases start from; its hotspots lead to `other`,
+// whose own hover hotspot leads back to `name`.
+std::string GoodSkinText(const std::string& other);
+std::string BounceBackSkinText(const std::string& name);
+
+}  // namespace rig
