@@ -28,3 +28,11 @@ dist: setup
 # The widget on the simulated player: a window with a display, else a scripted session into out/demo.
 demo: dist
 	@tools/demo.sh out/dist
+
+.PHONY: soak
+# The long run under load: minutes of ticks and widgets coming and going, with its figures.
+soak: setup
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target soak
+	@WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEARCH=win32 wineserver -p 60
+	@cd $(BUILD) && $(CURDIR)/tools/wine-run soak.exe

@@ -67,7 +67,7 @@ TEST_CASE(each_host_function_missing_in_turn) {
     const std::string settings = proof::InstallEverythingSkin();
     const HMODULE self = GetModuleHandleA(nullptr);
     proof::Watchdog watchdog(30000);
-    const proof::Figures start = proof::Measure();
+    proof::Figures start;
     for (const char* name : kHostFunctions) {
         watchdog.Begin(name);
         sim::Player& player = PlayingPlayer();
@@ -78,6 +78,8 @@ TEST_CASE(each_host_function_missing_in_turn) {
                 if (other != name) REQUIRE(GetProcAddress(self, other) != nullptr);
             rig::Module copy = proof::LoadModuleCopy(std::string("Quillbracket-without-") + name + ".dll");
             REQUIRE(copy.OnCreate != nullptr);
+            CountGdiplusObjectsOf(copy.handle);
+            rig::CountBstrsOf(copy.handle);
             rig::RecordingHost::Get().ClearCalls();
             proof::DriveEveryEntryPoint(copy, player, settings);
             // The others were used, the hidden one never.
@@ -88,11 +90,12 @@ TEST_CASE(each_host_function_missing_in_turn) {
         CHECK(GetProcAddress(self, name) != nullptr);
         CHECK_EQ(sim::OutstandingReferences(), 0L);
         watchdog.End();
+        // The first host also loads what the system keeps for later ones.
+        if (name == kHostFunctions[0]) start = proof::Measure();
     }
     const proof::Figures end = proof::Measure();
     std::printf("  %zu hosts each without one function, longest %lu ms\n", std::size(kHostFunctions),
                 watchdog.longestMs());
-    proof::Print("across the 21 hosts", start, end);
-    CHECK_EQ(end.playerBstrs, start.playerBstrs);
-    CHECK_EQ(end.moduleBstrs, start.moduleBstrs);
+    proof::Print("hosts 2 to 21, each with a fresh copy of the module", start, end);
+    proof::CheckNoGrowth(start, end, 8 << 20);
 }

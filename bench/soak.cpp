@@ -1,0 +1,193 @@
+// The long run: 100,000 poll ticks and 100,000 scroll ticks on widgets whose
+// tracks, artwork and skins keep changing, then 20 widgets created and
+// destroyed in random order while their window timers run. Prints the
+// process's private memory, GDI+ objects alive, player references and
+// automation strings outstanding at the start and end of each part; growth
+// beyond a small fixed allowance fails. Run: make soak
+#include "rig/bad_skins.h"
+#include "tests/proof_figures.h"
+#include "tests/proof_player_scene.h"
+#include "tests/proof_watchdog.h"
+
+#include <memory>
+#include <random>
+
+namespace {
+
+constexpr int kTicks = 100000;
+constexpr long long kAllowedBytes = 8 << 20;
+
+sim::Player& Player() { return sim::Player::Get(); }
+
+// The skins the widgets take in turn: every feature, the bundled default,
+// and two that send the widget to each other by hotspots.
+const char* const kSkins[] = {"Everything", "Default", "Proof", "ProofOther"};
+
+std::string SettingsFor(const char* skin, const std::string& extra = "") {
+    const std::string ini = rig::WorkFolder() + "soak_" + skin + ".ini";
+    rig::WriteTextFile(ini, std::string("[W]\nSkinDir=") + skin + "\n" + extra);
+    return ini;
+}
+
+void InstallSkins() {
+    proof::InstallEverythingSkin();
+    rig::InstallBundledSkin("Default");
+    rig::InstallBadSkin("Proof", {"good", rig::GoodSkinText("ProofOther")});
+    rig::InstallBadSkin("ProofOther", {"bounce", rig::BounceBackSkinText("Proof")});
+}
+
+// A new track (and artwork or none) every so often, as a listener's evening goes.
+void ChangeTrack(int step) {
+    const int index = step % Player().TrackCount();
+    Player().SetArtwork(index, step % 3 != 0);
+    Player().SetCurrentTrack(index);
+    Player().SetRating(index, (step * 7) % 101);
+    Player().SetVolume((step * 13) % 101);
+    Player().SetPlaying(step % 11 != 0);
+}
+
+void ClearRecords() {
+    Player().calls().Clear();
+    rig::RecordingHost::Get().ClearCalls();
+}
+
+void Report(const char* part, const proof::Figures& start, const proof::Figures& end, DWORD began) {
+    std::printf("  %.1f s\n", (GetTickCount() - began) / 1000.0);
+    proof::Print(part, start, end);
+    proof::CheckNoGrowth(start, end, kAllowedBytes);
+}
+
+}  // namespace
+
+TEST_CASE(soak_poll_ticks_with_changing_tracks_art_and_skins) {
+    proof::WatchModule();
+    InstallSkins();
+    Player().Reset();
+    Player().Register();
+    Player().Start(false);
+    proof::StartPlaying(Player());
+    proof::Watchdog watchdog(60000);
+    proof::Figures start;
+    DWORD began = 0;
+    std::unique_ptr<rig::Widget> widget;
+    for (int tick = 0; tick < kTicks; ++tick) {
+        if (tick % 2000 == 0) {
+            // Everything the widget holds is let go before the next skin's widget comes.
+            widget.reset();
+            widget = std::make_unique<rig::Widget>(SettingsFor(kSkins[(tick / 2000) % 4]).c_str(), "W");
+        }
+        if (tick % 40 == 0) ChangeTrack(tick / 40);
+        if (tick % 250 == 0) widget->Click(190, 90);  // a hotspot on the bouncing skins
+        if (tick % 1000 == 0) {
+            watchdog.End();
+            watchdog.Begin("poll ticks");
+            ClearRecords();
+        }
+        Player().clock().Advance(1000);
+        widget->PollTick();
+        if (tick == 4000) {
+            start = proof::Measure();
+            began = GetTickCount();
+        }
+    }
+    widget.reset();
+    watchdog.End();
+    std::printf("  %d poll ticks, longest 1000 took %lu ms\n", kTicks, watchdog.longestMs());
+    Report("poll ticks 4,000 to 100,000", start, proof::Measure(), began);
+}
+
+TEST_CASE(soak_scroll_ticks_with_changing_texts) {
+    proof::WatchModule();
+    InstallSkins();
+    Player().Reset();
+    Player().Register();
+    Player().Start(false);
+    proof::StartPlaying(Player());
+    proof::Watchdog watchdog(60000);
+    proof::Figures start;
+    DWORD began = 0;
+    std::unique_ptr<rig::Widget> widget;
+    for (int tick = 0; tick < kTicks; ++tick) {
+        if (tick % 20000 == 0) {
+            widget.reset();
+            widget = std::make_unique<rig::Widget>(SettingsFor(tick % 40000 ? "Default" : "Everything").c_str(), "W");
+            widget->PollTick();
+            widget->MouseOn();
+        }
+        if (tick % 300 == 0) {
+            // A new text, too wide for the pane: the marquee starts over with it.
+            Player().TrackAt(tick / 300 % Player().TrackCount())->artist =
+                L"Artist number " + std::to_wstring(tick) + L" with a name much wider than any info pane";
+            ChangeTrack(tick / 300);
+            Player().SetPlaying(true);
+        }
+        if (tick % 1000 == 0) {
+            watchdog.End();
+            watchdog.Begin("scroll ticks");
+            ClearRecords();
+        }
+        Player().clock().Advance(100);
+        widget->ScrollTick();
+        if (tick % 10 == 0) widget->PollTick();
+        if (tick % 5000 == 2500) {
+            widget->MouseOut();
+            widget->MouseOn();
+        }
+        if (tick == 4000) {
+            start = proof::Measure();
+            began = GetTickCount();
+        }
+    }
+    widget.reset();
+    watchdog.End();
+    std::printf("  %d scroll ticks, longest 1000 took %lu ms\n", kTicks, watchdog.longestMs());
+    Report("scroll ticks 4,000 to 100,000", start, proof::Measure(), began);
+}
+
+TEST_CASE(soak_twenty_widgets_come_and_go_while_their_timers_run) {
+    proof::WatchModule();
+    InstallSkins();
+    Player().Reset();
+    Player().Register();
+    Player().Start(false);
+    Player().clock().UseRealTime();
+    proof::StartPlaying(Player());
+    std::mt19937 random(20240611);
+    proof::Watchdog watchdog(60000);
+    std::vector<std::unique_ptr<rig::Widget>> widgets;
+    proof::Figures start;
+    DWORD began = 0;
+    int created = 0;
+    int destroyed = 0;
+    constexpr int kSteps = 3000;
+    for (int step = 0; step < kSteps; ++step) {
+        if (step % 100 == 0) {
+            watchdog.End();
+            watchdog.Begin("twenty widgets");
+            ClearRecords();
+            ChangeTrack(step / 100);
+        }
+        if (widgets.size() < 20 && (widgets.empty() || random() % 2)) {
+            const char* skin = kSkins[random() % 4];
+            widgets.push_back(std::make_unique<rig::Widget>(SettingsFor(skin).c_str(), "W"));
+            if (random() % 2) widgets.back()->MouseOn();  // its marquee timer runs
+            ++created;
+        } else {
+            widgets.erase(widgets.begin() + static_cast<long>(random() % widgets.size()));
+            ++destroyed;
+        }
+        // The window timers fire between the host's calls, as in a real host.
+        rig::PumpFor(static_cast<int>(random() % 15));
+        if (step == 500) {
+            widgets.clear();
+            start = proof::Measure();
+            began = GetTickCount();
+        }
+    }
+    widgets.clear();
+    rig::PumpFor(50);
+    watchdog.End();
+    std::printf("  %d widgets created and %d destroyed, up to 20 at once, longest 100 steps %lu ms\n", created,
+                destroyed, watchdog.longestMs());
+    Report("steps 500 to 3,000", start, proof::Measure(), began);
+}
