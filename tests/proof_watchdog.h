@@ -29,6 +29,7 @@ public:
         running_ = true;
     }
     void End() {
+        if (!running_) return;
         running_ = false;
         longestMs_ = std::max<DWORD>(longestMs_, GetTickCount() - startedAt_);
     }

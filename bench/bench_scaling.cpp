@@ -1,0 +1,97 @@
+// How a playing tick's cost grows with the skin: 0, 8 and 32 extra infos on a
+// display pane of 1x and 4x the area, each as a multiple of the floor (a
+// fresh frame with one cached image, handed over) measured in the same run.
+#include "rig/rig.h"
+#include "sim/player.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kScaleSamples = 400;
+constexpr int kBaseWidth = 240;
+constexpr int kBaseHeight = 60;
+
+double Median(const std::function<void()>& run, const std::function<void()>& before) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> times;
+    for (int sample = 0; sample < kScaleSamples; ++sample) {
+        before();
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        run();
+        QueryPerformanceCounter(&end);
+        times.push_back(1e6 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart));
+        if (sample % 100 == 0) rig::RecordingHost::Get().ClearCalls();
+    }
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
+}
+
+double Floor(HWND window, int width, int height) {
+    Gdiplus::Bitmap cached(width, height / 3, PixelFormat32bppARGB);
+    BOOL found = FALSE;
+    const UINT layer = DeskletLayerGetLayer(window, "Quillbracket.Info", &found);
+    return Median(
+        [&] {
+            auto* frame = new Gdiplus::Bitmap(width, height, PixelFormat32bppARGB);
+            {
+                Gdiplus::Graphics graphics(frame);
+                graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+                graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+                graphics.DrawImage(&cached, 0, 0, 0, 0, width, height / 3, Gdiplus::UnitPixel);
+            }
+            DeskletLayerSetImage(window, layer, TRUE, frame, TRUE);
+        },
+        [] {});
+}
+
+// A skin with the usual panes and `extraInfos` boxes on a display pane `scale` times the base side.
+std::string ScaleSkin(int extraInfos, int scale) {
+    static const char* const types[] = {"album", "genre", "composer", "length", "name", "artist", "kind", "comment"};
+    const int width = kBaseWidth * scale;
+    const int height = kBaseHeight * scale;
+    std::string text = "[Bg]\nWidth=" + std::to_string(width) + "\nHeight=" + std::to_string(height) +
+                       "\n[DisplayPane]\nWidth=" + std::to_string(width) + "\nHeight=" + std::to_string(height) +
+                       "\n[InfoPane]\nWidth=150\nHeight=20\n[CounterPane]\nLeft=160\nWidth=60\nHeight=20\n"
+                       "[ProgressBar]\nTop=24\nWidth=200\nHeight=6\n[ExtraInfos]\nCount=" +
+                       std::to_string(extraInfos) + "\n";
+    for (int n = 0; n < extraInfos; ++n)
+        text += "[ExtraInfo-" + std::to_string(n + 1) + "]\nLeft=" + std::to_string(n % 4 * 60) + "\nTop=" +
+                std::to_string(30 + n / 4 % 3 * 10) + "\nWidth=60\nHeight=10\nSize=8\nType=" + types[n % 8] + "\n";
+    return text;
+}
+
+}  // namespace
+
+TEST_CASE(redraw_cost_against_extra_infos_and_pane_area) {
+    sim::Player& player = sim::Player::Get();
+    player.Reset();
+    player.Register();
+    player.Start(false);
+    player.SetCurrentTrack(0);
+    player.SetPlaying(true);
+
+    double floors[3] = {};  // by scale, both measured on the first widget
+    std::printf("playing tick against the skin, %d samples each\n", kScaleSamples);
+    for (int scale : {1, 2}) {
+        for (int extraInfos : {0, 8, 32}) {
+            const std::string name = "Scale" + std::to_string(extraInfos) + "x" + std::to_string(scale);
+            rig::MakeSkin(name, ScaleSkin(extraInfos, scale));
+            const std::string ini = rig::WorkFolder() + "scale.ini";
+            rig::WriteTextFile(ini, "[W]\nSkinDir=" + name + "\n");
+            rig::Widget widget(ini.c_str(), "W");
+            for (int tick = 0; tick < 50; ++tick) widget.PollTick();
+            if (floors[1] == 0)
+                for (int s : {1, 2}) floors[s] = Floor(widget.window(), kBaseWidth * s, kBaseHeight * s);
+            const double tick = Median([&] { widget.PollTick(); }, [&] { player.clock().Advance(1000); });
+            std::printf("%2d extra infos, %dx area  %8.1f us  %6.2f x floor  %6.2f x floor of its area\n", extraInfos,
+                        scale * scale, tick, tick / floors[1], tick / floors[scale]);
+        }
+    }
+    std::printf("floor %d x %d  %8.1f us, 4x area %8.1f us\n", kBaseWidth, kBaseHeight, floors[1], floors[2]);
+}
