@@ -166,6 +166,50 @@ TEST_CASE(bitmap_knob_is_revealed_not_squeezed_and_a_stream_has_no_knob) {
     }
 }
 
+// The revealed knob is scaled by the fraction of a pixel the position gives,
+// so a knob that moves less than a pixel is drawn anew, and one that did not
+// move is laid over alike, on a clear bar and over a strip drawn before it.
+TEST_CASE(a_knob_that_did_not_move_is_laid_over_alike_and_a_fraction_of_a_pixel_redraws_it) {
+    RunningPlayer running(0, true);
+    running.player.CurrentTrack()->duration = 300;
+    const std::string bar = "[ProgressBar]\nLeft=0\nTop=10\nWidth=100\nHeight=6\n[Knob]\nHeight=6\nUseBitmap=1\nStretchKnob=1\n";
+    const std::string strip = "[RatingPane]\nLeft=0\nTop=8\nWidth=104\nHeight=10\n";
+    const RECT area = {0, 8, 104, 18};
+    for (const bool overStrip : {false, true}) {
+        const std::string name = overStrip ? "knob_kept_over" : "knob_kept";
+        const std::string ini = PaneSkin(name, bar + (overStrip ? strip : ""));
+        if (overStrip) WriteStripImages(name, "rating", 104, 10);
+        Gdiplus::Bitmap knob(100, 6, PixelFormat32bppARGB);
+        {
+            Gdiplus::Graphics graphics(&knob);
+            Gdiplus::LinearGradientBrush shade(Gdiplus::Point(0, 0), Gdiplus::Point(100, 0), Gdiplus::Color(0x80FF0000),
+                                               Gdiplus::Color(0xFF00FF00));
+            graphics.FillRectangle(&shade, 0, 0, 100, 6);
+        }
+        const CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+        const std::string path = ImagePath(name, "knob.png");
+        knob.Save(std::wstring(path.begin(), path.end()).c_str(), &png, nullptr);
+
+        running.player.SetPosition(151);  // 50.33 pixels
+        std::vector<Gdiplus::ARGB> fresh;
+        {
+            rig::Widget widget(ini.c_str(), "W");
+            REQUIRE(widget.InfoFrame() != nullptr);
+            fresh = Region(widget.InfoFrame(), area);
+        }
+        running.player.SetPosition(150);  // 50 pixels
+        rig::Widget widget(ini.c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        const std::vector<Gdiplus::ARGB> first = Region(widget.InfoFrame(), area);
+        widget.PollTick();
+        CHECK(Region(widget.InfoFrame(), area) == first);
+        running.player.SetPosition(151);
+        widget.PollTick();
+        CHECK(Region(widget.InfoFrame(), area) == fresh);
+        CHECK(fresh != first);
+    }
+}
+
 TEST_CASE(five_star_rating_shows_whole_stars_and_plain_rating_is_exact) {
     const std::string pane = "[RatingPane]\nLeft=0\nTop=0\nWidth=100\nHeight=10\n";
     const struct {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/itunes_app.h"
+#include "render/knob_cache.h"
 #include "render/text_cache.h"
 #include "skin/skin_model.h"
 
@@ -108,4 +109,5 @@ public:
     bool inMouseMove = false;
     std::vector<std::string> hoverAnimationFrames;
     TextPixelCache textCache;  // dropped by the first frame after a skin change
+    KnobPixelCache knobCache;  // likewise
 };

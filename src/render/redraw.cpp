@@ -118,7 +118,7 @@ void DrawFrameContents(WidgetInstance& widget, Bitmap& bitmap, Graphics& frame) 
     if (skin.ratingPane.HasArea()) DrawRatingPane(widget, frame, *track.Get());
     DrawInfoText(widget, bitmap, frame, text);
     if (skin.counterPane.HasArea()) DrawCounter(widget, frame, position, duration);
-    if (skin.progressBar.HasArea()) DrawProgressKnob(widget, frame, position, duration);
+    if (skin.progressBar.HasArea()) DrawProgressKnob(widget, bitmap, frame, position, duration);
 }
 
 // A display pane of no area or beyond the size limit gets no frame.
@@ -132,7 +132,10 @@ std::unique_ptr<Bitmap> NewFrame(const PaneRect& displayPane) {
 void ComposeFrame(WidgetInstance& widget) {
     const HostApi& host = Host();
     if (widget.skin->showAlbumArt) UpdateAlbumArt(widget);
-    if (widget.skinChanged) widget.textCache.Clear();
+    if (widget.skinChanged) {
+        widget.textCache.Clear();
+        widget.knobCache.Clear();
+    }
 
     std::unique_ptr<Bitmap> frame = NewFrame(widget.skin->displayPane);
     UINT layer = 0;

@@ -6,10 +6,10 @@
 #include "render/text_cache.h"
 
 #include "render/blend.h"
+#include "render/kept_drawing.h"
 #include "render/text.h"
 
 #include <algorithm>
-#include <cmath>
 
 using namespace Gdiplus;
 
@@ -61,9 +61,7 @@ TextPixelCache::Entry* TextPixelCache::Find(const std::wstring& text, const Font
 }
 
 // Draws the outline and keeps the pixels it covers within the frame (its
-// bounds plus a pixel of anti-aliasing). Over transparent pixels the outline
-// is filled straight into the frame and read back; over earlier drawing it is
-// filled into a bitmap of its own and laid over. False when nothing was drawn.
+// bounds plus a pixel of anti-aliasing). False when nothing was drawn.
 bool TextPixelCache::DrawAndKeep(Graphics& target, const std::wstring& text, const FontSpec& font,
                                  const PaneRect& rect) {
     Entry entry{text, font, rect, {}, 0, 0, 0, 0, ++useClock_};
@@ -74,42 +72,21 @@ bool TextPixelCache::DrawAndKeep(Graphics& target, const std::wstring& text, con
         Keep(std::move(entry));
         return true;
     }
-    const double frameWidth = frame_->GetWidth();
-    const double frameHeight = frame_->GetHeight();
-    const double left = std::max(0.0, std::floor(double{bounds.X}) - 1);
-    const double top = std::max(0.0, std::floor(double{bounds.Y}) - 1);
-    const double right = std::min(frameWidth, std::ceil(double{bounds.X} + bounds.Width) + 1);
-    const double bottom = std::min(frameHeight, std::ceil(double{bounds.Y} + bounds.Height) + 1);
-    if (!(left < right && top < bottom)) {
+    const Rect area = AreaInFrame(*frame_, bounds, 1);
+    if (area.Width <= 0) {
         Keep(std::move(entry));
         return true;
     }
-    if (!((right - left) * (bottom - top) <= kMaxPixels)) return false;
-    entry.left = static_cast<int>(left);
-    entry.top = static_cast<int>(top);
-    entry.width = static_cast<int>(right - left);
-    entry.height = static_cast<int>(bottom - top);
+    if (!(int64_t{area.Width} * area.Height <= kMaxPixels)) return false;
+    entry.left = area.X;
+    entry.top = area.Y;
+    entry.width = area.Width;
+    entry.height = area.Height;
 
     const SolidBrush brush(Color(font.color));
-    target.Flush(FlushIntentionSync);
-    if (TransparentIn(*frame_, entry.left, entry.top, entry.width, entry.height)) {
-        target.FillPath(&brush, &path);
-        target.Flush(FlushIntentionSync);
-        entry.pixels = ReadPixels(*frame_, entry.left, entry.top, entry.width, entry.height);
-    } else {
-        Bitmap own(entry.width, entry.height, PixelFormat32bppARGB);
-        if (own.GetLastStatus() != Ok) return false;
-        {
-            Graphics graphics(&own);
-            PrepareGraphics(graphics);
-            graphics.TranslateTransform(static_cast<REAL>(-left), static_cast<REAL>(-top));
-            graphics.FillPath(&brush, &path);
-        }
-        entry.pixels = ReadPixels(own, 0, 0, entry.width, entry.height);
-        if (entry.pixels.empty()) return false;
-        BlendOnto(*frame_, PixelBlock{entry.pixels.data(), entry.width, entry.width, entry.height}, entry.left,
-                  entry.top);
-    }
+    KeptDrawing kept = DrawKeepingPixels(*frame_, target, area, [&](Graphics& graphics) { graphics.FillPath(&brush, &path); });
+    if (!kept.drawn) return false;
+    entry.pixels = std::move(kept.pixels);
     if (entry.pixels.empty()) return true;  // drawn, but its pixels could not be read back
     Keep(std::move(entry));
     return true;
