@@ -69,10 +69,7 @@ std::string ScaleSkin(int extraInfos, int scale) {
 }  // namespace
 
 TEST_CASE(redraw_cost_against_extra_infos_and_pane_area) {
-    sim::Player& player = sim::Player::Get();
-    player.Reset();
-    player.Register();
-    player.Start(false);
+    sim::Player& player = rig::RunningPlayer();
     player.SetCurrentTrack(0);
     player.SetPlaying(true);
 

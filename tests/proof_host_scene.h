@@ -41,35 +41,6 @@ inline HWND NewProofWindow() {
                            nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-// Loads a fresh copy of the module under another file name, so that it
-// resolves the host functions anew as it loads.
-inline rig::Module LoadModuleCopy(const std::string& fileName) {
-    rig::Module loaded;
-    const std::string target = rig::WorkFolder() + fileName;
-    CopyFileA((rig::WorkFolder() + "Quillbracket.dll").c_str(), target.c_str(), FALSE);
-    loaded.handle = LoadLibraryA(target.c_str());
-    auto resolve = [&](auto& slot, const char* name) {
-        slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(
-            reinterpret_cast<void*>(GetProcAddress(loaded.handle, name)));
-    };
-    resolve(loaded.OnCreate, "OnCreate");
-    resolve(loaded.OnDestroy, "OnDestroy");
-    resolve(loaded.OnSave, "OnSave");
-    resolve(loaded.OnProcessMessage, "OnProcessMessage");
-    resolve(loaded.OnLeftButtonClick, "OnLeftButtonClick");
-    resolve(loaded.OnRightButtonClick, "OnRightButtonClick");
-    resolve(loaded.OnMouseWheelForward, "OnMouseWheelForward");
-    resolve(loaded.OnMouseWheelBackward, "OnMouseWheelBackward");
-    resolve(loaded.OnMouseMove, "OnMouseMove");
-    resolve(loaded.OnMouseOn, "OnMouseOn");
-    resolve(loaded.OnMouseOut, "OnMouseOut");
-    resolve(loaded.OnDragEnter, "OnDragEnter");
-    resolve(loaded.OnDragLeave, "OnDragLeave");
-    resolve(loaded.OnDrop, "OnDrop");
-    resolve(loaded.OnAddPropertySheets, "OnAddPropertySheets");
-    return loaded;
-}
-
 // Everything a host and a person can do to one widget of the given module copy.
 inline void DriveEveryEntryPoint(const rig::Module& module, sim::Player& player, const std::string& settings) {
     rig::ModalDriver driver;

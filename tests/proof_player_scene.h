@@ -55,6 +55,13 @@ inline void StartPlaying(sim::Player& player) {
     player.SetPlaying(true);
 }
 
+// A fresh player playing the first track, as every proof starts.
+inline sim::Player& PlayingPlayer() {
+    sim::Player& player = rig::RunningPlayer();
+    StartPlaying(player);
+    return player;
+}
+
 inline void Press(const rig::Widget& widget, Button button) { widget.Click(25 * button + 10, kButtonTop + 9); }
 
 inline void Drop(const rig::Widget& widget, rig::HDropDataObject* data) {

@@ -38,10 +38,7 @@ std::vector<DropCase> Cases() {
 // The player as it may be found: well, refusing the additions, without a
 // library, without a current track, or not there and not startable.
 void SetPlayer(int state) {
-    sim::Player& player = sim::Player::Get();
-    player.Reset();
-    player.Register();
-    player.Start(false);
+    sim::Player& player = rig::RunningPlayer();
     player.SetCurrentTrack(0);
     player.SetPlaying(true);
     if (state == 1) player.faults().Fail("IITLibraryPlaylist.AddFile");

@@ -51,15 +51,6 @@ private:
     char* letter_;
 };
 
-sim::Player& PlayingPlayer() {
-    sim::Player& player = sim::Player::Get();
-    player.Reset();
-    player.Register();
-    player.Start(false);
-    proof::StartPlaying(player);
-    return player;
-}
-
 }  // namespace
 
 TEST_CASE(each_host_function_missing_in_turn) {
@@ -70,13 +61,13 @@ TEST_CASE(each_host_function_missing_in_turn) {
     proof::Figures start;
     for (const char* name : kHostFunctions) {
         watchdog.Begin(name);
-        sim::Player& player = PlayingPlayer();
+        sim::Player& player = proof::PlayingPlayer();
         {
             HiddenExport hidden(name);
             REQUIRE(GetProcAddress(self, name) == nullptr);
             for (const char* other : kHostFunctions)
                 if (other != name) REQUIRE(GetProcAddress(self, other) != nullptr);
-            rig::Module copy = proof::LoadModuleCopy(std::string("Quillbracket-without-") + name + ".dll");
+            rig::Module copy = rig::LoadModule(std::string("Quillbracket-without-") + name + ".dll");
             REQUIRE(copy.OnCreate != nullptr);
             CountGdiplusObjectsOf(copy.handle);
             rig::CountBstrsOf(copy.handle);

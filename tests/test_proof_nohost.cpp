@@ -4,11 +4,7 @@
 
 TEST_CASE(every_entry_point_without_any_host_function) {
     const std::string settings = proof::InstallEverythingSkin();
-    sim::Player& player = sim::Player::Get();
-    player.Reset();
-    player.Register();
-    player.Start(false);
-    proof::StartPlaying(player);
+    sim::Player& player = proof::PlayingPlayer();
     for (int round = 0; round < 3; ++round) proof::DriveEveryEntryPoint(rig::TheModule(), player, settings);
     CHECK(rig::RecordingHost::Get().calls.empty());
     CHECK(player.calls().Count("IITLibraryPlaylist.AddFile") >= 3);

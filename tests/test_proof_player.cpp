@@ -28,21 +28,12 @@ bool ReturnsString(const std::string& method) {
     return false;
 }
 
-sim::Player& FreshPlayer() {
-    sim::Player& player = sim::Player::Get();
-    player.Reset();
-    player.Register();
-    player.Start(false);
-    proof::StartPlaying(player);
-    return player;
-}
-
 }  // namespace
 
 TEST_CASE(every_player_method_failing_empty_or_huge_in_turn) {
     proof::WatchModule();
     const std::string settings = proof::InstallEverythingSkin();
-    sim::Player& player = FreshPlayer();
+    sim::Player& player = proof::PlayingPlayer();
     RunEverything(player, settings);
     const std::set<std::string> methods = MethodsCalled(player);
     std::printf("  the widget called %zu player methods\n", methods.size());
@@ -57,7 +48,7 @@ TEST_CASE(every_player_method_failing_empty_or_huge_in_turn) {
             if (kind == kHuge && !ReturnsString(method)) continue;
             const std::string label = method + (kind == kFail ? " fails" : kind == kNothing ? " nothing" : " 1 MiB");
             watchdog.Begin(label.c_str());
-            FreshPlayer();
+            proof::PlayingPlayer();
             if (kind == kFail) player.faults().Fail(method);
             if (kind == kNothing) player.faults().ReturnNothing(method);
             if (kind == kHuge) player.faults().ReturnHugeString(method);
@@ -83,7 +74,7 @@ TEST_CASE(every_player_method_failing_empty_or_huge_in_turn) {
 TEST_CASE(player_vanishing_at_every_call_of_a_tick_and_coming_back) {
     proof::WatchModule();
     const std::string settings = proof::InstallEverythingSkin("HideWhenNotLoaded=1\n");
-    sim::Player& player = FreshPlayer();
+    sim::Player& player = proof::PlayingPlayer();
     rig::Widget widget(settings.c_str(), "W");
     widget.PollTick();
     player.calls().Clear();

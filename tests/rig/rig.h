@@ -17,6 +17,10 @@
 #include <string>
 #include <vector>
 
+namespace sim {
+class Player;
+}
+
 namespace rig {
 
 // Process-wide set-up: COM (STA), GDI+, the widget window class, the work folder.
@@ -26,6 +30,9 @@ struct Environment {
 };
 // Run after every case: checks nothing is left behind and resets the record.
 void AfterCase();
+// The simulated player from a clean state: registered, running with its
+// window hidden, nothing playing yet.
+sim::Player& RunningPlayer();
 
 struct HostCallRecord {
     std::string name;  // e.g. "DeskletLayerSetVisibility"
@@ -86,6 +93,10 @@ struct Module {
     decltype(&::OnAddPropertySheets) OnAddPropertySheets = nullptr;
 };
 
+// Copies the built module into the work folder under the file name and loads
+// that copy; a copy of its own resolves the host functions anew as it loads.
+// The caller frees it (FreeLibrary) if it must go before the program ends.
+Module LoadModule(const std::string& fileName);
 // The real module, copied into this test program's work folder and loaded once.
 Module& TheModule();
 // The work folder (module folder; skins below it), ending in '\'.
