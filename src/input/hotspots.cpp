@@ -8,13 +8,6 @@
 
 namespace {
 
-bool SameSkinName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
-}
-
 int Negated(int value) { return value == INT_MIN ? INT_MAX : -value; }
 
 // The widget's screen rectangle, shifted by (dx, dy).
@@ -44,48 +37,34 @@ void Discard(std::unique_ptr<SkinModel> model) {
     if (model) ClearSkinModel(*model);
 }
 
-// Returns the model the transition replaced, if it loaded a skin.
-std::unique_ptr<SkinModel> RunClickTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot) {
+// Returns the model the transition replaced, if it loaded a skin. Keeping the
+// current size shows the frames where the old skin was.
+std::unique_ptr<SkinModel> RunTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot, bool keepSize) {
     const RECT shifted = WidgetRect(widget, spot.xOffset, spot.yOffset);
-    widget.hoverSkinActive = false;
-    if (!spot.animationFrames.empty()) {
-        // Keeping the current size shows the frames where the old skin was.
-        const bool keepSize = spot.useCurrentSkinSizeForAnimation;
-        const RECT current = WidgetRect(widget);
-        const std::string oldSkin = widget.skinDir;
-        if (!keepSize) MoveWidget(widget, shifted, FALSE);
-        auto previous = widget.LoadSkin(spot.newSkinName, true);
-        const RECT loaded = WidgetRect(widget);
-        if (keepSize) MoveWidget(widget, current, FALSE);
-        PlayFrames(widget, oldSkin, spot.animationFrames.begin(), spot.animationFrames.end());
-        if (keepSize) MoveWidget(widget, loaded, FALSE);
-        widget.Redraw(true);
-        return previous;
-    }
-    if (!spot.newSkinName.empty()) {
+    if (spot.animationFrames.empty()) {
+        if (spot.newSkinName.empty()) {
+            MoveWidget(widget, shifted, TRUE);
+            return nullptr;
+        }
         MoveWidget(widget, shifted, FALSE);
         return widget.LoadSkin(spot.newSkinName, false);
     }
-    MoveWidget(widget, shifted, TRUE);
-    return nullptr;
-}
-
-std::unique_ptr<SkinModel> RunHoverTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot) {
-    const RECT shifted = WidgetRect(widget, spot.xOffset, spot.yOffset);
-    if (!spot.animationFrames.empty()) {
-        const std::string oldSkin = widget.skinDir;
+    const std::string oldSkin = widget.skinDir;
+    if (!keepSize) {
         MoveWidget(widget, shifted, FALSE);
         auto previous = widget.LoadSkin(spot.newSkinName, true);
         PlayFrames(widget, oldSkin, spot.animationFrames.begin(), spot.animationFrames.end());
         widget.Redraw(true);
         return previous;
     }
-    if (!spot.newSkinName.empty()) {
-        MoveWidget(widget, shifted, FALSE);
-        return widget.LoadSkin(spot.newSkinName, false);
-    }
-    MoveWidget(widget, shifted, TRUE);
-    return nullptr;
+    const RECT current = WidgetRect(widget);
+    auto previous = widget.LoadSkin(spot.newSkinName, true);
+    const RECT loaded = WidgetRect(widget);
+    MoveWidget(widget, current, FALSE);
+    PlayFrames(widget, oldSkin, spot.animationFrames.begin(), spot.animationFrames.end());
+    MoveWidget(widget, loaded, FALSE);
+    widget.Redraw(true);
+    return previous;
 }
 
 }  // namespace
@@ -94,10 +73,11 @@ void ClickHotSpot(WidgetInstance& widget, POINT point) {
     const auto& spots = widget.skin->hotSpots;
     const auto found = std::find_if(spots.begin(), spots.end(), [&](const auto& spot) {
         return !spot->isHover && spot->rect.Contains(point.x, point.y) &&
-               !SameSkinName(spot->newSkinName, widget.skinDir);
+               !EqualsIgnoringAsciiCase(spot->newSkinName, widget.skinDir);
     });
     if (found == spots.end()) return;
-    Discard(RunClickTransition(widget, **found));
+    widget.hoverSkinActive = false;
+    Discard(RunTransition(widget, **found, (*found)->useCurrentSkinSizeForAnimation));
 }
 
 void HoverHotSpot(WidgetInstance& widget, int x, int y) {
@@ -107,7 +87,7 @@ void HoverHotSpot(WidgetInstance& widget, int x, int y) {
     if (found == spots.end()) return;
     const ChangeSkinHotSpot& spot = **found;
     std::unique_ptr<SkinModel> previous;
-    if (!SameSkinName(spot.newSkinName, widget.skinDir)) previous = RunHoverTransition(widget, spot);
+    if (!EqualsIgnoringAsciiCase(spot.newSkinName, widget.skinDir)) previous = RunTransition(widget, spot, false);
 
     widget.hoverSkinActive = true;
     // Without a watched area of its own, the hotspot watches the screen area
@@ -123,7 +103,7 @@ void HoverHotSpot(WidgetInstance& widget, int x, int y) {
 
 void LeaveHoverSkin(WidgetInstance& widget) {
     widget.hoverSkinActive = false;
-    if (widget.mouseOutSkinName.empty() || SameSkinName(widget.mouseOutSkinName, widget.skinDir)) return;
+    if (widget.mouseOutSkinName.empty() || EqualsIgnoringAsciiCase(widget.mouseOutSkinName, widget.skinDir)) return;
 
     const RECT shifted = WidgetRect(widget, widget.mouseOutXOffset, widget.mouseOutYOffset);
     const auto& frames = widget.hoverAnimationFrames;

@@ -8,12 +8,12 @@ namespace {
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
-bool EqualsIgnoringCase(const std::string& text, std::string_view word) {
-    return std::equal(text.begin(), text.end(), word.begin(), word.end(),
-                      [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
-}
-
 }  // namespace
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
 
 std::unique_ptr<ExtraInfo> ReadExtraInfo(const IniFile& ini, const std::string& group) {
     auto info = std::make_unique<ExtraInfo>();
@@ -43,7 +43,7 @@ std::unique_ptr<ChangeSkinHotSpot> ReadChangeSkinHotSpot(const IniFile& ini, con
     spot->mouseOutYOffset = ini.ReadInt(name, "MouseOutYOffset", 0);
     spot->newSkinName = ini.ReadText(name, "NewSkinName", "", kSkinTextBuffer);
     spot->mouseOutSkinName = ini.ReadText(name, "MouseOutSkinName", "", kSkinTextBuffer);
-    spot->isHover = EqualsIgnoringCase(ini.ReadText(name, "Type", "click", kSkinTypeBuffer), "hover");
+    spot->isHover = EqualsIgnoringAsciiCase(ini.ReadText(name, "Type", "click", kSkinTypeBuffer), "hover");
 
     // Every frame up to the count is kept, an absent one as an empty name.
     const int frameCount = std::min(ini.ReadInt(name, "EasyAnimationFramesCount", 0), kMaxAnimationFrames);

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using Argb = uint32_t;
@@ -84,3 +85,6 @@ std::unique_ptr<SkinModel> ReadSkinModel(const std::string& iniPath);
 
 // Frees the model's extra-info and hotspot records; the owner then deletes the model.
 void ClearSkinModel(SkinModel& model);
+
+// Skin names and the words of "skin.ini" match ignoring the case of ASCII letters.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
