@@ -38,33 +38,20 @@ InteractionSettings ReadSettings(HWND page) {
             static_cast<int>(IsDlgButtonChecked(page, IDC_USE_5_RATING))};
 }
 
-bool IsBoxClick(WPARAM wParam) {
-    const WORD id = LOWORD(wParam);
-    return HIWORD(wParam) == BN_CLICKED &&
+bool IsBoxClick(WPARAM command) {
+    const WORD id = LOWORD(command);
+    return HIWORD(command) == BN_CLICKED &&
            (id == IDC_HIDE_WHEN_NOT_LOADED || id == IDC_AUTO_HIDE_ITUNES || id == IDC_USE_5_RATING);
 }
+
+const PageActions kActions = {
+    [](HWND page, WidgetInstance& instance) { ShowSettings(page, CurrentSettings(instance)); },
+    IsBoxClick,
+    [](HWND page, WidgetInstance& instance) { ApplySettings(instance, ReadSettings(page)); },
+};
 
 }  // namespace
 
 INT_PTR CALLBACK ITunesPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_INITDIALOG:
-        if (WidgetInstance* instance = AttachPage(page, lParam)) {
-            ShowSettings(page, CurrentSettings(*instance));
-            return FALSE;
-        }
-        return TRUE;
-    case WM_COMMAND:
-        if (IsBoxClick(wParam)) MarkPageChanged(page);
-        return FALSE;
-    case WM_NOTIFY:
-        if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY))
-            if (WidgetInstance* instance = PageInstance(page)) ApplySettings(*instance, ReadSettings(page));
-        return FALSE;
-    case WM_DESTROY:
-        DetachPage(page);
-        return FALSE;
-    default:
-        return FALSE;
-    }
+    return HandlePageMessage(page, msg, wParam, lParam, kActions);
 }

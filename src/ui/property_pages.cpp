@@ -32,8 +32,10 @@ HPROPSHEETPAGE CreatePage(WidgetInstance& instance, int templateId, const char* 
     return CreatePropertySheetPageA(&description);
 }
 
-}  // namespace
+WidgetInstance* PageInstance(HWND page) { return static_cast<WidgetInstance*>(GetPropA(page, kInstanceProperty)); }
 
+// Stores the page's widget (the page description's parameter) on the page
+// window and reads it back; null when the description has none.
 WidgetInstance* AttachPage(HWND page, LPARAM pageDescription) {
     if (pageDescription) {
         const auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(pageDescription);
@@ -42,11 +44,31 @@ WidgetInstance* AttachPage(HWND page, LPARAM pageDescription) {
     return PageInstance(page);
 }
 
-WidgetInstance* PageInstance(HWND page) { return static_cast<WidgetInstance*>(GetPropA(page, kInstanceProperty)); }
+}  // namespace
 
-void DetachPage(HWND page) { RemovePropA(page, kInstanceProperty); }
-
-void MarkPageChanged(HWND page) { SendMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0); }
+INT_PTR HandlePageMessage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, const PageActions& actions) {
+    switch (msg) {
+    case WM_INITDIALOG:
+        if (WidgetInstance* instance = AttachPage(page, lParam)) {
+            actions.show(page, *instance);
+            return FALSE;
+        }
+        return TRUE;
+    case WM_COMMAND:
+        // The sheet enables its Apply button for a page with changes.
+        if (actions.isEdit(wParam)) SendMessageA(GetParent(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);
+        return FALSE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY))
+            if (WidgetInstance* instance = PageInstance(page)) actions.apply(page, *instance);
+        return FALSE;
+    case WM_DESTROY:
+        RemovePropA(page, kInstanceProperty);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
 
 int WidgetInstance::AddPropertySheets() {
     const HostApi& host = Host();

@@ -58,39 +58,25 @@ void SwitchSkin(WidgetInstance& instance, const std::string& name) {
     if (std::unique_ptr<SkinModel> previous = instance.LoadSkin(name, false)) ClearSkinModel(*previous);
 }
 
-INT_PTR HandleMessage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_INITDIALOG:
-        if (WidgetInstance* instance = AttachPage(page, lParam)) {
-            ShowSkinList(page, *instance);
-            ShowSkinInfo(page, instance->skin.get());
-            return FALSE;
-        }
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_SKIN_LIST && HIWORD(wParam) == CBN_SELCHANGE) MarkPageChanged(page);
-        return FALSE;
-    case WM_NOTIFY:
-        if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY)) {
-            if (WidgetInstance* instance = PageInstance(page)) {
-                SwitchSkin(*instance, ChosenSkin(page));
-                ShowSkinInfo(page, instance->skin.get());
-            }
-        }
-        return FALSE;
-    case WM_DESTROY:
-        DetachPage(page);
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
+bool IsSkinChoice(WPARAM command) { return LOWORD(command) == IDC_SKIN_LIST && HIWORD(command) == CBN_SELCHANGE; }
+
+const PageActions kActions = {
+    [](HWND page, WidgetInstance& instance) {
+        ShowSkinList(page, instance);
+        ShowSkinInfo(page, instance.skin.get());
+    },
+    IsSkinChoice,
+    [](HWND page, WidgetInstance& instance) {
+        SwitchSkin(instance, ChosenSkin(page));
+        ShowSkinInfo(page, instance.skin.get());
+    },
+};
 
 }  // namespace
 
 INT_PTR CALLBACK SkinPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
     try {
-        return HandleMessage(page, msg, wParam, lParam);
+        return HandlePageMessage(page, msg, wParam, lParam, kActions);
     } catch (...) {
         // A skin that could not be loaded leaves the page as it was.
         return FALSE;
