@@ -1,5 +1,6 @@
-// The mouse entry points are thin shells: a null instance does nothing, no
-// exception reaches the host, and every call reports the event handled.
+// The input entry points (mouse and drop) are thin shells: a null instance
+// does nothing, no exception reaches the host, and every call reports the
+// event handled.
 #pragma once
 
 #include "core/widget_instance.h"

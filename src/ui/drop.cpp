@@ -2,6 +2,7 @@
 // everything else is added to the player's library, and the poll timer plays
 // the last addition once it has finished.
 #include "core/widget_instance.h"
+#include "input/entry_point.h"
 #include "platform/bstr.h"
 #include "ui/drop_medium.h"
 
@@ -60,8 +61,7 @@ void WidgetInstance::Drop(IDataObject* data) {
             // The next redraw fetches the track's artwork afresh.
             artworkTrackName.reset();
         } else if (library) {
-            pendingOperation.Reset();
-            library->AddFile(path.get(), pendingOperation.GetAddressOf());
+            library->AddFile(path.get(), pendingOperation.ReleaseAndGetAddressOf());
         }
     }
 }
@@ -73,15 +73,9 @@ BOOL __stdcall OnDragEnter(void*, IDataObject*, DWORD, POINTL, DWORD*) { return 
 BOOL __stdcall OnDragLeave(void*) { return TRUE; }
 
 BOOL __stdcall OnDrop(void* inst, IDataObject* data, DWORD, POINTL, DWORD*) {
-    auto* instance = static_cast<WidgetInstance*>(inst);
-    if (instance && data) {
-        try {
-            instance->Drop(data);
-        } catch (...) {
-            // A list too large to copy ends the drop; its owners have released it.
-        }
-    }
-    return TRUE;
+    if (!data) return TRUE;
+    // A list too large to copy ends the drop; its owners have released it.
+    return ForwardToInstance(inst, [data](WidgetInstance& widget) { widget.Drop(data); });
 }
 
 }  // extern "C"

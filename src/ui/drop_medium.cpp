@@ -31,6 +31,15 @@ bool ListFitsBlock(const void* block, SIZE_T size) {
                         : NamesEndInside<char>(bytes + header.pFiles, bytes + size);
 }
 
+// Asks for the length first, so a name of any length comes whole.
+template <class Text, class Query>
+Text NameAt(HDROP files, UINT index, Query query) {
+    Text name(query(files, index, nullptr, 0), typename Text::value_type{});
+    const UINT copied = query(files, index, name.data(), static_cast<UINT>(name.size() + 1));
+    name.resize(copied < name.size() ? copied : name.size());
+    return name;
+}
+
 }  // namespace
 
 DropMedium::DropMedium(IDataObject* data, FORMATETC format) {
@@ -50,16 +59,6 @@ DropMedium::~DropMedium() {
 
 UINT DropMedium::Count() const { return files_ ? DragQueryFileW(files_, 0xFFFFFFFF, nullptr, 0) : 0; }
 
-std::wstring DropMedium::WideName(UINT index) const {
-    std::wstring name(DragQueryFileW(files_, index, nullptr, 0), L'\0');
-    const UINT copied = DragQueryFileW(files_, index, name.data(), static_cast<UINT>(name.size() + 1));
-    name.resize(copied < name.size() ? copied : name.size());
-    return name;
-}
+std::wstring DropMedium::WideName(UINT index) const { return NameAt<std::wstring>(files_, index, DragQueryFileW); }
 
-std::string DropMedium::AnsiName(UINT index) const {
-    std::string name(DragQueryFileA(files_, index, nullptr, 0), '\0');
-    const UINT copied = DragQueryFileA(files_, index, name.data(), static_cast<UINT>(name.size() + 1));
-    name.resize(copied < name.size() ? copied : name.size());
-    return name;
-}
+std::string DropMedium::AnsiName(UINT index) const { return NameAt<std::string>(files_, index, DragQueryFileA); }
