@@ -49,6 +49,7 @@ public:
     std::string SkinImagePath(const std::string& skinName, const std::string& file) const;
     std::unique_ptr<Gdiplus::Image> LoadImageFile(const std::string& path) const;
     UINT FindLayer(const char* name, bool* found) const;
+    UINT FindOrAddLayer(const char* name) const;
     void PlaceLayer(UINT id, const PaneRect& rect) const;
 
     // Rendering.

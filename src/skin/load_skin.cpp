@@ -33,6 +33,12 @@ UINT WidgetInstance::FindLayer(const char* name, bool* found) const {
     return id;
 }
 
+UINT WidgetInstance::FindOrAddLayer(const char* name) const {
+    bool found = false;
+    const UINT id = FindLayer(name, &found);
+    return found ? id : HostCall(Host().layerAdd, deskletWindow, name);
+}
+
 void WidgetInstance::PlaceLayer(UINT id, const PaneRect& rect) const {
     RECT placement = rect.ToRect();
     HostCall(Host().layerSetPlacement, deskletWindow, id, FALSE, TRUE, &placement, skin->bgWidth, skin->bgHeight);
@@ -77,15 +83,13 @@ std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, boo
         HostCall(host.layerSetVisibility, deskletWindow, id, FALSE, FALSE);
     }
 
-    id = FindLayer(kPauseLayer, &found);
-    if (!found) id = HostCall(host.layerAdd, deskletWindow, kPauseLayer);
+    id = FindOrAddLayer(kPauseLayer);
     PlaceLayer(id, skin->pausePlayButton);
     HostCall(host.layerSetVisibility, deskletWindow, id, FALSE, BOOL(notPlaying && !forAnimation));
     const std::string pausePath = SkinImagePath(skinDir, "pause.png");
     if (!pausePath.empty()) HostCall(host.layerSetImageFile, deskletWindow, id, FALSE, pausePath.c_str());
 
-    id = FindLayer(kInfoLayer, &found);
-    if (!found) id = HostCall(host.layerAdd, deskletWindow, kInfoLayer);
+    id = FindOrAddLayer(kInfoLayer);
     PlaceLayer(id, skin->displayPane);
 
     if (skin->knobUseBitmap) knobImage = LoadImageFile(SkinImagePath(skinDir, "knob.png"));
