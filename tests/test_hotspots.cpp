@@ -10,10 +10,6 @@ namespace {
 
 constexpr UINT_PTR kScrollTimerId = 303292;
 
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // Image files the widget's base layer received, by their last three path parts.
 std::vector<std::string> BaseImages() {
     std::vector<std::string> images;
@@ -45,20 +41,30 @@ std::vector<std::string> Sequence(std::initializer_list<std::string> names) {
     return seen;
 }
 
+// A widget on `skin` whose hotspots lead to `target`, a skin made first; the
+// host's record then starts empty.
+std::unique_ptr<rig::Widget> WidgetWithHotspots(const std::string& skin, const std::string& skinIni,
+                                                const std::string& target, const std::string& targetIni) {
+    rig::MakeSkin(target, targetIni);
+    auto widget = WidgetOnSkin(skin, skinIni);
+    rig::RecordingHost::Get().ClearCalls();
+    return widget;
+}
+
 }  // namespace
 
 TEST_CASE(hover_frames_play_forward_in_and_backward_out_then_the_restored_background) {
     PlayerScene scene;
-    rig::MakeSkin("wide", "[Bg]\nWidth=300\nHeight=150\n");
-    auto widget = WidgetOnSkin("narrow",
-                               "[Bg]\nWidth=100\nHeight=100\n[ChangeSkinHotSpots]\nCount=1\n"
-                               "[ChangeSkinHotSpot-1]\nType=Hover\nLeft=10\nTop=10\nWidth=50\nHeight=50\n"
-                               "NewSkinName=wide\nMouseOutSkinName=narrow\nNewLeft=0\nNewTop=0\nNewWidth=80\nNewHeight=80\n"
-                               "EasyAnimationFramesCount=3\nEasyAnimationFrame1=A.png\n"
-                               "EasyAnimationFrame2=B.png\nEasyAnimationFrame3=C.png\n");
+    auto widget = WidgetWithHotspots(
+        "narrow",
+        "[Bg]\nWidth=100\nHeight=100\n[ChangeSkinHotSpots]\nCount=1\n"
+        "[ChangeSkinHotSpot-1]\nType=Hover\nLeft=10\nTop=10\nWidth=50\nHeight=50\n"
+        "NewSkinName=wide\nMouseOutSkinName=narrow\nNewLeft=0\nNewTop=0\nNewWidth=80\nNewHeight=80\n"
+        "EasyAnimationFramesCount=3\nEasyAnimationFrame1=A.png\n"
+        "EasyAnimationFrame2=B.png\nEasyAnimationFrame3=C.png\n",
+        "wide", "[Bg]\nWidth=300\nHeight=150\n");
     rig::RecordingHost& host = rig::RecordingHost::Get();
 
-    host.ClearCalls();
     widget->MouseMove(20, 20);
     CHECK(BaseImages() ==
           (std::vector<std::string>{"narrow\\images\\A.png", "narrow\\images\\B.png", "narrow\\images\\C.png",
@@ -80,13 +86,11 @@ TEST_CASE(hover_frames_play_forward_in_and_backward_out_then_the_restored_backgr
 
 TEST_CASE(hover_area_without_new_width_is_the_own_area_shifted_back) {
     PlayerScene scene;
-    rig::MakeSkin("away", "[Bg]\nWidth=100\nHeight=100\n");
-    auto widget = WidgetOnSkin("home",
-                               "[Bg]\nWidth=100\nHeight=100\n[ChangeSkinHotSpots]\nCount=1\n"
-                               "[ChangeSkinHotSpot-1]\nType=hover\nLeft=10\nTop=10\nWidth=40\nHeight=40\n"
-                               "XOffset=30\nNewSkinName=away\nMouseOutSkinName=home\nNewWidth=0\nNewHeight=5\n");
-    rig::RecordingHost& host = rig::RecordingHost::Get();
-    host.ClearCalls();
+    auto widget = WidgetWithHotspots("home",
+                                     "[Bg]\nWidth=100\nHeight=100\n[ChangeSkinHotSpots]\nCount=1\n"
+                                     "[ChangeSkinHotSpot-1]\nType=hover\nLeft=10\nTop=10\nWidth=40\nHeight=40\n"
+                                     "XOffset=30\nNewSkinName=away\nMouseOutSkinName=home\nNewWidth=0\nNewHeight=5\n",
+                                     "away", "[Bg]\nWidth=100\nHeight=100\n");
 
     widget->MouseMove(15, 20);
     CHECK_EQ(widget->host().position.x, 230);
@@ -102,17 +106,17 @@ TEST_CASE(hover_area_without_new_width_is_the_own_area_shifted_back) {
 
 TEST_CASE(click_hotspots_skip_the_skin_showing_and_move_or_animate) {
     PlayerScene scene;
-    rig::MakeSkin("large", "[Bg]\nWidth=240\nHeight=120\n");
-    auto widget = WidgetOnSkin("small",
-                               "[Bg]\nWidth=120\nHeight=60\n[ChangeSkinHotSpots]\nCount=3\n"
-                               "[ChangeSkinHotSpot-1]\nLeft=0\nTop=0\nWidth=50\nHeight=50\nNewSkinName=SMALL\n"
-                               "[ChangeSkinHotSpot-2]\nType=press\nLeft=0\nTop=0\nWidth=50\nHeight=50\n"
-                               "XOffset=5\nYOffset=-3\n"
-                               "[ChangeSkinHotSpot-3]\nLeft=60\nTop=0\nWidth=50\nHeight=50\nNewSkinName=large\n"
-                               "XOffset=40\nYOffset=40\nUseCurrentSkinSizeForAnimation=1\n"
-                               "EasyAnimationFramesCount=2\nEasyAnimationFrame1=F1.png\nEasyAnimationFrame2=F2.png\n");
+    auto widget = WidgetWithHotspots(
+        "small",
+        "[Bg]\nWidth=120\nHeight=60\n[ChangeSkinHotSpots]\nCount=3\n"
+        "[ChangeSkinHotSpot-1]\nLeft=0\nTop=0\nWidth=50\nHeight=50\nNewSkinName=SMALL\n"
+        "[ChangeSkinHotSpot-2]\nType=press\nLeft=0\nTop=0\nWidth=50\nHeight=50\n"
+        "XOffset=5\nYOffset=-3\n"
+        "[ChangeSkinHotSpot-3]\nLeft=60\nTop=0\nWidth=50\nHeight=50\nNewSkinName=large\n"
+        "XOffset=40\nYOffset=40\nUseCurrentSkinSizeForAnimation=1\n"
+        "EasyAnimationFramesCount=2\nEasyAnimationFrame1=F1.png\nEasyAnimationFrame2=F2.png\n",
+        "large", "[Bg]\nWidth=240\nHeight=120\n");
     rig::RecordingHost& host = rig::RecordingHost::Get();
-    host.ClearCalls();
 
     widget->Click(10, 10);
     widget->Click(10, 10);
