@@ -46,75 +46,78 @@ void ChangeTrack(int step) {
     Player().SetPlaying(step % 11 != 0);
 }
 
-void ClearRecords() {
+// Every part starts from the same scene: the skins in place, the player
+// running and playing.
+void StartPart(bool realTime = false) {
+    proof::WatchModule();
+    InstallSkins();
+    rig::RunningPlayer();
+    if (realTime) Player().clock().UseRealTime();
+    proof::StartPlaying(Player());
+}
+
+// A new watched period; the records of the last one are dropped, or they
+// would grow through the run.
+void NextPeriod(proof::Watchdog& watchdog, const char* part) {
+    watchdog.End();
+    watchdog.Begin(part);
     Player().calls().Clear();
     rig::RecordingHost::Get().ClearCalls();
 }
 
-void Report(const char* part, const proof::Figures& start, const proof::Figures& end, DWORD began) {
-    std::printf("  %.1f s\n", (GetTickCount() - began) / 1000.0);
-    proof::Print(part, start, end);
-    proof::CheckNoGrowth(start, end, kAllowedBytes);
+// The figures and the time where a part's measured stretch begins.
+struct Baseline {
+    proof::Figures figures;
+    DWORD began = 0;
+    void Take() {
+        figures = proof::Measure();
+        began = GetTickCount();
+    }
+};
+
+void Report(const char* part, const Baseline& start) {
+    const proof::Figures end = proof::Measure();
+    std::printf("  %.1f s\n", (GetTickCount() - start.began) / 1000.0);
+    proof::Print(part, start.figures, end);
+    proof::CheckNoGrowth(start.figures, end, kAllowedBytes);
 }
 
 }  // namespace
 
 TEST_CASE(soak_poll_ticks_with_changing_tracks_art_and_skins) {
-    proof::WatchModule();
-    InstallSkins();
-    Player().Reset();
-    Player().Register();
-    Player().Start(false);
-    proof::StartPlaying(Player());
+    StartPart();
     proof::Watchdog watchdog(60000);
-    proof::Figures start;
-    DWORD began = 0;
+    Baseline start;
     std::unique_ptr<rig::Widget> widget;
     for (int tick = 0; tick < kTicks; ++tick) {
         if (tick % 2000 == 0) {
             // Everything the widget holds is let go before the next skin's widget comes.
             widget.reset();
             // Measured with no widget alive, like the end.
-            if (tick == 4000) {
-                start = proof::Measure();
-                began = GetTickCount();
-            }
+            if (tick == 4000) start.Take();
             widget = std::make_unique<rig::Widget>(SettingsFor(kSkins[(tick / 2000) % 4]).c_str(), "W");
         }
         if (tick % 40 == 0) ChangeTrack(tick / 40);
         if (tick % 250 == 0) widget->Click(190, 90);  // a hotspot on the bouncing skins
-        if (tick % 1000 == 0) {
-            watchdog.End();
-            watchdog.Begin("poll ticks");
-            ClearRecords();
-        }
+        if (tick % 1000 == 0) NextPeriod(watchdog, "poll ticks");
         Player().clock().Advance(1000);
         widget->PollTick();
     }
     widget.reset();
     watchdog.End();
     std::printf("  %d poll ticks, longest 1000 took %lu ms\n", kTicks, watchdog.longestMs());
-    Report("poll ticks 4,000 to 100,000", start, proof::Measure(), began);
+    Report("poll ticks 4,000 to 100,000", start);
 }
 
 TEST_CASE(soak_scroll_ticks_with_changing_texts) {
-    proof::WatchModule();
-    InstallSkins();
-    Player().Reset();
-    Player().Register();
-    Player().Start(false);
-    proof::StartPlaying(Player());
+    StartPart();
     proof::Watchdog watchdog(60000);
-    proof::Figures start;
-    DWORD began = 0;
+    Baseline start;
     std::unique_ptr<rig::Widget> widget;
     for (int tick = 0; tick < kTicks; ++tick) {
         if (tick % 20000 == 0) {
             widget.reset();
-            if (tick == 20000) {
-                start = proof::Measure();
-                began = GetTickCount();
-            }
+            if (tick == 20000) start.Take();
             widget = std::make_unique<rig::Widget>(SettingsFor(tick % 40000 ? "Default" : "Everything").c_str(), "W");
             widget->PollTick();
             widget->MouseOn();
@@ -126,11 +129,7 @@ TEST_CASE(soak_scroll_ticks_with_changing_texts) {
             ChangeTrack(tick / 300);
             Player().SetPlaying(true);
         }
-        if (tick % 1000 == 0) {
-            watchdog.End();
-            watchdog.Begin("scroll ticks");
-            ClearRecords();
-        }
+        if (tick % 1000 == 0) NextPeriod(watchdog, "scroll ticks");
         Player().clock().Advance(100);
         widget->ScrollTick();
         if (tick % 10 == 0) widget->PollTick();
@@ -142,30 +141,21 @@ TEST_CASE(soak_scroll_ticks_with_changing_texts) {
     widget.reset();
     watchdog.End();
     std::printf("  %d scroll ticks, longest 1000 took %lu ms\n", kTicks, watchdog.longestMs());
-    Report("scroll ticks 20,000 to 100,000", start, proof::Measure(), began);
+    Report("scroll ticks 20,000 to 100,000", start);
 }
 
 TEST_CASE(soak_twenty_widgets_come_and_go_while_their_timers_run) {
-    proof::WatchModule();
-    InstallSkins();
-    Player().Reset();
-    Player().Register();
-    Player().Start(false);
-    Player().clock().UseRealTime();
-    proof::StartPlaying(Player());
+    StartPart(true);  // the window timers run on a real clock
     std::mt19937 random(20240611);
     proof::Watchdog watchdog(60000);
     std::vector<std::unique_ptr<rig::Widget>> widgets;
-    proof::Figures start;
-    DWORD began = 0;
+    Baseline start;
     int created = 0;
     int destroyed = 0;
     constexpr int kSteps = 3000;
     for (int step = 0; step < kSteps; ++step) {
         if (step % 100 == 0) {
-            watchdog.End();
-            watchdog.Begin("twenty widgets");
-            ClearRecords();
+            NextPeriod(watchdog, "twenty widgets");
             ChangeTrack(step / 100);
         }
         if (widgets.size() < 20 && (widgets.empty() || random() % 2)) {
@@ -181,8 +171,7 @@ TEST_CASE(soak_twenty_widgets_come_and_go_while_their_timers_run) {
         rig::PumpFor(static_cast<int>(random() % 15));
         if (step == 500) {
             widgets.clear();
-            start = proof::Measure();
-            began = GetTickCount();
+            start.Take();
         }
     }
     widgets.clear();
@@ -190,5 +179,5 @@ TEST_CASE(soak_twenty_widgets_come_and_go_while_their_timers_run) {
     watchdog.End();
     std::printf("  %d widgets created and %d destroyed, up to 20 at once, longest 100 steps %lu ms\n", created,
                 destroyed, watchdog.longestMs());
-    Report("steps 500 to 3,000", start, proof::Measure(), began);
+    Report("steps 500 to 3,000", start);
 }
