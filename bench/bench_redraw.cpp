@@ -3,65 +3,15 @@
 // paused tick, as median microseconds and as multiples of the floor, and the
 // GDI+ objects alive after 10,000 ticks. Run: tools/wine-run bench_redraw.exe
 #include "bench/gdiplus_count.h"
+#include "bench/timing.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
 
 constexpr int kSamples = 1500;
-
-double Microseconds(LONGLONG ticks) {
-    static const LONGLONG frequency = [] {
-        LARGE_INTEGER value;
-        QueryPerformanceFrequency(&value);
-        return value.QuadPart;
-    }();
-    return 1e6 * static_cast<double>(ticks) / static_cast<double>(frequency);
-}
-
-// Median of `samples` timed runs; `between` runs untimed before each one.
-double MedianMicroseconds(const std::function<void()>& tick, const std::function<void()>& between) {
-    std::vector<double> times;
-    for (int sample = 0; sample < kSamples; ++sample) {
-        between();
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        tick();
-        QueryPerformanceCounter(&end);
-        times.push_back(Microseconds(end.QuadPart - start.QuadPart));
-        if (sample % 200 == 0) rig::RecordingHost::Get().ClearCalls();
-    }
-    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-    return times[times.size() / 2];
-}
-
-// The least a redraw can do: a fresh frame with one cached image, handed over.
-double FloorMicroseconds(const rig::Widget& widget, int width, int height) {
-    Gdiplus::Bitmap cached(width, height / 3, PixelFormat32bppARGB);
-    {
-        Gdiplus::Graphics graphics(&cached);
-        graphics.Clear(Gdiplus::Color(0xC0336699));
-    }
-    BOOL found = FALSE;
-    const UINT layer = DeskletLayerGetLayer(widget.window(), "Quillbracket.Info", &found);
-    return MedianMicroseconds(
-        [&] {
-            auto* frame = new Gdiplus::Bitmap(width, height, PixelFormat32bppARGB);
-            {
-                Gdiplus::Graphics graphics(frame);
-                graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-                graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
-                graphics.DrawImage(&cached, 0, 0, 0, 0, width, height / 3, Gdiplus::UnitPixel);
-            }
-            DeskletLayerSetImage(widget.window(), layer, TRUE, frame, TRUE);
-        },
-        [] {});
-}
 
 }  // namespace
 
@@ -89,15 +39,15 @@ TEST_CASE(redraw_benchmark) {
     for (int tick = 0; tick < 100; ++tick) widget.PollTick();
     const long aliveAfterWarmUp = GdiplusObjectsAlive();
 
-    const double floor = FloorMicroseconds(widget, width, height);
+    const double floor = FloorMicroseconds(kSamples, widget.window(), width, height);
     // A playing tick comes once a second: the counter shows a new time each time.
-    const double playing = MedianMicroseconds([&] { widget.PollTick(); }, [&] { player.clock().Advance(1000); });
+    const double playing = MedianMicroseconds(kSamples, [&] { widget.PollTick(); }, [&] { player.clock().Advance(1000); });
     widget.MouseOn();
-    const double marquee = MedianMicroseconds([&] { widget.ScrollTick(); }, [&] { player.clock().Advance(100); });
+    const double marquee = MedianMicroseconds(kSamples, [&] { widget.ScrollTick(); }, [&] { player.clock().Advance(100); });
     widget.MouseOut();
     player.SetPlaying(false);
     widget.PollTick();
-    const double paused = MedianMicroseconds([&] { widget.PollTick(); }, [&] { player.clock().Advance(1000); });
+    const double paused = MedianMicroseconds(kSamples, [&] { widget.PollTick(); }, [&] { player.clock().Advance(1000); });
 
     // 10,000 ticks in all: the timed ones above and the rest playing.
     player.SetPlaying(true);

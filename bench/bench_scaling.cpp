@@ -1,54 +1,17 @@
 // How a playing tick's cost grows with the skin: 0, 8 and 32 extra infos on a
 // display pane of 1x and 4x the area, each as a multiple of the floor (a
 // fresh frame with one cached image, handed over) measured in the same run.
+#include "bench/timing.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
 
 constexpr int kScaleSamples = 400;
 constexpr int kBaseWidth = 240;
 constexpr int kBaseHeight = 60;
-
-double Median(const std::function<void()>& run, const std::function<void()>& before) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    for (int sample = 0; sample < kScaleSamples; ++sample) {
-        before();
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        run();
-        QueryPerformanceCounter(&end);
-        times.push_back(1e6 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart));
-        if (sample % 100 == 0) rig::RecordingHost::Get().ClearCalls();
-    }
-    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-    return times[times.size() / 2];
-}
-
-double Floor(HWND window, int width, int height) {
-    Gdiplus::Bitmap cached(width, height / 3, PixelFormat32bppARGB);
-    BOOL found = FALSE;
-    const UINT layer = DeskletLayerGetLayer(window, "Quillbracket.Info", &found);
-    return Median(
-        [&] {
-            auto* frame = new Gdiplus::Bitmap(width, height, PixelFormat32bppARGB);
-            {
-                Gdiplus::Graphics graphics(frame);
-                graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-                graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
-                graphics.DrawImage(&cached, 0, 0, 0, 0, width, height / 3, Gdiplus::UnitPixel);
-            }
-            DeskletLayerSetImage(window, layer, TRUE, frame, TRUE);
-        },
-        [] {});
-}
 
 // A skin with the usual panes and `extraInfos` boxes on a display pane `scale` times the base side.
 std::string ScaleSkin(int extraInfos, int scale) {
@@ -84,8 +47,9 @@ TEST_CASE(redraw_cost_against_extra_infos_and_pane_area) {
             rig::Widget widget(ini.c_str(), "W");
             for (int tick = 0; tick < 50; ++tick) widget.PollTick();
             if (floors[1] == 0)
-                for (int s : {1, 2}) floors[s] = Floor(widget.window(), kBaseWidth * s, kBaseHeight * s);
-            const double tick = Median([&] { widget.PollTick(); }, [&] { player.clock().Advance(1000); });
+                for (int s : {1, 2}) floors[s] = FloorMicroseconds(kScaleSamples, widget.window(), kBaseWidth * s, kBaseHeight * s);
+            const double tick =
+                MedianMicroseconds(kScaleSamples, [&] { widget.PollTick(); }, [&] { player.clock().Advance(1000); });
             std::printf("%2d extra infos, %dx area  %8.1f us  %6.2f x floor  %6.2f x floor of its area\n", extraInfos,
                         scale * scale, tick, tick / floors[1], tick / floors[scale]);
         }
