@@ -12,10 +12,12 @@ build: setup
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# Keeps one Wine server alive across the test programs so the suite stays fast.
+# One Wine server and its services stay up across the test programs, so the
+# suite stays fast; they go when the tests are done.
 test: build
-	@WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEARCH=win32 wineserver -p 60 2>/dev/null || true
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@QB_WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix tools/wine-start
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS); status=$$?; \
+	 WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix wineserver -k 2>/dev/null; exit $$status
 
 .PHONY: dist demo
 # One folder to hand out: the host, the module, the skins and a read-me.
