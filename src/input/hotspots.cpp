@@ -37,9 +37,12 @@ void Discard(std::unique_ptr<SkinModel> model) {
     if (model) ClearSkinModel(*model);
 }
 
-// Returns the model the transition replaced, if it loaded a skin. Keeping the
-// current size shows the frames where the old skin was.
-std::unique_ptr<SkinModel> RunTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot, bool keepSize) {
+enum class Trigger { Click, Hover };
+
+// Returns the model the transition replaced, if it loaded a skin. A click
+// notes the widget's place before and after the load; keeping the current
+// size shows the frames where the old skin was.
+std::unique_ptr<SkinModel> RunTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot, Trigger trigger) {
     const RECT shifted = WidgetRect(widget, spot.xOffset, spot.yOffset);
     if (spot.animationFrames.empty()) {
         if (spot.newSkinName.empty()) {
@@ -49,20 +52,16 @@ std::unique_ptr<SkinModel> RunTransition(WidgetInstance& widget, const ChangeSki
         MoveWidget(widget, shifted, FALSE);
         return widget.LoadSkin(spot.newSkinName, false);
     }
+    const bool click = trigger == Trigger::Click;
+    const bool keepSize = click && spot.useCurrentSkinSizeForAnimation;
     const std::string oldSkin = widget.skinDir;
-    if (!keepSize) {
-        MoveWidget(widget, shifted, FALSE);
-        auto previous = widget.LoadSkin(spot.newSkinName, true);
-        PlayFrames(widget, oldSkin, spot.animationFrames.begin(), spot.animationFrames.end());
-        widget.Redraw(true);
-        return previous;
-    }
-    const RECT current = WidgetRect(widget);
+    const RECT current = click ? WidgetRect(widget) : RECT{};
+    if (!keepSize) MoveWidget(widget, shifted, FALSE);
     auto previous = widget.LoadSkin(spot.newSkinName, true);
-    const RECT loaded = WidgetRect(widget);
-    MoveWidget(widget, current, FALSE);
+    const RECT loaded = click ? WidgetRect(widget) : RECT{};
+    if (keepSize) MoveWidget(widget, current, FALSE);
     PlayFrames(widget, oldSkin, spot.animationFrames.begin(), spot.animationFrames.end());
-    MoveWidget(widget, loaded, FALSE);
+    if (keepSize) MoveWidget(widget, loaded, FALSE);
     widget.Redraw(true);
     return previous;
 }
@@ -77,7 +76,7 @@ void ClickHotSpot(WidgetInstance& widget, POINT point) {
     });
     if (found == spots.end()) return;
     widget.hoverSkinActive = false;
-    Discard(RunTransition(widget, **found, (*found)->useCurrentSkinSizeForAnimation));
+    Discard(RunTransition(widget, **found, Trigger::Click));
 }
 
 void HoverHotSpot(WidgetInstance& widget, int x, int y) {
@@ -87,7 +86,7 @@ void HoverHotSpot(WidgetInstance& widget, int x, int y) {
     if (found == spots.end()) return;
     const ChangeSkinHotSpot& spot = **found;
     std::unique_ptr<SkinModel> previous;
-    if (!EqualsIgnoringAsciiCase(spot.newSkinName, widget.skinDir)) previous = RunTransition(widget, spot, false);
+    if (!EqualsIgnoringAsciiCase(spot.newSkinName, widget.skinDir)) previous = RunTransition(widget, spot, Trigger::Hover);
 
     widget.hoverSkinActive = true;
     // Without a watched area of its own, the hotspot watches the screen area
