@@ -307,6 +307,38 @@ TEST_CASE(sound_knob_sits_at_the_volume_and_a_missing_knob_is_tried_again) {
     CHECK_EQ(ImageLoads("sound_filled"), 0u);
 }
 
+// The fraction is the volume times 0.01 as the nearest float: 20 lands the knob
+// on a whole pixel, not a hair to its left where it would be smeared.
+TEST_CASE(sound_knob_and_strip_cut_land_on_whole_pixels_for_whole_percentages) {
+    const std::string ini = PaneSkin("knobcut", "[SoundPane]\nLeft=10\nTop=20\nWidth=100\nHeight=10\nUseKnob=1\n");
+    rig::WritePng(ImagePath("knobcut", "sound_knob.png"), 4, 4, kRed);
+    RunningPlayer running(0, true);
+    for (long volume : {20L, 40L, 43L, 67L, 86L}) {
+        running.player.SetVolume(volume);
+        rig::Widget widget(ini.c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        const int x = 10 + static_cast<int>(volume);
+        CHECK_EQ(rig::OpaquePixels(widget.InfoFrame(), {0, 0, 200, 100}), 16);
+        CHECK_EQ(rig::PixelAt(widget.InfoFrame(), x, 20), kRed);
+        CHECK_EQ(rig::PixelAt(widget.InfoFrame(), x + 3, 23), kRed);
+    }
+    const struct {
+        bool fiveStars;
+        long rating;
+    } ratings[] = {{false, 20}, {false, 40}, {false, 67}, {true, 80}};
+    for (const auto& c : ratings) {
+        const std::string rated = PaneSkin("ratingcut", "[RatingPane]\nWidth=100\nHeight=10\nDirection=1\n",
+                                           c.fiveStars ? "Use5Rating=1\n" : "Use5Rating=0\n");
+        WriteStripImages("ratingcut", "rating", 100, 10);
+        running.player.CurrentTrack()->rating = c.rating;
+        rig::Widget widget(rated.c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        const int filled = static_cast<int>(c.rating);
+        CHECK_EQ(CountColour(widget.InfoFrame(), {100 - filled, 0, 100, 10}, kRed), filled * 10);
+        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 0, 100 - filled, 10}, kBlue), (100 - filled) * 10);
+    }
+}
+
 TEST_CASE(hostile_pane_sizes_draw_nothing_and_allocate_nothing) {
     const std::string ini = PaneSkin("hostile",
                                      "[SoundPane]\nWidth=2000000000\nHeight=2000000000\n"

@@ -18,7 +18,7 @@ void DrawRatingPane(WidgetInstance& widget, Gdiplus::Graphics& frame, itunes::II
     if (!widget.ratingImage) {
         long shown = rating;
         if (widget.use5Rating) shown = shown / kPointsPerStar * kPointsPerStar;
-        widget.ratingImage = RenderPaneStrip(widget, pane, widget.skin->ratingDirection, shown * 0.01f,
+        widget.ratingImage = RenderPaneStrip(widget, pane, widget.skin->ratingDirection, static_cast<float>(shown * 0.01),
                                              "rating_filled.png", "rating_unfilled.png");
     }
     if (widget.ratingImage) {

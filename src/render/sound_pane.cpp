@@ -13,7 +13,8 @@ void DrawSoundKnob(WidgetInstance& widget, Gdiplus::Graphics& frame, long volume
     Gdiplus::Image* knob = widget.soundKnobImage.get();
     if (!knob) return;
     const PaneRect& pane = widget.skin->soundPane;
-    const float f = volume * 0.01f;
+    // Double product, then the nearest float: whole percentages cut on whole pixels.
+    const float f = static_cast<float>(volume * 0.01);
     const float left = static_cast<float>(pane.left);
     const float top = static_cast<float>(pane.top);
     const float width = static_cast<float>(pane.width);
@@ -42,7 +43,7 @@ void DrawSoundPane(WidgetInstance& widget, Gdiplus::Graphics& frame) {
         DrawSoundKnob(widget, frame, volume);
     } else {
         if (!widget.soundImage) {
-            widget.soundImage = RenderPaneStrip(widget, pane, widget.skin->soundDirection, volume * 0.01f,
+            widget.soundImage = RenderPaneStrip(widget, pane, widget.skin->soundDirection, static_cast<float>(volume * 0.01),
                                                 "sound_filled.png", "sound_unfilled.png");
         }
         if (widget.soundImage) {
