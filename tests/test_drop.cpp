@@ -194,3 +194,16 @@ TEST_CASE(long_names_and_long_lists_reach_the_player_whole) {
     widget.Destroy();
     CHECK_EQ(sim::OutstandingReferences(), 0L);
 }
+
+TEST_CASE(the_file_list_is_given_back_before_the_library_playlist_is_released) {
+    RunningPlayer();
+    rig::Widget widget;
+    auto data = HDropDataObject::Make({L"C:\\music\\order.mp3"});
+    long heldAtReturn = -1;
+    data->whenReturned = [&heldAtReturn] { heldAtReturn = sim::OutstandingReferences(); };
+    CHECK_EQ(Drop(widget, data.Get()), TRUE);
+    CHECK_EQ(data->mediaReleased, 1);
+    // The library playlist was still held when the medium came back.
+    CHECK_EQ(heldAtReturn, sim::OutstandingReferences() + 1);
+    data->whenReturned = nullptr;
+}

@@ -40,9 +40,10 @@ void WidgetInstance::Drop(IDataObject* data) {
     // Whatever was waiting to play is superseded by this drop.
     pendingOperation.Reset();
 
+    // Declared first so the medium is given back before the playlist is released.
+    itunes::ComPtr<itunes::IITLibraryPlaylist> library;
     DropMedium medium(data, format);
     if (!medium.HasFiles()) return;
-    itunes::ComPtr<itunes::IITLibraryPlaylist> library;
     if (iTunesApp) iTunesApp->get_LibraryPlaylist(library.GetAddressOf());
 
     const UINT count = medium.Count();

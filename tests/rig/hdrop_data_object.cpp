@@ -102,6 +102,7 @@ HRESULT HDropDataObject::EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) {
 
 void HDropDataObject::MediumReturned(HGLOBAL memory) {
     ++mediaReleased;
+    if (whenReturned) whenReturned();
     lockedAtRelease += static_cast<int>(GlobalFlags(memory) & GMEM_LOCKCOUNT);
     GlobalFree(memory);
 }

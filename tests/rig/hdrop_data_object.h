@@ -8,6 +8,7 @@
 
 #include <wrl/client.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ public:
     int fetches = 0;           // successful GetData calls
     int mediaReleased = 0;     // media given back through ReleaseStgMedium
     int lockedAtRelease = 0;   // lock count of the memory when it came back, summed
+    std::function<void()> whenReturned;  // run as each medium comes back
     ULONG References() const { return references_; }
 
     // IUnknown
