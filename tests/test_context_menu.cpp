@@ -1,5 +1,6 @@
 // The right-click menu, opened by the real module and driven with the keyboard.
 #include "input_fixture.h"
+#include "rig/import_patch.h"
 #include "rig/modal_driver.h"
 
 using input_test::PlayerScene;
@@ -106,4 +107,41 @@ TEST_CASE(without_a_player_the_menu_holds_the_host_part_and_shows_no_box) {
     CHECK_EQ(driver.menus().front().size(), 4u);
     CHECK_EQ(rig::RecordingHost::Get().lastMenuCommand, 3);
     CHECK(driver.messageBoxes().empty());
+}
+
+namespace {
+
+using AppendMenuWFunction = BOOL(WINAPI*)(HMENU, UINT, UINT_PTR, LPCWSTR);
+AppendMenuWFunction g_realAppendMenuW = nullptr;
+std::vector<long> g_heldAtSubmenu;
+
+BOOL WINAPI RecordingAppendMenuW(HMENU menu, UINT flags, UINT_PTR id, LPCWSTR text) {
+    if (flags & MF_POPUP) g_heldAtSubmenu.push_back(sim::OutstandingReferences());
+    return g_realAppendMenuW(menu, flags, id, text);
+}
+
+}  // namespace
+
+TEST_CASE(a_source_and_its_playlist_collection_are_held_until_its_submenu_is_attached) {
+    PlayerScene scene;
+    UseThreeSources(scene.player());
+    auto widget = WidgetOnSkin("menu", "");
+    const long referencesBefore = sim::OutstandingReferences();
+    HMODULE module = rig::TheModule().handle;
+    g_realAppendMenuW = reinterpret_cast<AppendMenuWFunction>(
+        rig::PatchImport(module, "user32.dll", "AppendMenuW", reinterpret_cast<void*>(&RecordingAppendMenuW)));
+    REQUIRE(g_realAppendMenuW != nullptr);
+    g_heldAtSubmenu.clear();
+
+    rig::ModalDriver driver;
+    driver.ChooseInNextMenu(0);
+    widget->RightClick();
+    rig::PatchImport(module, "user32.dll", "AppendMenuW", reinterpret_cast<void*>(g_realAppendMenuW));
+
+    // Source collection, source and playlist collection, plus every playlist listed so far.
+    REQUIRE(g_heldAtSubmenu.size() == 3u);
+    CHECK_EQ(g_heldAtSubmenu[0], referencesBefore + 3 + 3);
+    CHECK_EQ(g_heldAtSubmenu[1], referencesBefore + 3 + 5);
+    CHECK_EQ(g_heldAtSubmenu[2], referencesBefore + 3 + 5);
+    CHECK_EQ(sim::OutstandingReferences(), referencesBefore);
 }

@@ -16,15 +16,12 @@ using Playlists = std::vector<itunes::ComPtr<itunes::IITPlaylist>>;
 const wchar_t* TextOrEmpty(const Bstr& text) { return text.get() ? text.get() : L""; }
 
 // Appends the source's playlists to the popup; entry n of the list is id 1000 + n.
-void AddPlaylists(itunes::IITSource& source, HMENU popup, Playlists& playlists) {
-    itunes::ComPtr<itunes::IITPlaylistCollection> collection;
-    source.get_Playlists(collection.GetAddressOf());
-    if (!collection) return;
+void AddPlaylists(itunes::IITPlaylistCollection& collection, HMENU popup, Playlists& playlists) {
     long count = 0;
-    collection->get_Count(&count);
+    collection.get_Count(&count);
     for (long index = 1; index <= count; ++index) {
         itunes::ComPtr<itunes::IITPlaylist> playlist;
-        collection->get_Item(index, playlist.GetAddressOf());
+        collection.get_Item(index, playlist.GetAddressOf());
         if (!playlist) continue;
         Bstr name;
         playlist->get_Name(name.out());
@@ -45,9 +42,12 @@ void AddSources(itunes::IiTunes& app, HMENU menu, Playlists& playlists) {
         sources->get_Item(index, source.GetAddressOf());
         if (!source) continue;
         UniqueMenu popup(CreatePopupMenu());
+        // Held until the submenu is attached; the name is freed first.
+        itunes::ComPtr<itunes::IITPlaylistCollection> collection;
         Bstr name;
         source->get_Name(name.out());
-        AddPlaylists(*source.Get(), popup.get(), playlists);
+        source->get_Playlists(collection.GetAddressOf());
+        if (collection) AddPlaylists(*collection.Get(), popup.get(), playlists);
         // A source without playlists still shows, as an empty submenu.
         if (AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup.get()), TextOrEmpty(name))) popup.release();
     }
