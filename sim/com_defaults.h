@@ -1,5 +1,5 @@
 // Every slot of the player's interfaces answering E_NOTIMPL, so the simulated
-// player implements only what it models. Generated from the interface header.
+// player implements only what it models. One line per slot, in slot order.
 #pragma once
 
 #include "platform/itunes_com.h"
