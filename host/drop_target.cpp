@@ -28,7 +28,7 @@ HRESULT STDMETHODCALLTYPE DropTarget::DragEnter(IDataObject* data, DWORD keys, P
     const ModuleEntryPoints& entry = widget_.module().entry();
     // Without an answer from the module a drop is refused.
     DWORD answer = entry.dragEnter ? *effect : DROPEFFECT_NONE;
-    CallEntry(entry.dragEnter, widget_.instance(), data, keys, point, &answer);
+    CallIfPresent(entry.dragEnter, widget_.instance(), data, keys, point, &answer);
     effect_ = answer & *effect;
     *effect = effect_;
     return S_OK;
@@ -42,7 +42,7 @@ HRESULT STDMETHODCALLTYPE DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
 
 HRESULT STDMETHODCALLTYPE DropTarget::DragLeave() {
     effect_ = DROPEFFECT_NONE;
-    CallEntry(widget_.module().entry().dragLeave, widget_.instance());
+    CallIfPresent(widget_.module().entry().dragLeave, widget_.instance());
     return S_OK;
 }
 
@@ -50,7 +50,7 @@ HRESULT STDMETHODCALLTYPE DropTarget::Drop(IDataObject* data, DWORD keys, POINTL
     if (!effect) return E_INVALIDARG;
     const ModuleEntryPoints& entry = widget_.module().entry();
     DWORD answer = entry.drop ? (*effect & effect_) : DROPEFFECT_NONE;
-    CallEntry(entry.drop, widget_.instance(), data, keys, point, &answer);
+    CallIfPresent(entry.drop, widget_.instance(), data, keys, point, &answer);
     effect_ = DROPEFFECT_NONE;
     *effect = answer;
     return S_OK;

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "host/win_owners.h"
+#include "platform/call_if_present.h"
 #include "platform/host_contract.h"
 
 #include <string>
-#include <type_traits>
 
 namespace host {
 
@@ -45,17 +45,6 @@ private:
     ModuleEntryPoints entry_;
     std::string folder_;
 };
-
-// Calls an entry point if the module has it; otherwise yields a zero value.
-template <class Function, class... Args>
-auto CallEntry(Function function, Args... args) {
-    using Result = decltype(function(args...));
-    if constexpr (std::is_void_v<Result>) {
-        if (function) function(args...);
-    } else {
-        return function ? function(args...) : Result{};
-    }
-}
 
 // Absolute form of a path; the path itself when that fails.
 std::string FullPath(const std::string& path);

@@ -21,7 +21,7 @@ void WidgetInstance::Create(const char* iniFile, const char* iniGroup) {
         (void)LoadSkin("Default", false);
     Redraw(false);
     if (iTunesApp || hideWhenNotLoaded) StartPollTimer();
-    HostCall(Host().activateExtendedDragDrop, deskletWindow);
+    CallIfPresent(Host().activateExtendedDragDrop, deskletWindow);
 }
 
 void WidgetInstance::StartPollTimer() { SetTimer(deskletWindow, kPollTimerId, kPollTimerPeriodMs, nullptr); }

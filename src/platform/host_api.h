@@ -1,10 +1,10 @@
 // The host's "Desklet" functions, resolved by name when the module loads.
-// Every call is guarded: a function the host lacks does nothing and yields 0.
+// Every call goes through CallIfPresent: a function the host lacks does
+// nothing and yields 0.
 #pragma once
 
+#include "platform/call_if_present.h"
 #include "platform/host_contract.h"
-
-#include <type_traits>
 
 struct HostApi {
     decltype(&DeskletGetRelativeFolder) getRelativeFolder = nullptr;
@@ -34,14 +34,3 @@ struct HostApi {
 
 // The table, filled before any entry point can run.
 const HostApi& Host();
-
-// Calls a host function if the host has it; otherwise yields a zero value.
-template <class Function, class... Args>
-auto HostCall(Function function, Args... args) {
-    using Result = decltype(function(args...));
-    if constexpr (std::is_void_v<Result>) {
-        if (function) function(args...);
-    } else {
-        return function ? function(args...) : Result{};
-    }
-}

@@ -91,7 +91,7 @@ bool ShowArt(const WidgetInstance& widget, UINT layer, itunes::IITTrack& track) 
     const HostApi& host = Host();
     if (!art || !host.layerSetImage) return false;
     host.layerSetImage(widget.deskletWindow, layer, FALSE, art.release(), TRUE);  // the host owns it now
-    HostCall(host.layerSetVisibility, widget.deskletWindow, layer, FALSE, TRUE);
+    CallIfPresent(host.layerSetVisibility, widget.deskletWindow, layer, FALSE, TRUE);
     return true;
 }
 
@@ -104,13 +104,13 @@ void UpdateAlbumArt(WidgetInstance& widget) {
     bool found = false;
     UINT layer = widget.FindLayer(kAlbumArtLayer, &found);
     if (!found) {
-        layer = HostCall(Host().layerAdd, widget.deskletWindow, kAlbumArtLayer);
+        layer = CallIfPresent(Host().layerAdd, widget.deskletWindow, kAlbumArtLayer);
         widget.PlaceLayer(layer, widget.skin->albumArtPane);
     }
 
     const bool newTrack = name && widget.artworkTrackName != name;
     if (!name || (newTrack && !ShowArt(widget, layer, *track.Get()))) {
-        HostCall(Host().layerSetVisibility, widget.deskletWindow, layer, FALSE, FALSE);
+        CallIfPresent(Host().layerSetVisibility, widget.deskletWindow, layer, FALSE, FALSE);
     }
     // Recorded whether or not art was found, so a track without art is asked once.
     widget.artworkTrackName = name.value_or(std::wstring());

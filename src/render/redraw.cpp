@@ -42,12 +42,12 @@ void ShowPauseLayer(WidgetInstance& widget, bool visible) {
     const HostApi& host = Host();
     UINT id = widget.FindLayer(kPauseLayer, nullptr);
     if (id == 0) {
-        id = HostCall(host.layerAdd, widget.deskletWindow, kPauseLayer);
+        id = CallIfPresent(host.layerAdd, widget.deskletWindow, kPauseLayer);
         widget.PlaceLayer(id, widget.skin->pausePlayButton);
         const std::string path = widget.SkinImagePath(widget.skinDir, "pause.png");
-        if (!path.empty()) HostCall(host.layerSetImageFile, widget.deskletWindow, id, FALSE, path.c_str());
+        if (!path.empty()) CallIfPresent(host.layerSetImageFile, widget.deskletWindow, id, FALSE, path.c_str());
     }
-    HostCall(host.layerSetVisibility, widget.deskletWindow, id, FALSE, BOOL(visible));
+    CallIfPresent(host.layerSetVisibility, widget.deskletWindow, id, FALSE, BOOL(visible));
 }
 
 std::wstring ChooseInfoText(itunes::IITTrack& track, int pollTick) {
@@ -142,7 +142,7 @@ void ComposeFrame(WidgetInstance& widget) {
     if (frame) {
         layer = widget.FindLayer(kInfoLayer, nullptr);
         if (layer == 0) {
-            layer = HostCall(host.layerAdd, widget.deskletWindow, kInfoLayer);
+            layer = CallIfPresent(host.layerAdd, widget.deskletWindow, kInfoLayer);
             widget.PlaceLayer(layer, widget.skin->displayPane);
         }
         // The graphics goes before the host gets the frame, which it may delete at once.
@@ -158,8 +158,8 @@ void ComposeFrame(WidgetInstance& widget) {
         host.layerSetImage(widget.deskletWindow, layer, redrawWithFrame, frame.release(), TRUE);
     if (widget.skinChanged) {
         const std::string background = widget.SkinImagePath(widget.skinDir, "bg.png");
-        if (!background.empty()) HostCall(host.setImageFile, widget.deskletWindow, background.c_str());
-        HostCall(host.layerSetVisibility, widget.deskletWindow, 0u, TRUE, TRUE);
+        if (!background.empty()) CallIfPresent(host.setImageFile, widget.deskletWindow, background.c_str());
+        CallIfPresent(host.layerSetVisibility, widget.deskletWindow, 0u, TRUE, TRUE);
         widget.skinChanged = false;
     }
 }
@@ -171,9 +171,9 @@ void WidgetInstance::Redraw(bool force) {
     ProbeOrAttach(*this);
     const bool present = iTunesApp != nullptr;
     if (present)
-        HostCall(Host().show, deskletWindow);
+        CallIfPresent(Host().show, deskletWindow);
     else if (hideWhenNotLoaded)
-        HostCall(Host().hide, deskletWindow);
+        CallIfPresent(Host().hide, deskletWindow);
 
     const bool notPlayingNow = !PlayerIsPlaying(iTunesApp.Get());
     if (notPlayingNow != notPlaying || force) ShowPauseLayer(*this, notPlayingNow);

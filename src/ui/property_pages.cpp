@@ -83,7 +83,7 @@ int WidgetInstance::AddPropertySheets() {
     for (const auto& page : pages) {
         // A page the system could not build is not handed to the host.
         if (HPROPSHEETPAGE handle = CreatePage(*this, page.templateId, page.title, page.procedure))
-            result = HostCall(host.addPropertySheet, deskletWindow, handle);
+            result = CallIfPresent(host.addPropertySheet, deskletWindow, handle);
         else
             result = 0;
     }
