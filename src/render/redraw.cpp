@@ -132,10 +132,6 @@ std::unique_ptr<Bitmap> NewFrame(const PaneRect& displayPane) {
 void ComposeFrame(WidgetInstance& widget) {
     const HostApi& host = Host();
     if (widget.skin->showAlbumArt) UpdateAlbumArt(widget);
-    if (widget.skinChanged) {
-        widget.textCache.Clear();
-        widget.knobCache.Clear();
-    }
 
     std::unique_ptr<Bitmap> frame = NewFrame(widget.skin->displayPane);
     UINT layer = 0;

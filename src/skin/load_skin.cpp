@@ -57,6 +57,8 @@ std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, boo
     soundImage.reset();
     soundKnobImage.reset();
     knobImage.reset();
+    textCache.Clear();
+    knobCache.Clear();
 
     const HostApi& host = Host();
     for (const char* layer : {kAlbumArtLayer, kPauseLayer, kInfoLayer}) {
