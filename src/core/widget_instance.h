@@ -109,6 +109,6 @@ public:
     int mouseOutYOffset = 0;
     bool inMouseMove = false;
     std::vector<std::string> hoverAnimationFrames;
-    TextPixelCache textCache;  // dropped by the first frame after a skin change
+    TextPixelCache textCache;  // dropped when a skin loads
     KnobPixelCache knobCache;  // likewise
 };
