@@ -28,7 +28,7 @@ BOOL WriteInt(const char* file, const char* group, const char* key, int value) {
 }
 
 void ShowOrHideITunesWindow(bool hide) {
-    if (HWND window = itunes::MainWindow()) ShowWindow(window, hide ? SW_HIDE : SW_SHOWNA);
+    if (HWND window = itunes::MainWindow()) itunes::ShowMainWindow(window, hide ? SW_HIDE : SW_SHOWNA);
 }
 
 }  // namespace
