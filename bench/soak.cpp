@@ -1,16 +1,21 @@
 // The long run: 100,000 poll ticks and 100,000 scroll ticks on widgets whose
 // tracks, artwork and skins keep changing, then 20 widgets created and
-// destroyed in random order while their window timers run. Prints the
+// destroyed in random order while their window timers run, then clicks
+// right after the player vanished and last teardowns with the timers
+// running, on a machine kept busy. Prints the
 // process's private memory, GDI+ objects alive, player references and
 // automation strings outstanding at the start and end of each part; growth
 // beyond a small fixed allowance fails. Run: make soak
 #include "rig/bad_skins.h"
+#include "rig/modal_driver.h"
 #include "tests/proof_figures.h"
 #include "tests/proof_player_scene.h"
 #include "tests/proof_watchdog.h"
 
+#include <atomic>
 #include <memory>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -81,6 +86,29 @@ void Report(const char* part, const Baseline& start) {
     proof::Print(part, start.figures, end);
     proof::CheckNoGrowth(start.figures, end, kAllowedBytes);
 }
+
+// Threads that keep every core busy while they live, as a loaded machine would.
+class Load {
+public:
+    Load() {
+        for (unsigned n = std::max(1u, std::thread::hardware_concurrency()); n > 0; --n)
+            threads_.emplace_back([this] {
+                volatile unsigned sink = 0;
+                while (!stop_)
+                    for (unsigned i = 0; i < 100000; ++i) sink = sink * 31 + i;
+            });
+    }
+    ~Load() {
+        stop_ = true;
+        for (std::thread& thread : threads_) thread.join();
+    }
+    Load(const Load&) = delete;
+    Load& operator=(const Load&) = delete;
+
+private:
+    std::atomic<bool> stop_{false};
+    std::vector<std::thread> threads_;
+};
 
 }  // namespace
 
@@ -180,4 +208,44 @@ TEST_CASE(soak_twenty_widgets_come_and_go_while_their_timers_run) {
     std::printf("  %d widgets created and %d destroyed, up to 20 at once, longest 100 steps %lu ms\n", created,
                 destroyed, watchdog.longestMs());
     Report("steps 500 to 3,000", start);
+}
+
+// Two paths once seen to stall under heavy load: a click on the widget's
+// corner (the skin's player-window button) right after the player vanished,
+// and the teardown of the only widget while its window timers fire. Each
+// round runs both with every core kept busy; a round over a second has the
+// module's stack printed, one over twenty ends the run.
+TEST_CASE(soak_clicks_after_the_player_vanished_and_last_teardowns_under_load) {
+    StartPart(true);
+    rig::ModalDriver dialogs;  // the click may find no player: its message box is answered
+    proof::Watchdog watchdog(20000, 1000);
+    std::mt19937 random(20241209);
+    constexpr int kRounds = 3000;
+    int slow = 0;
+    Baseline start;
+    const Load load;
+    for (int round = 0; round < kRounds; ++round) {
+        watchdog.Begin("click after the player vanished, then the last teardown");
+        {
+            rig::Widget widget(SettingsFor("Proof").c_str(), "W");
+            if (random() % 2) widget.MouseOn();  // the marquee's timer runs too
+            rig::PumpFor(static_cast<int>(random() % 20));
+            Player().faults().DisconnectAll();
+            Player().Quit();
+            widget.Click(1, 1);
+            Player().faults().Clear();
+            rig::PumpFor(static_cast<int>(random() % 20));
+        }
+        rig::PumpFor(static_cast<int>(random() % 5));
+        slow += watchdog.Slow(watchdog.End());
+        if (!Player().Running()) Player().Start(false);
+        proof::StartPlaying(Player());
+        Player().calls().Clear();
+        rig::RecordingHost::Get().ClearCalls();
+        if (round == 200) start.Take();
+    }
+    std::printf("  %d rounds under load, %d over a second, longest %lu ms, %d windows answered\n", kRounds, slow,
+                watchdog.longestMs(), dialogs.unplanned());
+    CHECK_EQ(slow, 0);
+    Report("rounds 200 to 3,000", start);
 }
