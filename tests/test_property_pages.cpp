@@ -1,6 +1,6 @@
 // The two configuration pages in a real property sheet, used as a person
 // would: boxes clicked, a skin chosen in the list, Apply pressed.
-#include "rig/rig.h"
+#include "rig/property_sheet.h"
 #include "sim/player.h"
 
 #include <commctrl.h>
@@ -12,56 +12,8 @@
 
 namespace {
 
-constexpr int kApplyButton = 0x3021;  // the sheet's own Apply button
 constexpr int kHideWidgetBox = 1001, kHidePlayerBox = 1002, kFiveStarsBox = 1003;
 constexpr int kSkinName = 1001, kSkinList = 1002, kSkinAuthor = 1003, kSkinComments = 1004;
-
-// A modeless sheet built from the pages the module handed to the host.
-class Sheet {
-public:
-    explicit Sheet(const rig::Widget& widget) {
-        CHECK_EQ(rig::TheModule().OnAddPropertySheets(widget.instance(), 0), 2);
-        std::vector<HPROPSHEETPAGE>& pages = widget.host().pages;
-        REQUIRE(pages.size() == 2);
-        PROPSHEETHEADERA header = {};
-        header.dwSize = sizeof header;
-        header.dwFlags = PSH_MODELESS;
-        header.hwndParent = widget.window();
-        header.pszCaption = "Widget";
-        header.nPages = static_cast<UINT>(pages.size());
-        header.phpage = pages.data();
-        window_ = reinterpret_cast<HWND>(PropertySheetA(&header));
-        pages.clear();  // the sheet owns them now
-        REQUIRE(window_ != nullptr);
-    }
-    ~Sheet() { DestroyWindow(window_); }
-    Sheet(const Sheet&) = delete;
-    Sheet& operator=(const Sheet&) = delete;
-
-    HWND Page(int index) const {
-        SendMessageA(window_, PSM_SETCURSEL, index, 0);
-        return reinterpret_cast<HWND>(SendMessageA(window_, PSM_GETCURRENTPAGEHWND, 0, 0));
-    }
-    std::string TabTitle(int index) const {
-        char text[64] = {};
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(reinterpret_cast<HWND>(SendMessageA(window_, PSM_GETTABCONTROL, 0, 0)), TCM_GETITEMA, index,
-                     reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
-    bool ApplyEnabled() const { return IsWindowEnabled(GetDlgItem(window_, kApplyButton)) != FALSE; }
-    void PressApply() const {
-        REQUIRE(ApplyEnabled());
-        SendMessageA(GetDlgItem(window_, kApplyButton), BM_CLICK, 0, 0);
-        CHECK(!ApplyEnabled());
-    }
-
-private:
-    HWND window_ = nullptr;
-};
 
 void Click(HWND page, int box) { SendMessageA(GetDlgItem(page, box), BM_CLICK, 0, 0); }
 bool Checked(HWND page, int box) { return IsDlgButtonChecked(page, box) == BST_CHECKED; }
@@ -137,14 +89,14 @@ TEST_CASE(skin_page_lists_every_subfolder_sorted_and_selects_the_skin_in_use) {
     for (const auto& c : cases) {
         const std::string ini = SettingsWithSkin(c.skinDir);
         rig::Widget widget(ini.c_str(), "W");
-        Sheet sheet(widget);
+        rig::PropertySheet sheet(widget);
         HWND page = sheet.Page(1);
         CHECK(ListedSkins(page) == (std::vector<std::string>{"Alpha", "alphabet", "Bare", "Mid", "Midnight", "zeta"}));
         CHECK_EQ(Text(page, kSkinList), std::string(c.selected));
     }
     // Apply after a change on the other page keeps the skin in use.
     rig::Widget widget(SettingsWithSkin("Alpha").c_str(), "W");
-    Sheet sheet(widget);
+    rig::PropertySheet sheet(widget);
     sheet.Page(1);
     Click(sheet.Page(0), kFiveStarsBox);
     sheet.PressApply();
@@ -155,7 +107,7 @@ TEST_CASE(pages_reach_the_host_and_show_the_widget_settings) {
     const std::string ini = rig::WorkFolder() + "pages-boxes.ini";
     rig::WriteTextFile(ini, "[W]\nSkinDir=Mid\nHideWhenNotLoaded=1\nUse5Rating=0\n");
     rig::Widget widget(ini.c_str(), "W");
-    Sheet sheet(widget);
+    rig::PropertySheet sheet(widget);
     CHECK_EQ(rig::RecordingHost::Get().Count("DeskletAddPropertySheet"), size_t(2));
     CHECK_EQ(sheet.TabTitle(0), std::string("iTunes interaction"));
     CHECK_EQ(sheet.TabTitle(1), std::string("Skin"));
@@ -176,7 +128,7 @@ TEST_CASE(itunes_page_applies_the_boxes_and_hides_or_shows_an_attached_player_at
     player.Register();
     REQUIRE(player.Start(true));
     rig::Widget widget;
-    Sheet sheet(widget);
+    rig::PropertySheet sheet(widget);
     HWND page = sheet.Page(0);
 
     Click(page, kHidePlayerBox);
@@ -203,7 +155,7 @@ TEST_CASE(itunes_page_leaves_the_player_window_alone_while_detached) {
     rig::Widget widget;
     // Started after the widget, which has not attached yet.
     REQUIRE(player.Start(true));
-    Sheet sheet(widget);
+    rig::PropertySheet sheet(widget);
     HWND page = sheet.Page(0);
     Click(page, kHidePlayerBox);
     sheet.PressApply();
@@ -216,7 +168,7 @@ TEST_CASE(skin_page_apply_loads_the_chosen_skin_and_shows_its_details) {
     MakeSkinFolders();
     const std::string ini = SettingsWithSkin("Alpha");
     rig::Widget widget(ini.c_str(), "W");
-    Sheet sheet(widget);
+    rig::PropertySheet sheet(widget);
     HWND page = sheet.Page(1);
     CHECK_EQ(Text(page, kSkinName), std::string("Alpha Skin"));
     CHECK_EQ(Text(page, kSkinAuthor), std::string("Ann Example"));

@@ -5,11 +5,11 @@
 #include "platform/host_api.h"
 
 #include <cstring>
-#include <new>
+#include <memory>
 
 WidgetInstance::WidgetInstance(HWND window, HINSTANCE module) : deskletWindow(window), moduleHandle(module) {}
 
-WidgetInstance::~WidgetInstance() = default;
+WidgetInstance::~WidgetInstance() { TeardownInstance(); }
 
 void WidgetInstance::Create(const char* iniFile, const char* iniGroup) {
     CoInitialize(nullptr);
@@ -50,36 +50,46 @@ void WidgetInstance::TeardownInstance() {
 
 extern "C" {
 
+// A widget whose creation fails half-way is torn down again: the host gets
+// no instance rather than half of one.
 void* __stdcall OnCreate(HWND window, HINSTANCE module, const char* iniFile, const char* iniGroup) {
-    auto* instance = new (std::nothrow) WidgetInstance(window, module);
-    if (instance) instance->Create(iniFile, iniGroup);
-    return instance;
+    return Guarded<void*>(nullptr, [&] {
+        auto instance = std::make_unique<WidgetInstance>(window, module);
+        instance->Create(iniFile, iniGroup);
+        return static_cast<void*>(instance.release());
+    });
 }
 
 int __stdcall OnDestroy(void* inst, HWND window) {
-    KillTimer(window, kPollTimerId);
-    // A scroll tick must never reach a deleted instance either.
-    KillTimer(window, kScrollTimerId);
-    SleepEx(10, FALSE);
-    if (auto* instance = static_cast<WidgetInstance*>(inst)) {
-        instance->TeardownInstance();
-        delete instance;
-    }
-    return 0;
+    return Guarded(0, [&] {
+        KillTimer(window, kPollTimerId);
+        // A scroll tick must never reach a deleted instance either.
+        KillTimer(window, kScrollTimerId);
+        // A host calling in from another thread gets a moment to return before
+        // the widget's state goes.
+        SleepEx(10, FALSE);
+        delete static_cast<WidgetInstance*>(inst);
+        return 0;
+    });
 }
 
 BOOL __stdcall OnSave(void* inst, const char* iniFile, const char* iniGroup, BOOL) {
-    auto* instance = static_cast<WidgetInstance*>(inst);
-    return instance ? instance->WriteInstanceSettings(iniFile, iniGroup) : FALSE;
+    return Guarded<BOOL>(FALSE, [&] {
+        auto* instance = static_cast<WidgetInstance*>(inst);
+        return instance ? instance->WriteInstanceSettings(iniFile, iniGroup) : FALSE;
+    });
 }
 
 int __stdcall OnGetInformation(char* name, char* author, int* version, char* description) {
     static const char kDescription[] = "This widget is a skinnable iTunes remote.";
-    if (name) strcpy(name, "Quillbracket");
-    if (author) strcpy(author, "Marrowby");
-    if (version) *version = 202;
-    if (description) memcpy(description, kDescription, sizeof kDescription);
-    return sizeof kDescription;
+    constexpr int kWritten = sizeof kDescription;
+    return Guarded(kWritten, [&] {
+        if (name) strcpy(name, "Quillbracket");
+        if (author) strcpy(author, "Marrowby");
+        if (version) *version = 202;
+        if (description) memcpy(description, kDescription, sizeof kDescription);
+        return kWritten;
+    });
 }
 
 }  // extern "C"

@@ -37,6 +37,5 @@ void WidgetInstance::ProcessMessage(UINT msg, WPARAM wParam) {
 }
 
 extern "C" BOOL __stdcall OnProcessMessage(void* inst, HWND, UINT msg, WPARAM wParam, LPARAM) {
-    if (auto* instance = static_cast<WidgetInstance*>(inst)) instance->ProcessMessage(msg, wParam);
-    return FALSE;
+    return ForInstance(inst, FALSE, [&](WidgetInstance& widget) { widget.ProcessMessage(msg, wParam); });
 }

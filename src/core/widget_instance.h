@@ -3,6 +3,7 @@
 // folder of the subsystem that owns them.
 #pragma once
 
+#include "platform/entry_guard.h"
 #include "platform/itunes_app.h"
 #include "render/knob_cache.h"
 #include "render/text_cache.h"
@@ -112,3 +113,13 @@ public:
     TextPixelCache textCache;  // dropped when a skin loads
     KnobPixelCache knobCache;  // likewise
 };
+
+// The body of a per-widget entry point: a null instance does nothing, and the
+// caller gets `answer` whatever happened inside.
+template <class Result, class Operation>
+Result ForInstance(void* inst, Result answer, Operation&& operation) noexcept {
+    return Guarded(answer, [&] {
+        if (auto* instance = static_cast<WidgetInstance*>(inst)) operation(*instance);
+        return answer;
+    });
+}

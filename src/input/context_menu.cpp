@@ -1,6 +1,5 @@
 // The right click: the host's menu with one submenu of playlists per source.
 #include "core/widget_instance.h"
-#include "input/entry_point.h"
 #include "platform/bstr.h"
 #include "platform/host_api.h"
 #include "platform/unique_menu.h"
@@ -96,5 +95,5 @@ void WidgetInstance::RightButtonClick() {
 }
 
 extern "C" BOOL __stdcall OnRightButtonClick(void* inst, POINT*, SIZE*) {
-    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.RightButtonClick(); });
+    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.RightButtonClick(); });
 }

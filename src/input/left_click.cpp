@@ -2,7 +2,6 @@
 // under the point acts.
 #include "core/widget_instance.h"
 #include "input/buttons.h"
-#include "input/entry_point.h"
 #include "input/hotspots.h"
 #include "input/pane_clicks.h"
 
@@ -86,5 +85,5 @@ void WidgetInstance::LeftButtonClick(POINT point) {
 extern "C" BOOL __stdcall OnLeftButtonClick(void* inst, POINT* point, SIZE*) {
     if (!point) return TRUE;
     const POINT at = *point;
-    return ForwardToInstance(inst, [at](WidgetInstance& widget) { widget.LeftButtonClick(at); });
+    return ForInstance(inst, TRUE, [at](WidgetInstance& widget) { widget.LeftButtonClick(at); });
 }

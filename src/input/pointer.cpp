@@ -1,6 +1,5 @@
 // The pointer over the widget: hover hotspots, the marquee, mouse capture.
 #include "core/widget_instance.h"
-#include "input/entry_point.h"
 #include "input/hotspots.h"
 
 void WidgetInstance::MouseMove(int x, int y) {
@@ -37,15 +36,15 @@ void WidgetInstance::MouseOut() {
 extern "C" {
 
 BOOL __stdcall OnMouseMove(void* inst, int x, int y) {
-    return ForwardToInstance(inst, [x, y](WidgetInstance& widget) { widget.MouseMove(x, y); });
+    return ForInstance(inst, TRUE, [x, y](WidgetInstance& widget) { widget.MouseMove(x, y); });
 }
 
 BOOL __stdcall OnMouseOn(void* inst) {
-    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.MouseOn(); });
+    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.MouseOn(); });
 }
 
 BOOL __stdcall OnMouseOut(void* inst) {
-    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.MouseOut(); });
+    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.MouseOut(); });
 }
 
 }  // extern "C"

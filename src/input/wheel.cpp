@@ -1,6 +1,5 @@
 // The wheel steps the player's volume: up by 5 (unmuting), down by 4.
 #include "core/widget_instance.h"
-#include "input/entry_point.h"
 
 #include <algorithm>
 
@@ -31,11 +30,11 @@ void WidgetInstance::WheelBackward() { StepVolume(*this, false); }
 extern "C" {
 
 BOOL __stdcall OnMouseWheelForward(void* inst, WORD, int, int, int) {
-    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.WheelForward(); });
+    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.WheelForward(); });
 }
 
 BOOL __stdcall OnMouseWheelBackward(void* inst, WORD, int, int, int) {
-    return ForwardToInstance(inst, [](WidgetInstance& widget) { widget.WheelBackward(); });
+    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.WheelBackward(); });
 }
 
 }  // extern "C"

@@ -36,9 +36,9 @@ bool WidgetInstance::TextTooWide() {
 }
 
 void WidgetInstance::StartMarquee(const std::wstring& text) {
+    infoText = text;
     scrolling = true;
     scrollingBack = false;
-    infoText = text;
     scrollOffset = 0;
 
     const PaneRect& pane = skin->infoPane;

@@ -3,6 +3,8 @@
 #include "core/widget_instance.h"
 #include "platform/host_api.h"
 
+#include <utility>
+
 namespace {
 
 constexpr char kAlbumArtLayer[] = "Quillbracket.AlbumArt";
@@ -47,10 +49,11 @@ void WidgetInstance::PlaceLayer(UINT id, const PaneRect& rect) const {
 std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, bool forAnimation) {
     skinDir = CutToBuffer(name);
     skinChanged = true;
-    // The previous model goes back to the caller, who may still be walking
-    // its hotspots and discards it when done.
-    std::unique_ptr<SkinModel> previous = std::move(skin);
-    skin = ReadSkinModel(SkinIniPath());
+    // Read before anything is replaced, so a widget whose load fails keeps a
+    // skin. The previous model goes back to the caller, who may still be
+    // walking its hotspots and discards it when done.
+    std::unique_ptr<SkinModel> fresh = ReadSkinModel(SkinIniPath());
+    std::unique_ptr<SkinModel> previous = std::exchange(skin, std::move(fresh));
 
     artworkTrackName.reset();
     ratingImage.reset();

@@ -2,7 +2,6 @@
 // everything else is added to the player's library, and the poll timer plays
 // the last addition once it has finished.
 #include "core/widget_instance.h"
-#include "input/entry_point.h"
 #include "platform/bstr.h"
 #include "ui/drop_medium.h"
 
@@ -69,14 +68,19 @@ void WidgetInstance::Drop(IDataObject* data) {
 
 extern "C" {
 
-BOOL __stdcall OnDragEnter(void*, IDataObject*, DWORD, POINTL, DWORD*) { return TRUE; }
+// Nothing to do until the drop lands, where the data is looked at.
+BOOL __stdcall OnDragEnter(void*, IDataObject*, DWORD, POINTL, DWORD*) {
+    return Guarded(TRUE, [] { return TRUE; });
+}
 
-BOOL __stdcall OnDragLeave(void*) { return TRUE; }
+BOOL __stdcall OnDragLeave(void*) {
+    return Guarded(TRUE, [] { return TRUE; });
+}
 
 BOOL __stdcall OnDrop(void* inst, IDataObject* data, DWORD, POINTL, DWORD*) {
     if (!data) return TRUE;
     // A list too large to copy ends the drop; its owners have released it.
-    return ForwardToInstance(inst, [data](WidgetInstance& widget) { widget.Drop(data); });
+    return ForInstance(inst, TRUE, [data](WidgetInstance& widget) { widget.Drop(data); });
 }
 
 }  // extern "C"

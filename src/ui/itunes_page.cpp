@@ -53,5 +53,5 @@ const PageActions kActions = {
 }  // namespace
 
 INT_PTR CALLBACK ITunesPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return HandlePageMessage(page, msg, wParam, lParam, kActions);
+    return Guarded<INT_PTR>(FALSE, [&] { return HandlePageMessage(page, msg, wParam, lParam, kActions); });
 }

@@ -91,6 +91,8 @@ int WidgetInstance::AddPropertySheets() {
 }
 
 extern "C" int __stdcall OnAddPropertySheets(void* inst, int) {
-    auto* instance = static_cast<WidgetInstance*>(inst);
-    return instance ? instance->AddPropertySheets() : 0;
+    return Guarded(0, [&] {
+        auto* instance = static_cast<WidgetInstance*>(inst);
+        return instance ? instance->AddPropertySheets() : 0;
+    });
 }

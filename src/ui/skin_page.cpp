@@ -81,10 +81,6 @@ const PageActions kActions = {
 }  // namespace
 
 INT_PTR CALLBACK SkinPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
-    try {
-        return HandlePageMessage(page, msg, wParam, lParam, kActions);
-    } catch (...) {
-        // A skin that could not be loaded leaves the page as it was.
-        return FALSE;
-    }
+    // A skin that could not be loaded leaves the page as it was.
+    return Guarded<INT_PTR>(FALSE, [&] { return HandlePageMessage(page, msg, wParam, lParam, kActions); });
 }
