@@ -7,7 +7,7 @@
 #include "host/player_choice.h"
 #include "host/skin_check.h"
 #include "host/skin_render.h"
-#include "host/win_owners.h"
+#include "platform/win_owners.h"
 
 #include <commctrl.h>
 
@@ -95,8 +95,8 @@ int main(int argc, char** argv) {
     }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    host::OleSession ole;
-    host::GdiplusSession gdiplus;
+    OleSession ole;
+    GdiplusSession gdiplus;
     if (!ole.ok() || !gdiplus.ok()) {
         std::fprintf(stderr, "quillhost: OLE or GDI+ did not start\n");
         return 1;

@@ -5,7 +5,7 @@
 
 #include "host/layer_stack.h"
 #include "host/module_library.h"
-#include "host/win_owners.h"
+#include "platform/win_owners.h"
 
 #include <ole2.h>
 #include <wrl/client.h>

@@ -2,6 +2,8 @@
 // started), added pictures are kept as the bytes of their file.
 #include "sim/objects.h"
 
+#include "platform/win_owners.h"
+
 #include <windows.h>
 
 #include <gdiplus.h>
@@ -20,14 +22,8 @@ constexpr int kDrawnSize = 240;
 // GDI+'s built-in PNG encoder.
 const CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 
-struct FileCloser {
-    void operator()(HANDLE file) const { CloseHandle(file); }
-};
-using UniqueFile = std::unique_ptr<void, FileCloser>;
-
 UniqueFile OpenFile(const wchar_t* path, DWORD access, DWORD disposition) {
-    HANDLE file = CreateFileW(path, access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return UniqueFile(file == INVALID_HANDLE_VALUE ? nullptr : file);
+    return UniqueFile(CreateFileW(path, access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 Gdiplus::Color Opaque(COLORREF color) {

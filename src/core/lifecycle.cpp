@@ -12,7 +12,7 @@ WidgetInstance::WidgetInstance(HWND window, HINSTANCE module) : deskletWindow(wi
 WidgetInstance::~WidgetInstance() { TeardownInstance(); }
 
 void WidgetInstance::Create(const char* iniFile, const char* iniGroup) {
-    CoInitialize(nullptr);
+    com.emplace();
     // Creating a widget never starts the player: attach only when it runs.
     if (itunes::MainWindow()) iTunesApp = itunes::CreateApp();
     if (iniFile && iniGroup)
@@ -34,7 +34,7 @@ void WidgetInstance::TeardownInstance() {
     soundKnobImage.reset();
     pendingOperation.Reset();
     iTunesApp.Reset();
-    CoUninitialize();
+    com.reset();
     // The player must not stay hidden once the widget is gone.
     if (autoHideITunes)
         if (HWND window = itunes::MainWindow()) itunes::ShowMainWindow(window, SW_SHOWNA);

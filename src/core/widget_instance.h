@@ -5,6 +5,7 @@
 
 #include "platform/entry_guard.h"
 #include "platform/itunes_app.h"
+#include "platform/win_owners.h"
 #include "render/knob_cache.h"
 #include "render/text_cache.h"
 #include "skin/skin_model.h"
@@ -74,6 +75,8 @@ public:
     void Drop(IDataObject* data);
     int AddPropertySheets();
 
+    // COM for this widget, from creation until teardown lets go of the player.
+    std::optional<ComApartment> com;
     // Fields, in the record's order.
     HWND deskletWindow;
     HINSTANCE moduleHandle;

@@ -2,7 +2,7 @@
 #include "core/widget_instance.h"
 #include "platform/bstr.h"
 #include "platform/host_api.h"
-#include "platform/unique_menu.h"
+#include "platform/win_owners.h"
 
 #include <algorithm>
 

@@ -4,19 +4,14 @@
 // and values are spans into the decoded text, so no line is ever copied.
 #include "skin/ini_file.h"
 
+#include "platform/win_owners.h"
 #include "skin/skin_limits.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueFile = std::unique_ptr<void, HandleCloser>;
 
 // The profile reader's white space: ASCII spaces and the DOS end-of-file mark.
 bool IsProfileSpace(wchar_t c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x1A; }
@@ -110,10 +105,7 @@ IniFile IniFile::Load(const std::string& path) {
     if (path.empty()) return {};
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
-        return {};
-    }
+    if (!file) return {};
     LARGE_INTEGER size = {};
     if (!GetFileSizeEx(file.get(), &size)) return {};
     std::string bytes(static_cast<size_t>(std::min<LONGLONG>(size.QuadPart, kMaxSkinIniBytes)), '\0');

@@ -4,6 +4,7 @@
 #include "ui/pages.h"
 
 #include "core/paths.h"
+#include "platform/win_owners.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -20,14 +21,13 @@ std::vector<std::string> SkinFolderNames(const std::string& skinsFolder) {
     const std::string pattern = JoinPath({skinsFolder, "*.*"});
     if (pattern.empty()) return names;
     WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    const UniqueFind search(FindFirstFileA(pattern.c_str(), &entry));
+    if (!search) return names;
     do {
         const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (isFolder && std::strcmp(entry.cFileName, ".") != 0 && std::strcmp(entry.cFileName, "..") != 0)
             names.emplace_back(entry.cFileName);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
+    } while (FindNextFileA(search.get(), &entry));
     return names;
 }
 

@@ -1,5 +1,6 @@
-// Owners for the Win32, OLE and GDI+ resources the host holds: each bound to
-// its one release call, movable, never copied.
+// Owners for the Win32, COM, OLE and GDI+ resources of the module, the host
+// and the simulated player: each bound to its one release call, movable,
+// never copied.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +10,7 @@
 
 #include <utility>
 
-namespace host {
-
+// One handle, released by Traits::Close unless it is Traits::Empty().
 template <class Handle, class Traits>
 class UniqueHandle {
 public:
@@ -26,28 +26,57 @@ public:
     }
 
     Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Handle{}; }
-    Handle release() { return std::exchange(handle_, Handle{}); }
-    void reset(Handle handle = Handle{}) {
-        if (handle_) Traits::Close(handle_);
+    explicit operator bool() const { return handle_ != Traits::Empty(); }
+    Handle release() { return std::exchange(handle_, Traits::Empty()); }
+    void reset(Handle handle = Traits::Empty()) {
+        if (*this) Traits::Close(handle_);
         handle_ = handle;
     }
 
 private:
-    Handle handle_{};
+    Handle handle_ = Traits::Empty();
 };
 
-struct MenuTraits { static void Close(HMENU menu) { DestroyMenu(menu); } };
-struct MemoryDcTraits { static void Close(HDC dc) { DeleteDC(dc); } };
-struct GdiObjectTraits { static void Close(HGDIOBJ object) { DeleteObject(object); } };
-struct WindowTraits { static void Close(HWND window) { DestroyWindow(window); } };
-struct LibraryTraits { static void Close(HMODULE module) { FreeLibrary(module); } };
+template <class Handle>
+struct NullIsEmpty {
+    static Handle Empty() { return nullptr; }
+};
+// Files and searches say "none" with INVALID_HANDLE_VALUE, not null.
+struct InvalidIsEmpty {
+    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+};
+
+// DestroyMenu also destroys the submenus attached to the menu.
+struct MenuTraits : NullIsEmpty<HMENU> { static void Close(HMENU menu) { DestroyMenu(menu); } };
+struct MemoryDcTraits : NullIsEmpty<HDC> { static void Close(HDC dc) { DeleteDC(dc); } };
+struct GdiObjectTraits : NullIsEmpty<HGDIOBJ> { static void Close(HGDIOBJ object) { DeleteObject(object); } };
+struct WindowTraits : NullIsEmpty<HWND> { static void Close(HWND window) { DestroyWindow(window); } };
+struct LibraryTraits : NullIsEmpty<HMODULE> { static void Close(HMODULE module) { FreeLibrary(module); } };
+struct FileTraits : InvalidIsEmpty { static void Close(HANDLE file) { CloseHandle(file); } };
+struct FindTraits : InvalidIsEmpty { static void Close(HANDLE search) { FindClose(search); } };
 
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueBitmap = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueLibrary = UniqueHandle<HMODULE, LibraryTraits>;
+using UniqueFile = UniqueHandle<HANDLE, FileTraits>;
+using UniqueFind = UniqueHandle<HANDLE, FindTraits>;
+
+// COM for the calling thread while the value lives; uninitialised only if
+// this value's initialisation counted, so the calls always balance.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
+};
 
 // The screen's DC, released with ReleaseDC.
 class ScreenDc {
@@ -108,5 +137,3 @@ private:
     ULONG_PTR token_ = 0;
     bool ok_ = false;
 };
-
-}  // namespace host
