@@ -94,11 +94,11 @@ public:
     }
     void Click(POINT point) {
         SIZE size = Widget().Size();
-        CallIfPresent(Entry().leftButtonClick, Instance(), &point, &size);
+        CallIfPresent(Entry().OnLeftButtonClick, Instance(), &point, &size);
         Pump();
     }
     void Hover(POINT point) {
-        CallIfPresent(Entry().mouseMove, Instance(), static_cast<int>(point.x), static_cast<int>(point.y));
+        CallIfPresent(Entry().OnMouseMove, Instance(), static_cast<int>(point.x), static_cast<int>(point.y));
         Pump();
     }
 
@@ -152,14 +152,14 @@ void PlayAndScroll(DemoSession& demo, sim::Player& player) {
     info.left += display.left;
     info.top += display.top;
     if (!info.Empty()) demo.Click(info.Inside(0.5, 0.5));
-    CallIfPresent(demo.Entry().mouseOn, demo.Instance());
+    CallIfPresent(demo.Entry().OnMouseOn, demo.Instance());
     const SIZE size = demo.Widget().Size();
     demo.Hover({size.cx / 2, size.cy / 2});
     for (int frame = 1; frame <= 2; ++frame) {
         for (int i = 0; i < 12; ++i) demo.Timer(kScrollTimer);
         demo.Snap("long-title-scrolling-" + std::to_string(frame));
     }
-    CallIfPresent(demo.Entry().mouseOut, demo.Instance());
+    CallIfPresent(demo.Entry().OnMouseOut, demo.Instance());
 }
 
 void PauseVolumeRating(DemoSession& demo, sim::Player& player) {
@@ -174,10 +174,10 @@ void PauseVolumeRating(DemoSession& demo, sim::Player& player) {
     }
 
     const SIZE size = demo.Widget().Size();
-    CallIfPresent(demo.Entry().mouseWheelForward, demo.Instance(), WORD{0}, 3, int{size.cx / 2}, int{size.cy / 2});
+    CallIfPresent(demo.Entry().OnMouseWheelForward, demo.Instance(), WORD{0}, 3, int{size.cx / 2}, int{size.cy / 2});
     demo.Seconds(1);
     demo.Snap("volume-up");
-    CallIfPresent(demo.Entry().mouseWheelBackward, demo.Instance(), WORD{0}, 6, int{size.cx / 2}, int{size.cy / 2});
+    CallIfPresent(demo.Entry().OnMouseWheelBackward, demo.Instance(), WORD{0}, 6, int{size.cx / 2}, int{size.cy / 2});
     demo.Seconds(1);
     demo.Snap("volume-down");
 
@@ -202,12 +202,12 @@ void HoverHotSpot(DemoSession& demo) {
         DemoSession::Skip("hover hotspot", "the skin has no hover hotspot");
         return;
     }
-    CallIfPresent(demo.Entry().mouseOn, demo.Instance());
+    CallIfPresent(demo.Entry().OnMouseOn, demo.Instance());
     demo.Hover({0, 0});
     demo.Hover(skin.Pane(hotSpot).Inside(0.5, 0.5));
     demo.Seconds(1);
     demo.Snap("hover-in");
-    CallIfPresent(demo.Entry().mouseOut, demo.Instance());
+    CallIfPresent(demo.Entry().OnMouseOut, demo.Instance());
     demo.Seconds(1);
     demo.Snap("hover-out");
 }

@@ -27,8 +27,8 @@ HRESULT STDMETHODCALLTYPE DropTarget::DragEnter(IDataObject* data, DWORD keys, P
     if (!effect) return E_INVALIDARG;
     const ModuleEntryPoints& entry = widget_.module().entry();
     // Without an answer from the module a drop is refused.
-    DWORD answer = entry.dragEnter ? *effect : DROPEFFECT_NONE;
-    CallIfPresent(entry.dragEnter, widget_.instance(), data, keys, point, &answer);
+    DWORD answer = entry.OnDragEnter ? *effect : DROPEFFECT_NONE;
+    CallIfPresent(entry.OnDragEnter, widget_.instance(), data, keys, point, &answer);
     effect_ = answer & *effect;
     *effect = effect_;
     return S_OK;
@@ -42,15 +42,15 @@ HRESULT STDMETHODCALLTYPE DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
 
 HRESULT STDMETHODCALLTYPE DropTarget::DragLeave() {
     effect_ = DROPEFFECT_NONE;
-    CallIfPresent(widget_.module().entry().dragLeave, widget_.instance());
+    CallIfPresent(widget_.module().entry().OnDragLeave, widget_.instance());
     return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE DropTarget::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) {
     if (!effect) return E_INVALIDARG;
     const ModuleEntryPoints& entry = widget_.module().entry();
-    DWORD answer = entry.drop ? (*effect & effect_) : DROPEFFECT_NONE;
-    CallIfPresent(entry.drop, widget_.instance(), data, keys, point, &answer);
+    DWORD answer = entry.OnDrop ? (*effect & effect_) : DROPEFFECT_NONE;
+    CallIfPresent(entry.OnDrop, widget_.instance(), data, keys, point, &answer);
     effect_ = DROPEFFECT_NONE;
     *effect = answer;
     return S_OK;

@@ -10,25 +10,6 @@
 
 namespace host {
 
-struct ModuleEntryPoints {
-    decltype(&::OnCreate) create = nullptr;
-    decltype(&::OnDestroy) destroy = nullptr;
-    decltype(&::OnSave) save = nullptr;
-    decltype(&::OnGetInformation) getInformation = nullptr;
-    decltype(&::OnProcessMessage) processMessage = nullptr;
-    decltype(&::OnLeftButtonClick) leftButtonClick = nullptr;
-    decltype(&::OnRightButtonClick) rightButtonClick = nullptr;
-    decltype(&::OnMouseWheelForward) mouseWheelForward = nullptr;
-    decltype(&::OnMouseWheelBackward) mouseWheelBackward = nullptr;
-    decltype(&::OnMouseMove) mouseMove = nullptr;
-    decltype(&::OnMouseOn) mouseOn = nullptr;
-    decltype(&::OnMouseOut) mouseOut = nullptr;
-    decltype(&::OnDragEnter) dragEnter = nullptr;
-    decltype(&::OnDragLeave) dragLeave = nullptr;
-    decltype(&::OnDrop) drop = nullptr;
-    decltype(&::OnAddPropertySheets) addPropertySheets = nullptr;
-};
-
 class ModuleLibrary {
 public:
     // Loads the module file; loaded() tells whether it worked.

@@ -63,7 +63,7 @@ void WidgetWindow::ShowProperties() {
     if (!instance_ || collectingPages_ || g_sheetOwner) return;
     std::vector<HPROPSHEETPAGE> pages;
     collectingPages_ = &pages;
-    CallIfPresent(module_.entry().addPropertySheets, instance_, 0);
+    CallIfPresent(module_.entry().OnAddPropertySheets, instance_, 0);
     collectingPages_ = nullptr;
     if (pages.empty()) return;
 

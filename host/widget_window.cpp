@@ -48,7 +48,7 @@ WidgetWindow::~WidgetWindow() {
         void* instance = instance_;
         // Messages the teardown causes must not reach a dying instance.
         instance_ = nullptr;
-        CallIfPresent(module_.entry().destroy, instance, window_.get());
+        CallIfPresent(module_.entry().OnDestroy, instance, window_.get());
     }
 }
 
@@ -59,7 +59,7 @@ WidgetWindow* WidgetWindow::FromHandle(HWND window) {
 
 void WidgetWindow::CreateInstance(const char* iniFile, const char* iniGroup) {
     if (!window_) return;
-    instance_ = CallIfPresent(module_.entry().create, window_.get(), module_.handle(), iniFile, iniGroup);
+    instance_ = CallIfPresent(module_.entry().OnCreate, window_.get(), module_.handle(), iniFile, iniGroup);
     if (visible_) {
         ShowWindow(window_.get(), SW_SHOWNA);
         Refresh();
@@ -67,7 +67,7 @@ void WidgetWindow::CreateInstance(const char* iniFile, const char* iniGroup) {
 }
 
 void WidgetWindow::SaveInstance(const char* iniFile, const char* iniGroup) const {
-    if (instance_) CallIfPresent(module_.entry().save, instance_, iniFile, iniGroup, FALSE);
+    if (instance_) CallIfPresent(module_.entry().OnSave, instance_, iniFile, iniGroup, FALSE);
 }
 
 POINT WidgetWindow::Position() const {
@@ -163,7 +163,7 @@ LRESULT CALLBACK WidgetWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, 
     if (msg == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     if (!widget || msg == WM_NCDESTROY) return DefWindowProcA(window, msg, wParam, lParam);
     if (widget->instance_)
-        CallIfPresent(widget->module_.entry().processMessage, widget->instance_, window, msg, wParam, lParam);
+        CallIfPresent(widget->module_.entry().OnProcessMessage, widget->instance_, window, msg, wParam, lParam);
     return widget->HandleMessage(window, msg, wParam, lParam);
 }
 
@@ -204,7 +204,7 @@ void WidgetWindow::OnLeftButtonUp(POINT point) {
     if (GetCapture() == window_.get()) ReleaseCapture();
     if (click && instance_) {
         SIZE size = size_;
-        CallIfPresent(module_.entry().leftButtonClick, instance_, &point, &size);
+        CallIfPresent(module_.entry().OnLeftButtonClick, instance_, &point, &size);
     }
 }
 
@@ -226,14 +226,14 @@ void WidgetWindow::OnMouseMove(POINT point) {
     if (!tracking_) {
         TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window_.get(), 0};
         tracking_ = TrackMouseEvent(&track) != FALSE;
-        CallIfPresent(module_.entry().mouseOn, instance_);
+        CallIfPresent(module_.entry().OnMouseOn, instance_);
     }
-    CallIfPresent(module_.entry().mouseMove, instance_, static_cast<int>(point.x), static_cast<int>(point.y));
+    CallIfPresent(module_.entry().OnMouseMove, instance_, static_cast<int>(point.x), static_cast<int>(point.y));
 }
 
 void WidgetWindow::OnMouseLeave() {
     tracking_ = false;
-    if (instance_) CallIfPresent(module_.entry().mouseOut, instance_);
+    if (instance_) CallIfPresent(module_.entry().OnMouseOut, instance_);
 }
 
 void WidgetWindow::OnCaptureChanged() {
@@ -243,7 +243,7 @@ void WidgetWindow::OnCaptureChanged() {
 
 void WidgetWindow::OnRightButtonUp(POINT point) {
     SIZE size = size_;
-    if (instance_ && CallIfPresent(module_.entry().rightButtonClick, instance_, &point, &size)) return;
+    if (instance_ && CallIfPresent(module_.entry().OnRightButtonClick, instance_, &point, &size)) return;
     // The module showed nothing: offer the host's own menu.
     constexpr int kStartId = 1;
     UniqueMenu menu(DefaultMenu(kStartId));
@@ -259,7 +259,7 @@ void WidgetWindow::OnMouseWheel(short delta, WORD keys, POINT screenPoint) {
     if (!instance_ || delta == 0) return;
     ScreenToClient(window_.get(), &screenPoint);
     const int scrolls = std::max(1, std::abs(delta) / WHEEL_DELTA);
-    const auto step = delta > 0 ? module_.entry().mouseWheelForward : module_.entry().mouseWheelBackward;
+    const auto step = delta > 0 ? module_.entry().OnMouseWheelForward : module_.entry().OnMouseWheelBackward;
     CallIfPresent(step, instance_, keys, scrolls, static_cast<int>(screenPoint.x), static_cast<int>(screenPoint.y));
 }
 

@@ -21,7 +21,7 @@ void WidgetInstance::Create(const char* iniFile, const char* iniGroup) {
         (void)LoadSkin("Default", false);
     Redraw(false);
     if (iTunesApp || hideWhenNotLoaded) StartPollTimer();
-    CallIfPresent(Host().activateExtendedDragDrop, deskletWindow);
+    CallIfPresent(Host().DeskletActivateExtendedDragDrop, deskletWindow);
 }
 
 void WidgetInstance::StartPollTimer() { SetTimer(deskletWindow, kPollTimerId, kPollTimerPeriodMs, nullptr); }
@@ -42,10 +42,6 @@ void WidgetInstance::TeardownInstance() {
         ClearSkinModel(*skin);
         skin.reset();
     }
-    hoverAnimationFrames.clear();
-    mouseOutSkinName.clear();
-    artworkTrackName.reset();
-    infoText.clear();
 }
 
 extern "C" {

@@ -1,4 +1,5 @@
 // The two window timers: the once-a-second poll and the marquee tick.
+#include "core/info_cycle.h"
 #include "core/widget_instance.h"
 
 namespace {
@@ -26,7 +27,7 @@ void PlayFinishedAddition(itunes::ComPtr<itunes::IITOperationStatus>& pending) {
 void WidgetInstance::ProcessMessage(UINT msg, WPARAM wParam) {
     if (msg != WM_TIMER) return;
     if (wParam == kPollTimerId) {
-        if (++pollTick > 18) pollTick = 0;
+        pollTick = NextPollTick(pollTick);
         if (pendingOperation) PlayFinishedAddition(pendingOperation);
         // While the text scrolls, the scroll timer redraws ten times as often.
         if (!scrolling) Redraw(false);

@@ -89,7 +89,6 @@ public:
     int autoHideITunes = 0;
     std::wstring infoText;
     bool scrolling = false;
-    int scrollImageWidth = 0;
     int scrollOffset = 0;
     std::unique_ptr<Gdiplus::Bitmap> scrollImage;
     std::unique_ptr<Gdiplus::Image> knobImage;

@@ -77,7 +77,7 @@ void AddSources(itunes::IiTunes& app, HMENU menu, MenuPlaylists& playlists) {
 
 void WidgetInstance::RightButtonClick() {
     AttachOrStart();
-    UniqueMenu menu(CallIfPresent(Host().getDefaultMenu, deskletWindow, kFirstHostCommand));
+    UniqueMenu menu(CallIfPresent(Host().DeskletGetDefaultMenu, deskletWindow, kFirstHostCommand));
     // Without a menu from the host the playlists still get one.
     if (!menu.get()) menu = UniqueMenu(CreatePopupMenu());
     AppendMenuA(menu.get(), MF_SEPARATOR, 0, "-");
@@ -89,7 +89,7 @@ void WidgetInstance::RightButtonClick() {
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, deskletWindow, nullptr));
     if (chosen < kFirstPlaylistId)
-        CallIfPresent(Host().doDefaultMenuCommand, deskletWindow, kFirstHostCommand, static_cast<int>(chosen));
+        CallIfPresent(Host().DeskletDoDefaultMenuCommand, deskletWindow, kFirstHostCommand, static_cast<int>(chosen));
     else if (chosen - kFirstPlaylistId < playlists.entries.size())
         playlists.entries[chosen - kFirstPlaylistId]->PlayFirstTrack();
 }

@@ -14,13 +14,13 @@ int Negated(int value) { return value == INT_MIN ? INT_MAX : -value; }
 RECT WidgetRect(const WidgetInstance& widget, int dx = 0, int dy = 0) {
     POINT position = {};
     SIZE size = {};
-    CallIfPresent(Host().getPosition, widget.deskletWindow, &position);
-    CallIfPresent(Host().getSize, widget.deskletWindow, &size);
+    CallIfPresent(Host().DeskletGetPosition, widget.deskletWindow, &position);
+    CallIfPresent(Host().DeskletGetSize, widget.deskletWindow, &size);
     return PaneRect{position.x, position.y, size.cx, size.cy}.Offset(dx, dy).ToRect();
 }
 
 void MoveWidget(const WidgetInstance& widget, RECT bounds, BOOL redraw) {
-    CallIfPresent(Host().move, widget.deskletWindow, &bounds, redraw);
+    CallIfPresent(Host().DeskletMove, widget.deskletWindow, &bounds, redraw);
 }
 
 // Each frame becomes the widget's base image in turn; the host shows one
@@ -29,7 +29,7 @@ template <class Iterator>
 void PlayFrames(const WidgetInstance& widget, const std::string& skinName, Iterator first, Iterator last) {
     for (; first != last; ++first) {
         const std::string path = widget.SkinImagePath(skinName, *first);
-        if (!path.empty()) CallIfPresent(Host().setImageFile, widget.deskletWindow, path.c_str());
+        if (!path.empty()) CallIfPresent(Host().DeskletSetImageFile, widget.deskletWindow, path.c_str());
     }
 }
 
@@ -120,7 +120,7 @@ void LeaveHoverSkin(WidgetInstance& widget) {
     PlayFrames(widget, widget.mouseOutSkinName, frames.rbegin(), frames.rend());
     MoveWidget(widget, loaded, FALSE);
     const std::string background = widget.SkinImagePath(widget.skinDir, "bg.png");
-    if (!background.empty()) CallIfPresent(Host().setImageFile, widget.deskletWindow, background.c_str());
+    if (!background.empty()) CallIfPresent(Host().DeskletSetImageFile, widget.deskletWindow, background.c_str());
     widget.Redraw(true);
     Discard(std::move(previous));
 }

@@ -1,5 +1,7 @@
 #include "input/pane_clicks.h"
 
+#include "core/info_cycle.h"
+
 #include <algorithm>
 
 namespace {
@@ -16,10 +18,10 @@ POINT OffsetInPane(const SkinModel& skin, const PaneRect& pane, POINT point) {
 int PaneValue(int direction, const PaneRect& pane, int dx, int dy) {
     // Only called for a hit, so the pane's extent in the direction is positive.
     switch (direction) {
-        case 0: return static_cast<int>(double(dx) / pane.width * 100);
-        case 1: return static_cast<int>(100 - double(dx) / pane.width * 100);
-        case 2: return static_cast<int>(double(dy) / pane.height * 100);
-        case 3: return static_cast<int>(100 - double(dy) / pane.height * 100);
+        case kLeftToRight: return static_cast<int>(double(dx) / pane.width * 100);
+        case kRightToLeft: return static_cast<int>(100 - double(dx) / pane.width * 100);
+        case kTopToBottom: return static_cast<int>(double(dy) / pane.height * 100);
+        case kBottomToTop: return static_cast<int>(100 - double(dy) / pane.height * 100);
         default: return 0;
     }
 }
@@ -34,8 +36,8 @@ int RatingToSend(int value, bool wholeStars) {
 int NextInfoPhase(int pollTick) {
     // Advance as the poll timer does until a phase has just begun.
     do {
-        if (++pollTick > 18) pollTick = 0;
-    } while (pollTick % 9 != 1);
+        pollTick = NextPollTick(pollTick);
+    } while (!JustBeganPhase(pollTick));
     return pollTick;
 }
 

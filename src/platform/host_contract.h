@@ -1,7 +1,8 @@
 // The binary contract between the widget module and its host: the module's
-// entry points and the host functions the module looks up by name. Both sides
-// include this header; the module casts every GetProcAddress result with
-// decltype of these declarations so the two can never drift.
+// entry points and the host functions the module looks up by name. Each side
+// is one list of X(name, result, parameters); the declarations and every
+// table of them (the module's view of the host, the host's view of the
+// module, the test host's) are made from those lists, so none can drift.
 #pragma once
 
 #include <windows.h>
@@ -12,49 +13,82 @@ namespace Gdiplus {
 class Image;
 }
 
+#define QB_MODULE_ENTRY_POINTS(X)                                                                        \
+    X(OnCreate, void*, (HWND window, HINSTANCE module, const char* iniFile, const char* iniGroup))        \
+    X(OnDestroy, int, (void* inst, HWND window))                                                          \
+    X(OnSave, BOOL, (void* inst, const char* iniFile, const char* iniGroup, BOOL isForExport))            \
+    X(OnGetInformation, int, (char* name, char* author, int* version, char* description))                 \
+    X(OnProcessMessage, BOOL, (void* inst, HWND window, UINT msg, WPARAM wParam, LPARAM lParam))          \
+    X(OnLeftButtonClick, BOOL, (void* inst, POINT* point, SIZE* size))                                    \
+    X(OnRightButtonClick, BOOL, (void* inst, POINT* point, SIZE* size))                                   \
+    X(OnMouseWheelForward, BOOL, (void* inst, WORD keys, int scrolls, int x, int y))                      \
+    X(OnMouseWheelBackward, BOOL, (void* inst, WORD keys, int scrolls, int x, int y))                     \
+    X(OnMouseMove, BOOL, (void* inst, int x, int y))                                                      \
+    X(OnMouseOn, BOOL, (void* inst))                                                                      \
+    X(OnMouseOut, BOOL, (void* inst))                                                                     \
+    X(OnDragEnter, BOOL, (void* inst, IDataObject* data, DWORD keys, POINTL point, DWORD* effect))        \
+    X(OnDragLeave, BOOL, (void* inst))                                                                    \
+    X(OnDrop, BOOL, (void* inst, IDataObject* data, DWORD keys, POINTL point, DWORD* effect))             \
+    X(OnAddPropertySheets, int, (void* inst, int pagesPresent))
+
+#define QB_HOST_FUNCTIONS(X)                                                                             \
+    X(DeskletGetRelativeFolder, BOOL, (HWND window, char* folder))                                        \
+    X(DeskletLoadGDIPlusImage, Gdiplus::Image*, (const char* path))                                       \
+    X(DeskletSetImageFile, void, (HWND window, const char* path))                                         \
+    X(DeskletLayerGetLayer, UINT, (HWND window, const char* name, BOOL* found))                           \
+    X(DeskletLayerAdd, UINT, (HWND window, const char* name))                                             \
+    X(DeskletLayerRemove, void, (HWND window, UINT id, BOOL redraw))                                      \
+    X(DeskletLayerMoveBottom, void, (HWND window, UINT id, BOOL redraw))                                  \
+    X(DeskletLayerMoveUp, void, (HWND window, UINT id, BOOL redraw))                                      \
+    X(DeskletLayerSetPlacement, void,                                                                     \
+      (HWND window, UINT id, BOOL redraw, BOOL usePlacement, RECT* placement, int xScale, int yScale))      \
+    X(DeskletLayerSetImage, void, (HWND window, UINT id, BOOL redraw, Gdiplus::Image* image, BOOL hostOwns)) \
+    X(DeskletLayerSetImageFile, void, (HWND window, UINT id, BOOL redraw, const char* path))              \
+    X(DeskletLayerSetVisibility, void, (HWND window, UINT id, BOOL redraw, BOOL visible))                 \
+    X(DeskletGetPosition, void, (HWND window, POINT* position))                                           \
+    X(DeskletGetSize, void, (HWND window, SIZE* size))                                                    \
+    X(DeskletMove, void, (HWND window, RECT* screenRect, BOOL redraw))                                    \
+    X(DeskletHide, void, (HWND window))                                                                   \
+    X(DeskletShow, void, (HWND window))                                                                   \
+    X(DeskletActivateExtendedDragDrop, void, (HWND window))                                               \
+    X(DeskletGetDefaultMenu, HMENU, (HWND window, int startId))                                           \
+    X(DeskletDoDefaultMenuCommand, void, (HWND window, int startId, int command))                         \
+    X(DeskletAddPropertySheet, int, (HWND window, HPROPSHEETPAGE page))
+
+#define QB_CONTRACT_DECLARATION(name, result, parameters) result __stdcall name parameters;
 extern "C" {
+QB_MODULE_ENTRY_POINTS(QB_CONTRACT_DECLARATION)
+QB_HOST_FUNCTIONS(QB_CONTRACT_DECLARATION)
+}
+#undef QB_CONTRACT_DECLARATION
 
-// Module entry points.
-void* __stdcall OnCreate(HWND window, HINSTANCE module, const char* iniFile, const char* iniGroup);
-int __stdcall OnDestroy(void* inst, HWND window);
-BOOL __stdcall OnSave(void* inst, const char* iniFile, const char* iniGroup, BOOL isForExport);
-int __stdcall OnGetInformation(char* name, char* author, int* version, char* description);
-BOOL __stdcall OnProcessMessage(void* inst, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-BOOL __stdcall OnLeftButtonClick(void* inst, POINT* point, SIZE* size);
-BOOL __stdcall OnRightButtonClick(void* inst, POINT* point, SIZE* size);
-BOOL __stdcall OnMouseWheelForward(void* inst, WORD keys, int scrolls, int x, int y);
-BOOL __stdcall OnMouseWheelBackward(void* inst, WORD keys, int scrolls, int x, int y);
-BOOL __stdcall OnMouseMove(void* inst, int x, int y);
-BOOL __stdcall OnMouseOn(void* inst);
-BOOL __stdcall OnMouseOut(void* inst);
-BOOL __stdcall OnDragEnter(void* inst, IDataObject* data, DWORD keys, POINTL point, DWORD* effect);
-BOOL __stdcall OnDragLeave(void* inst);
-BOOL __stdcall OnDrop(void* inst, IDataObject* data, DWORD keys, POINTL point, DWORD* effect);
-int __stdcall OnAddPropertySheets(void* inst, int pagesPresent);
+// One slot per function, typed as its declaration and named after it; null
+// when the other side lacks it.
+#define QB_CONTRACT_SLOT(name, result, parameters) decltype(&::name) name = nullptr;
+struct ModuleEntryPoints {
+    QB_MODULE_ENTRY_POINTS(QB_CONTRACT_SLOT)
+};
+struct HostFunctions {
+    QB_HOST_FUNCTIONS(QB_CONTRACT_SLOT)
+};
+#undef QB_CONTRACT_SLOT
 
-// Host functions the module calls.
-BOOL __stdcall DeskletGetRelativeFolder(HWND window, char* folder);
-Gdiplus::Image* __stdcall DeskletLoadGDIPlusImage(const char* path);
-void __stdcall DeskletSetImageFile(HWND window, const char* path);
-UINT __stdcall DeskletLayerGetLayer(HWND window, const char* name, BOOL* found);
-UINT __stdcall DeskletLayerAdd(HWND window, const char* name);
-void __stdcall DeskletLayerRemove(HWND window, UINT id, BOOL redraw);
-void __stdcall DeskletLayerMoveBottom(HWND window, UINT id, BOOL redraw);
-void __stdcall DeskletLayerMoveUp(HWND window, UINT id, BOOL redraw);
-void __stdcall DeskletLayerSetPlacement(HWND window, UINT id, BOOL redraw, BOOL usePlacement,
-                                        RECT* placement, int xScale, int yScale);
-void __stdcall DeskletLayerSetImage(HWND window, UINT id, BOOL redraw, Gdiplus::Image* image,
-                                    BOOL hostOwns);
-void __stdcall DeskletLayerSetImageFile(HWND window, UINT id, BOOL redraw, const char* path);
-void __stdcall DeskletLayerSetVisibility(HWND window, UINT id, BOOL redraw, BOOL visible);
-void __stdcall DeskletGetPosition(HWND window, POINT* position);
-void __stdcall DeskletGetSize(HWND window, SIZE* size);
-void __stdcall DeskletMove(HWND window, RECT* screenRect, BOOL redraw);
-void __stdcall DeskletHide(HWND window);
-void __stdcall DeskletShow(HWND window);
-void __stdcall DeskletActivateExtendedDragDrop(HWND window);
-HMENU __stdcall DeskletGetDefaultMenu(HWND window, int startId);
-void __stdcall DeskletDoDefaultMenuCommand(HWND window, int startId, int command);
-int __stdcall DeskletAddPropertySheet(HWND window, HPROPSHEETPAGE page);
+template <class Function>
+void ResolveContractSlot(HMODULE module, Function& slot, const char* name) {
+    slot = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
 
-}  // extern "C"
+#define QB_RESOLVE_SLOT(name, result, parameters) ResolveContractSlot(module, table.name, #name);
+// The module's entry points, found by name in the loaded module.
+inline ModuleEntryPoints ResolveModuleEntryPoints(HMODULE module) {
+    ModuleEntryPoints table;
+    QB_MODULE_ENTRY_POINTS(QB_RESOLVE_SLOT)
+    return table;
+}
+// The host's functions, found by name in the host's program.
+inline HostFunctions ResolveHostFunctions(HMODULE module) {
+    HostFunctions table;
+    QB_HOST_FUNCTIONS(QB_RESOLVE_SLOT)
+    return table;
+}
+#undef QB_RESOLVE_SLOT

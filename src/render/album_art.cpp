@@ -6,7 +6,7 @@
 #include "core/paths.h"
 #include "platform/bstr.h"
 #include "platform/host_api.h"
-#include "render/pane_bitmap.h"
+#include "render/argb_bitmap.h"
 #include "render/text.h"
 
 #include <optional>
@@ -53,7 +53,7 @@ bool SaveArtwork(itunes::IITTrack& track, const std::string& file) {
 std::unique_ptr<Gdiplus::Bitmap> ComposeArt(const WidgetInstance& widget, const std::string& file) {
     const SkinModel& skin = *widget.skin;
     const PaneRect& pane = skin.albumArtPane;
-    std::unique_ptr<Gdiplus::Bitmap> bitmap = NewPaneBitmap(pane.width, pane.height);
+    std::unique_ptr<Gdiplus::Bitmap> bitmap = NewArgbBitmap(pane.width, pane.height);
     if (!bitmap) return nullptr;
     Gdiplus::Graphics graphics(bitmap.get());
     PrepareGraphics(graphics);
@@ -88,10 +88,10 @@ bool ShowArt(const WidgetInstance& widget, UINT layer, itunes::IITTrack& track) 
     const std::string file = JoinPath({ModuleFolder(widget.moduleHandle), kArtworkFile});
     if (file.empty() || !SaveArtwork(track, file)) return false;
     std::unique_ptr<Gdiplus::Bitmap> art = ComposeArt(widget, file);
-    const HostApi& host = Host();
-    if (!art || !host.layerSetImage) return false;
-    host.layerSetImage(widget.deskletWindow, layer, FALSE, art.release(), TRUE);  // the host owns it now
-    CallIfPresent(host.layerSetVisibility, widget.deskletWindow, layer, FALSE, TRUE);
+    const HostFunctions& host = Host();
+    if (!art || !host.DeskletLayerSetImage) return false;
+    host.DeskletLayerSetImage(widget.deskletWindow, layer, FALSE, art.release(), TRUE);  // the host owns it now
+    CallIfPresent(host.DeskletLayerSetVisibility, widget.deskletWindow, layer, FALSE, TRUE);
     return true;
 }
 
@@ -104,13 +104,13 @@ void UpdateAlbumArt(WidgetInstance& widget) {
     bool found = false;
     UINT layer = widget.FindLayer(kAlbumArtLayer, &found);
     if (!found) {
-        layer = CallIfPresent(Host().layerAdd, widget.deskletWindow, kAlbumArtLayer);
+        layer = CallIfPresent(Host().DeskletLayerAdd, widget.deskletWindow, kAlbumArtLayer);
         widget.PlaceLayer(layer, widget.skin->albumArtPane);
     }
 
     const bool newTrack = name && widget.artworkTrackName != name;
     if (!name || (newTrack && !ShowArt(widget, layer, *track.Get()))) {
-        CallIfPresent(Host().layerSetVisibility, widget.deskletWindow, layer, FALSE, FALSE);
+        CallIfPresent(Host().DeskletLayerSetVisibility, widget.deskletWindow, layer, FALSE, FALSE);
     }
     // Recorded whether or not art was found, so a track without art is asked once.
     widget.artworkTrackName = name.value_or(std::wstring());

@@ -3,6 +3,7 @@
 // read and laid over, so that only the drawing's own pixels are kept.
 #include "render/kept_drawing.h"
 
+#include "render/argb_bitmap.h"
 #include "render/blend.h"
 #include "render/text.h"
 
@@ -37,15 +38,15 @@ KeptDrawing DrawKeepingPixels(Bitmap& frame, Graphics& graphics, const Rect& are
         kept.pixels = ReadPixels(frame, area.X, area.Y, area.Width, area.Height);
         return kept;
     }
-    Bitmap own(area.Width, area.Height, PixelFormat32bppARGB);
-    if (own.GetLastStatus() != Ok) return kept;
+    const std::unique_ptr<Bitmap> own = NewArgbBitmap(area.Width, area.Height);
+    if (!own) return kept;
     {
-        Graphics ownGraphics(&own);
+        Graphics ownGraphics(own.get());
         PrepareGraphics(ownGraphics);
         ownGraphics.TranslateTransform(static_cast<REAL>(-area.X), static_cast<REAL>(-area.Y));
         draw(ownGraphics);
     }
-    kept.pixels = ReadPixels(own, 0, 0, area.Width, area.Height);
+    kept.pixels = ReadPixels(*own, 0, 0, area.Width, area.Height);
     if (kept.pixels.empty()) return kept;
     BlendOnto(frame, PixelBlock{kept.pixels.data(), area.Width, area.Width, area.Height}, area.X, area.Y);
     kept.drawn = true;

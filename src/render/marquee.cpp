@@ -1,7 +1,7 @@
 // The marquee: an info text too wide for its pane, rendered once and slid
 // back and forth under the pane while the mouse is over the widget.
 #include "core/widget_instance.h"
-#include "render/frame_limits.h"
+#include "render/argb_bitmap.h"
 #include "render/text.h"
 
 using namespace Gdiplus;
@@ -48,15 +48,12 @@ void WidgetInstance::StartMarquee(const std::wstring& text) {
     path.GetBounds(&bounds);
 
     scrollImage.reset();
-    const int width = bounds.Width + 10;
-    const int height = pane.height + 10;
-    if (FitsFrameLimits(width, height)) scrollImage = std::make_unique<Bitmap>(width, height, PixelFormat32bppARGB);
-    if (!scrollImage || scrollImage->GetLastStatus() != Ok) {
+    scrollImage = NewArgbBitmap(bounds.Width + 10, pane.height + 10);
+    if (!scrollImage) {
         // No image to slide: the text stays laid out in its pane.
         StopMarquee();
         return;
     }
-    scrollImageWidth = static_cast<int>(scrollImage->GetWidth());
     Graphics graphics(scrollImage.get());
     PrepareGraphics(graphics);
     const SolidBrush brush(Color(skin->font.color));
@@ -72,8 +69,9 @@ void WidgetInstance::StopMarquee() {
 
 void WidgetInstance::MarqueeStep() {
     const int paneWidth = skin ? skin->infoPane.width : 0;
+    const int imageWidth = scrollImage ? static_cast<int>(scrollImage->GetWidth()) : 0;
     if (!scrollingBack) {
-        if (paneWidth < scrollImageWidth - scrollOffset) {
+        if (paneWidth < imageWidth - scrollOffset) {
             scrollOffset += kStepPixels;
             return;
         }

@@ -1,7 +1,7 @@
 #include "render/pane_strip.h"
 
 #include "core/widget_instance.h"
-#include "render/pane_bitmap.h"
+#include "render/argb_bitmap.h"
 #include "render/text.h"
 
 #include <algorithm>
@@ -65,7 +65,7 @@ std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const WidgetInstance& widget, co
                                                 int direction, float fraction,
                                                 const std::string& filledFile,
                                                 const std::string& unfilledFile) {
-    std::unique_ptr<Gdiplus::Bitmap> bitmap = NewPaneBitmap(pane.width, pane.height);
+    std::unique_ptr<Gdiplus::Bitmap> bitmap = NewArgbBitmap(pane.width, pane.height);
     if (!bitmap) return nullptr;
     const auto unfilled = widget.LoadImageFile(widget.SkinImagePath(widget.skinDir, unfilledFile));
     const auto filled = widget.LoadImageFile(widget.SkinImagePath(widget.skinDir, filledFile));

@@ -12,9 +12,6 @@
 class WidgetInstance;
 struct PaneRect;
 
-// Fill directions of a pane; any other value draws nothing.
-enum PaneDirection { kLeftToRight = 0, kRightToLeft = 1, kTopToBottom = 2, kBottomToTop = 3 };
-
 // Copies the filled part (fraction of the pane) and the rest from the two
 // images into a width × height strip, unscaled. Either image may be null.
 void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Image* filled,

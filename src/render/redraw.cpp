@@ -6,7 +6,8 @@
 #include "platform/host_api.h"
 #include "render/blend.h"
 #include "render/extra_infos.h"
-#include "render/frame_limits.h"
+#include "core/info_cycle.h"
+#include "render/argb_bitmap.h"
 #include "render/panes.h"
 #include "render/text.h"
 
@@ -19,8 +20,6 @@ namespace {
 constexpr char kPauseLayer[] = "Quillbracket.Pause_Button";
 constexpr char kInfoLayer[] = "Quillbracket.Info";
 constexpr wchar_t kNotLoadedText[] = L"iTunes not loaded";
-// Ticks 0 to 8 show the artist, 9 to 18 the track name.
-constexpr int kFirstNameTick = 9;
 
 // A redraw never starts the player: it attaches only when its window exists.
 void ProbeOrAttach(WidgetInstance& widget) {
@@ -39,15 +38,15 @@ bool PlayerIsPlaying(itunes::IiTunes* app) {
 }
 
 void ShowPauseLayer(WidgetInstance& widget, bool visible) {
-    const HostApi& host = Host();
+    const HostFunctions& host = Host();
     UINT id = widget.FindLayer(kPauseLayer, nullptr);
     if (id == 0) {
-        id = CallIfPresent(host.layerAdd, widget.deskletWindow, kPauseLayer);
+        id = CallIfPresent(host.DeskletLayerAdd, widget.deskletWindow, kPauseLayer);
         widget.PlaceLayer(id, widget.skin->pausePlayButton);
         const std::string path = widget.SkinImagePath(widget.skinDir, "pause.png");
-        if (!path.empty()) CallIfPresent(host.layerSetImageFile, widget.deskletWindow, id, FALSE, path.c_str());
+        if (!path.empty()) CallIfPresent(host.DeskletLayerSetImageFile, widget.deskletWindow, id, FALSE, path.c_str());
     }
-    CallIfPresent(host.layerSetVisibility, widget.deskletWindow, id, FALSE, BOOL(visible));
+    CallIfPresent(host.DeskletLayerSetVisibility, widget.deskletWindow, id, FALSE, BOOL(visible));
 }
 
 std::wstring ChooseInfoText(itunes::IITTrack& track, int pollTick) {
@@ -121,24 +120,17 @@ void DrawFrameContents(WidgetInstance& widget, Bitmap& bitmap, Graphics& frame) 
     if (skin.progressBar.HasArea()) DrawProgressKnob(widget, bitmap, frame, position, duration);
 }
 
-// A display pane of no area or beyond the size limit gets no frame.
-std::unique_ptr<Bitmap> NewFrame(const PaneRect& displayPane) {
-    if (!FitsFrameLimits(displayPane.width, displayPane.height)) return nullptr;
-    auto frame = std::make_unique<Bitmap>(displayPane.width, displayPane.height, PixelFormat32bppARGB);
-    if (frame->GetLastStatus() != Ok) return nullptr;
-    return frame;
-}
-
 void ComposeFrame(WidgetInstance& widget) {
-    const HostApi& host = Host();
+    const HostFunctions& host = Host();
     if (widget.skin->showAlbumArt) UpdateAlbumArt(widget);
 
-    std::unique_ptr<Bitmap> frame = NewFrame(widget.skin->displayPane);
+    // A display pane of no area or beyond the size limit gets no frame.
+    std::unique_ptr<Bitmap> frame = NewArgbBitmap(widget.skin->displayPane.width, widget.skin->displayPane.height);
     UINT layer = 0;
     if (frame) {
         layer = widget.FindLayer(kInfoLayer, nullptr);
         if (layer == 0) {
-            layer = CallIfPresent(host.layerAdd, widget.deskletWindow, kInfoLayer);
+            layer = CallIfPresent(host.DeskletLayerAdd, widget.deskletWindow, kInfoLayer);
             widget.PlaceLayer(layer, widget.skin->displayPane);
         }
         // The graphics goes before the host gets the frame, which it may delete at once.
@@ -150,12 +142,12 @@ void ComposeFrame(WidgetInstance& widget) {
 
     // After a skin change the base image's own redraw shows the frame too.
     const BOOL redrawWithFrame = widget.skinChanged ? FALSE : TRUE;
-    if (frame && host.layerSetImage)
-        host.layerSetImage(widget.deskletWindow, layer, redrawWithFrame, frame.release(), TRUE);
+    if (frame && host.DeskletLayerSetImage)
+        host.DeskletLayerSetImage(widget.deskletWindow, layer, redrawWithFrame, frame.release(), TRUE);
     if (widget.skinChanged) {
         const std::string background = widget.SkinImagePath(widget.skinDir, "bg.png");
-        if (!background.empty()) CallIfPresent(host.setImageFile, widget.deskletWindow, background.c_str());
-        CallIfPresent(host.layerSetVisibility, widget.deskletWindow, 0u, TRUE, TRUE);
+        if (!background.empty()) CallIfPresent(host.DeskletSetImageFile, widget.deskletWindow, background.c_str());
+        CallIfPresent(host.DeskletLayerSetVisibility, widget.deskletWindow, 0u, TRUE, TRUE);
         widget.skinChanged = false;
     }
 }
@@ -167,9 +159,9 @@ void WidgetInstance::Redraw(bool force) {
     ProbeOrAttach(*this);
     const bool present = iTunesApp != nullptr;
     if (present)
-        CallIfPresent(Host().show, deskletWindow);
+        CallIfPresent(Host().DeskletShow, deskletWindow);
     else if (hideWhenNotLoaded)
-        CallIfPresent(Host().hide, deskletWindow);
+        CallIfPresent(Host().DeskletHide, deskletWindow);
 
     const bool notPlayingNow = !PlayerIsPlaying(iTunesApp.Get());
     if (notPlayingNow != notPlaying || force) ShowPauseLayer(*this, notPlayingNow);

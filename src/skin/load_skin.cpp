@@ -19,7 +19,7 @@ std::string WidgetInstance::SkinIniPath() const {
 
 std::string WidgetInstance::RelativeFolder() const {
     char folder[MAX_PATH] = {};
-    CallIfPresent(Host().getRelativeFolder, deskletWindow, folder);
+    CallIfPresent(Host().DeskletGetRelativeFolder, deskletWindow, folder);
     folder[MAX_PATH - 1] = '\0';
     return folder;
 }
@@ -30,7 +30,7 @@ std::string WidgetInstance::SkinImagePath(const std::string& skinName, const std
 
 UINT WidgetInstance::FindLayer(const char* name, bool* found) const {
     BOOL exists = FALSE;
-    const UINT id = CallIfPresent(Host().layerGetLayer, deskletWindow, name, &exists);
+    const UINT id = CallIfPresent(Host().DeskletLayerGetLayer, deskletWindow, name, &exists);
     if (found) *found = exists != FALSE;
     return id;
 }
@@ -38,12 +38,12 @@ UINT WidgetInstance::FindLayer(const char* name, bool* found) const {
 UINT WidgetInstance::FindOrAddLayer(const char* name) const {
     bool found = false;
     const UINT id = FindLayer(name, &found);
-    return found ? id : CallIfPresent(Host().layerAdd, deskletWindow, name);
+    return found ? id : CallIfPresent(Host().DeskletLayerAdd, deskletWindow, name);
 }
 
 void WidgetInstance::PlaceLayer(UINT id, const PaneRect& rect) const {
     RECT placement = rect.ToRect();
-    CallIfPresent(Host().layerSetPlacement, deskletWindow, id, FALSE, TRUE, &placement, skin->bgWidth, skin->bgHeight);
+    CallIfPresent(Host().DeskletLayerSetPlacement, deskletWindow, id, FALSE, TRUE, &placement, skin->bgWidth, skin->bgHeight);
 }
 
 std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, bool forAnimation) {
@@ -63,36 +63,36 @@ std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, boo
     textCache.Clear();
     knobCache.Clear();
 
-    const HostApi& host = Host();
+    const HostFunctions& host = Host();
     for (const char* layer : {kAlbumArtLayer, kPauseLayer, kInfoLayer}) {
         bool found = false;
         const UINT id = FindLayer(layer, &found);
-        if (found) CallIfPresent(host.layerRemove, deskletWindow, id, FALSE);
+        if (found) CallIfPresent(host.DeskletLayerRemove, deskletWindow, id, FALSE);
     }
 
     bool found = false;
     UINT id = FindLayer(kAlbumArtLayer, &found);
     if (skin->showAlbumArt) {
         if (!found) {
-            id = CallIfPresent(host.layerAdd, deskletWindow, kAlbumArtLayer);
+            id = CallIfPresent(host.DeskletLayerAdd, deskletWindow, kAlbumArtLayer);
             if (id > 1) {
                 // Restacking renumbers the layers: look the layer up after each move.
-                CallIfPresent(host.layerMoveBottom, deskletWindow, id, FALSE);
+                CallIfPresent(host.DeskletLayerMoveBottom, deskletWindow, id, FALSE);
                 id = FindLayer(kAlbumArtLayer, nullptr);
-                CallIfPresent(host.layerMoveUp, deskletWindow, id, FALSE);
+                CallIfPresent(host.DeskletLayerMoveUp, deskletWindow, id, FALSE);
                 id = FindLayer(kAlbumArtLayer, nullptr);
             }
         }
         PlaceLayer(id, skin->albumArtPane);
     } else if (found) {
-        CallIfPresent(host.layerSetVisibility, deskletWindow, id, FALSE, FALSE);
+        CallIfPresent(host.DeskletLayerSetVisibility, deskletWindow, id, FALSE, FALSE);
     }
 
     id = FindOrAddLayer(kPauseLayer);
     PlaceLayer(id, skin->pausePlayButton);
-    CallIfPresent(host.layerSetVisibility, deskletWindow, id, FALSE, BOOL(notPlaying && !forAnimation));
+    CallIfPresent(host.DeskletLayerSetVisibility, deskletWindow, id, FALSE, BOOL(notPlaying && !forAnimation));
     const std::string pausePath = SkinImagePath(skinDir, "pause.png");
-    if (!pausePath.empty()) CallIfPresent(host.layerSetImageFile, deskletWindow, id, FALSE, pausePath.c_str());
+    if (!pausePath.empty()) CallIfPresent(host.DeskletLayerSetImageFile, deskletWindow, id, FALSE, pausePath.c_str());
 
     id = FindOrAddLayer(kInfoLayer);
     PlaceLayer(id, skin->displayPane);
@@ -100,9 +100,9 @@ std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, boo
     if (skin->knobUseBitmap) knobImage = LoadImageFile(SkinImagePath(skinDir, "knob.png"));
 
     POINT position = {};
-    CallIfPresent(host.getPosition, deskletWindow, &position);
+    CallIfPresent(host.DeskletGetPosition, deskletWindow, &position);
     RECT bounds = PaneRect{position.x, position.y, skin->bgWidth, skin->bgHeight}.ToRect();
-    CallIfPresent(host.move, deskletWindow, &bounds, FALSE);
+    CallIfPresent(host.DeskletMove, deskletWindow, &bounds, FALSE);
 
     if (!forAnimation) Redraw(true);
     return previous;
@@ -110,5 +110,5 @@ std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, boo
 
 std::unique_ptr<Gdiplus::Image> WidgetInstance::LoadImageFile(const std::string& path) const {
     if (path.empty()) return nullptr;
-    return std::unique_ptr<Gdiplus::Image>(CallIfPresent(Host().loadGDIPlusImage, path.c_str()));
+    return std::unique_ptr<Gdiplus::Image>(CallIfPresent(Host().DeskletLoadGDIPlusImage, path.c_str()));
 }

@@ -10,6 +10,10 @@
 
 using Argb = uint32_t;
 
+// Where a rating or sound pane fills from ([RatingPane] and [SoundPane]
+// "Direction"); any other value fills nothing and a click on it gives 0.
+enum PaneDirection { kLeftToRight = 0, kRightToLeft = 1, kTopToBottom = 2, kBottomToTop = 3 };
+
 struct FontSpec {
     std::wstring faceName;  // at most 259 UTF-16 units
     Argb color = 0xFF000000;

@@ -71,9 +71,9 @@ INT_PTR HandlePageMessage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, con
 }
 
 int WidgetInstance::AddPropertySheets() {
-    const HostApi& host = Host();
+    const HostFunctions& host = Host();
     // Pages belong to the host once added; without a taker none are made.
-    if (!host.addPropertySheet) return 0;
+    if (!host.DeskletAddPropertySheet) return 0;
     int result = 0;
     const struct {
         int templateId;
@@ -83,7 +83,7 @@ int WidgetInstance::AddPropertySheets() {
     for (const auto& page : pages) {
         // A page the system could not build is not handed to the host.
         if (HPROPSHEETPAGE handle = CreatePage(*this, page.templateId, page.title, page.procedure))
-            result = CallIfPresent(host.addPropertySheet, deskletWindow, handle);
+            result = CallIfPresent(host.DeskletAddPropertySheet, deskletWindow, handle);
         else
             result = 0;
     }

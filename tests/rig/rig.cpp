@@ -119,26 +119,7 @@ Module LoadModule(const std::string& fileName) {
     const std::string target = WorkFolder() + fileName;
     CopyFileA((ExeFolder() + "Quillbracket.dll").c_str(), target.c_str(), FALSE);
     loaded.handle = LoadLibraryA(target.c_str());
-    auto resolve = [&](auto& slot, const char* name) {
-        slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(
-            reinterpret_cast<void*>(GetProcAddress(loaded.handle, name)));
-    };
-    resolve(loaded.OnCreate, "OnCreate");
-    resolve(loaded.OnDestroy, "OnDestroy");
-    resolve(loaded.OnSave, "OnSave");
-    resolve(loaded.OnGetInformation, "OnGetInformation");
-    resolve(loaded.OnProcessMessage, "OnProcessMessage");
-    resolve(loaded.OnLeftButtonClick, "OnLeftButtonClick");
-    resolve(loaded.OnRightButtonClick, "OnRightButtonClick");
-    resolve(loaded.OnMouseWheelForward, "OnMouseWheelForward");
-    resolve(loaded.OnMouseWheelBackward, "OnMouseWheelBackward");
-    resolve(loaded.OnMouseMove, "OnMouseMove");
-    resolve(loaded.OnMouseOn, "OnMouseOn");
-    resolve(loaded.OnMouseOut, "OnMouseOut");
-    resolve(loaded.OnDragEnter, "OnDragEnter");
-    resolve(loaded.OnDragLeave, "OnDragLeave");
-    resolve(loaded.OnDrop, "OnDrop");
-    resolve(loaded.OnAddPropertySheets, "OnAddPropertySheets");
+    static_cast<ModuleEntryPoints&>(loaded) = ResolveModuleEntryPoints(loaded.handle);
     return loaded;
 }
 

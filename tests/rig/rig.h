@@ -73,24 +73,8 @@ private:
 };
 
 // The module's entry points, resolved from the loaded DLL (null if absent).
-struct Module {
+struct Module : ModuleEntryPoints {
     HMODULE handle = nullptr;
-    decltype(&::OnCreate) OnCreate = nullptr;
-    decltype(&::OnDestroy) OnDestroy = nullptr;
-    decltype(&::OnSave) OnSave = nullptr;
-    decltype(&::OnGetInformation) OnGetInformation = nullptr;
-    decltype(&::OnProcessMessage) OnProcessMessage = nullptr;
-    decltype(&::OnLeftButtonClick) OnLeftButtonClick = nullptr;
-    decltype(&::OnRightButtonClick) OnRightButtonClick = nullptr;
-    decltype(&::OnMouseWheelForward) OnMouseWheelForward = nullptr;
-    decltype(&::OnMouseWheelBackward) OnMouseWheelBackward = nullptr;
-    decltype(&::OnMouseMove) OnMouseMove = nullptr;
-    decltype(&::OnMouseOn) OnMouseOn = nullptr;
-    decltype(&::OnMouseOut) OnMouseOut = nullptr;
-    decltype(&::OnDragEnter) OnDragEnter = nullptr;
-    decltype(&::OnDragLeave) OnDragLeave = nullptr;
-    decltype(&::OnDrop) OnDrop = nullptr;
-    decltype(&::OnAddPropertySheets) OnAddPropertySheets = nullptr;
 };
 
 // Copies the built module into the work folder under the file name and loads

@@ -1,8 +1,0 @@
-#include "render/pane_bitmap.h"
-
-std::unique_ptr<Gdiplus::Bitmap> NewPaneBitmap(int width, int height) {
-    if (width <= 0 || height <= 0 || width > kMaxPaneSide || height > kMaxPaneSide) return nullptr;
-    auto bitmap = std::make_unique<Gdiplus::Bitmap>(width, height, PixelFormat32bppARGB);
-    if (bitmap->GetLastStatus() != Gdiplus::Ok) return nullptr;
-    return bitmap;
-}
