@@ -2,7 +2,7 @@
 // with one cached image, handed over), a playing tick, a marquee tick and a
 // paused tick, as median microseconds and as multiples of the floor, and the
 // GDI+ objects alive after 10,000 ticks. Run: tools/wine-run bench_redraw.exe
-#include "bench/gdiplus_count.h"
+#include "rig/gdiplus_count.h"
 #include "bench/timing.h"
 #include "rig/rig.h"
 #include "sim/player.h"

@@ -9,7 +9,7 @@
 // so the GDI objects it can cause are those of GDI+, which are counted.
 #pragma once
 
-#include "bench/gdiplus_count.h"
+#include "rig/gdiplus_count.h"
 #include "rig/bstr_count.h"
 #include "rig/rig.h"
 #include "sim/player.h"

@@ -5,7 +5,7 @@
 #include "sim/player.h"
 
 // The time text is pure arithmetic; it is checked on its own.
-#include "render/format_time.cpp"
+#include "render/format_time.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 #include "proof_player_scene.h"
 #include "rig/bad_skins.h"
 #include "rig/failing_allocations.h"
-#include "rig/property_sheet.h"
+#include "rig/settings_sheet.h"
 
 #include <functional>
 
@@ -138,7 +138,7 @@ TEST_CASE(every_entry_point_survives_each_of_its_allocations_failing) {
     // The page procedures: the skin page's initialisation, then Apply on both pages.
     sweep("Skin page shown", [&](long nth) {
         rig::Widget widget(settings.c_str(), "W");
-        rig::PropertySheet sheet(widget);
+        rig::SettingsSheet sheet(widget);
         failing.Arm(nth);
         sheet.Page(1);
         failing.Disarm();
@@ -146,7 +146,7 @@ TEST_CASE(every_entry_point_survives_each_of_its_allocations_failing) {
     });
     sweep("both pages applied", [&](long nth) {
         rig::Widget widget(settings.c_str(), "W");
-        rig::PropertySheet sheet(widget);
+        rig::SettingsSheet sheet(widget);
         sheet.Page(1);
         SendMessageA(GetDlgItem(sheet.Page(0), 1003), BM_CLICK, 0, 0);
         failing.Arm(nth);

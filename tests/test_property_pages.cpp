@@ -1,6 +1,6 @@
 // The two configuration pages in a real property sheet, used as a person
 // would: boxes clicked, a skin chosen in the list, Apply pressed.
-#include "rig/property_sheet.h"
+#include "rig/settings_sheet.h"
 #include "sim/player.h"
 
 #include <commctrl.h>
@@ -89,14 +89,14 @@ TEST_CASE(skin_page_lists_every_subfolder_sorted_and_selects_the_skin_in_use) {
     for (const auto& c : cases) {
         const std::string ini = SettingsWithSkin(c.skinDir);
         rig::Widget widget(ini.c_str(), "W");
-        rig::PropertySheet sheet(widget);
+        rig::SettingsSheet sheet(widget);
         HWND page = sheet.Page(1);
         CHECK(ListedSkins(page) == (std::vector<std::string>{"Alpha", "alphabet", "Bare", "Mid", "Midnight", "zeta"}));
         CHECK_EQ(Text(page, kSkinList), std::string(c.selected));
     }
     // Apply after a change on the other page keeps the skin in use.
     rig::Widget widget(SettingsWithSkin("Alpha").c_str(), "W");
-    rig::PropertySheet sheet(widget);
+    rig::SettingsSheet sheet(widget);
     sheet.Page(1);
     Click(sheet.Page(0), kFiveStarsBox);
     sheet.PressApply();
@@ -107,7 +107,7 @@ TEST_CASE(pages_reach_the_host_and_show_the_widget_settings) {
     const std::string ini = rig::WorkFolder() + "pages-boxes.ini";
     rig::WriteTextFile(ini, "[W]\nSkinDir=Mid\nHideWhenNotLoaded=1\nUse5Rating=0\n");
     rig::Widget widget(ini.c_str(), "W");
-    rig::PropertySheet sheet(widget);
+    rig::SettingsSheet sheet(widget);
     CHECK_EQ(rig::RecordingHost::Get().Count("DeskletAddPropertySheet"), size_t(2));
     CHECK_EQ(sheet.TabTitle(0), std::string("iTunes interaction"));
     CHECK_EQ(sheet.TabTitle(1), std::string("Skin"));
@@ -128,7 +128,7 @@ TEST_CASE(itunes_page_applies_the_boxes_and_hides_or_shows_an_attached_player_at
     player.Register();
     REQUIRE(player.Start(true));
     rig::Widget widget;
-    rig::PropertySheet sheet(widget);
+    rig::SettingsSheet sheet(widget);
     HWND page = sheet.Page(0);
 
     Click(page, kHidePlayerBox);
@@ -155,7 +155,7 @@ TEST_CASE(itunes_page_leaves_the_player_window_alone_while_detached) {
     rig::Widget widget;
     // Started after the widget, which has not attached yet.
     REQUIRE(player.Start(true));
-    rig::PropertySheet sheet(widget);
+    rig::SettingsSheet sheet(widget);
     HWND page = sheet.Page(0);
     Click(page, kHidePlayerBox);
     sheet.PressApply();
@@ -168,7 +168,7 @@ TEST_CASE(skin_page_apply_loads_the_chosen_skin_and_shows_its_details) {
     MakeSkinFolders();
     const std::string ini = SettingsWithSkin("Alpha");
     rig::Widget widget(ini.c_str(), "W");
-    rig::PropertySheet sheet(widget);
+    rig::SettingsSheet sheet(widget);
     HWND page = sheet.Page(1);
     CHECK_EQ(Text(page, kSkinName), std::string("Alpha Skin"));
     CHECK_EQ(Text(page, kSkinAuthor), std::string("Ann Example"));

@@ -1,8 +1,7 @@
 // The whole-file ini reader against the system's own profile reader: the same
 // file read both ways must give the same texts and integers.
 #include "rig/rig.h"
-
-#include "skin/ini_file.cpp"
+#include "skin/ini_file.h"
 
 #include <vector>
 

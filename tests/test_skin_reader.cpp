@@ -1,9 +1,7 @@
 // Reading "skin.ini" into a model: defaults, fallbacks, cuts and the numbered groups.
 #include "rig/rig.h"
-
-#include "skin/ini_file.cpp"
-#include "skin/skin_groups.cpp"
-#include "skin/skin_reader.cpp"
+#include "skin/skin_limits.h"
+#include "skin/skin_model.h"
 
 namespace {
 

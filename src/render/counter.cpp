@@ -1,6 +1,8 @@
 // The time counter: time played or time remaining, in the counter font.
 #include "render/panes.h"
 
+#include "render/format_time.h"
+
 #include "render/text.h"
 
 #include <algorithm>

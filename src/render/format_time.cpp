@@ -1,4 +1,4 @@
-#include "render/panes.h"
+#include "render/format_time.h"
 
 #include <sstream>
 

@@ -5,7 +5,6 @@
 
 #include "core/widget_instance.h"
 
-std::wstring FormatTime(int seconds);
 void DrawCounter(WidgetInstance& widget, Gdiplus::Graphics& frame, int position, int duration);
 void DrawProgressKnob(WidgetInstance& widget, Gdiplus::Bitmap& frameBitmap, Gdiplus::Graphics& frame, int position,
                       int duration);

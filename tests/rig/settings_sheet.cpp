@@ -1,4 +1,4 @@
-#include "rig/property_sheet.h"
+#include "rig/settings_sheet.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -10,7 +10,7 @@ constexpr int kApplyButton = 0x3021;  // the sheet's own Apply button
 
 }  // namespace
 
-PropertySheet::PropertySheet(const Widget& widget) {
+SettingsSheet::SettingsSheet(const Widget& widget) {
     CHECK_EQ(TheModule().OnAddPropertySheets(widget.instance(), 0), 2);
     std::vector<HPROPSHEETPAGE>& pages = widget.host().pages;
     REQUIRE(pages.size() == 2);
@@ -26,12 +26,12 @@ PropertySheet::PropertySheet(const Widget& widget) {
     REQUIRE(window_ != nullptr);
 }
 
-HWND PropertySheet::Page(int index) const {
+HWND SettingsSheet::Page(int index) const {
     SendMessageA(window_, PSM_SETCURSEL, index, 0);
     return reinterpret_cast<HWND>(SendMessageA(window_, PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
-std::string PropertySheet::TabTitle(int index) const {
+std::string SettingsSheet::TabTitle(int index) const {
     char text[64] = {};
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
@@ -42,9 +42,9 @@ std::string PropertySheet::TabTitle(int index) const {
     return text;
 }
 
-bool PropertySheet::ApplyEnabled() const { return IsWindowEnabled(GetDlgItem(window_, kApplyButton)) != FALSE; }
+bool SettingsSheet::ApplyEnabled() const { return IsWindowEnabled(GetDlgItem(window_, kApplyButton)) != FALSE; }
 
-void PropertySheet::PressApply() const {
+void SettingsSheet::PressApply() const {
     REQUIRE(ApplyEnabled());
     SendMessageA(GetDlgItem(window_, kApplyButton), BM_CLICK, 0, 0);
     CHECK(!ApplyEnabled());

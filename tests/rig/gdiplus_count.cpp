@@ -1,4 +1,4 @@
-#include "gdiplus_count.h"
+#include "rig/gdiplus_count.h"
 
 #include <gdiplus.h>
 

@@ -8,12 +8,12 @@
 
 namespace rig {
 
-class PropertySheet {
+class SettingsSheet {
 public:
-    explicit PropertySheet(const Widget& widget);
-    ~PropertySheet() { DestroyWindow(window_); }
-    PropertySheet(const PropertySheet&) = delete;
-    PropertySheet& operator=(const PropertySheet&) = delete;
+    explicit SettingsSheet(const Widget& widget);
+    ~SettingsSheet() { DestroyWindow(window_); }
+    SettingsSheet(const SettingsSheet&) = delete;
+    SettingsSheet& operator=(const SettingsSheet&) = delete;
 
     // Shows the page (creating it the first time) and returns its window.
     HWND Page(int index) const;
