@@ -1,4 +1,4 @@
-// Shared set-up of the mouse-input tests: a fresh simulated player and a
+// Shared set-up of the mouse-input tests: the rig's player scene and a
 // widget showing a skin written for the case.
 #pragma once
 
@@ -10,22 +10,7 @@
 
 namespace input_test {
 
-// The player reset and registered; running (window hidden) unless asked otherwise.
-struct PlayerScene {
-    explicit PlayerScene(bool running = true) {
-        sim::Player& player = sim::Player::Get();
-        player.Reset();
-        player.Register();
-        if (running) player.Start(false);
-    }
-    ~PlayerScene() {
-        sim::Player& player = sim::Player::Get();
-        if (player.Running()) player.Quit();
-        player.Reset();
-        player.Register();
-    }
-    sim::Player& player() const { return sim::Player::Get(); }
-};
+using rig::PlayerScene;
 
 // A widget whose settings name a skin made from the text; extra settings lines may follow.
 inline std::unique_ptr<rig::Widget> WidgetOnSkin(const std::string& skin, const std::string& skinIni,

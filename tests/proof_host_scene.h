@@ -3,6 +3,7 @@
 // some or all of the host functions.
 #pragma once
 
+#include "core/timer_ids.h"
 #include "proof_player_scene.h"
 
 #include <prsht.h>
@@ -57,10 +58,10 @@ inline void DriveEveryEntryPoint(const rig::Module& module, sim::Player& player,
         SIZE size = {300, 120};
         module.OnLeftButtonClick(instance, &point, &size);
     };
-    tick(285772);
+    tick(kPollTimerId);
     module.OnMouseOn(instance);
     for (int x = 0; x < 300; x += 30) module.OnMouseMove(instance, x, 60);
-    tick(303292);
+    tick(kScrollTimerId);
     module.OnMouseOut(instance);
     for (int button = 0; button < kButtons; ++button)
         if (button != kQuit) click(25 * button + 10, kButtonTop + 9);
@@ -78,7 +79,7 @@ inline void DriveEveryEntryPoint(const rig::Module& module, sim::Player& player,
     module.OnDrop(instance, files.Get(), 0, point, &effect);
     module.OnDragLeave(instance);
     player.clock().Advance(5000);
-    tick(285772);
+    tick(kPollTimerId);
     module.OnAddPropertySheets(instance, 0);
     // A host destroys the pages it was given when its dialog does not run.
     for (HPROPSHEETPAGE page : rig::RecordingHost::Get().Widget(window).pages) DestroyPropertySheetPage(page);

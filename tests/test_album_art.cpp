@@ -14,18 +14,6 @@ constexpr int kNightFerry = 12;  // an album without art
 constexpr int kMorningTide = 0;
 constexpr int kMorningTideLive = 32;  // same name, other album, other art
 
-struct RunningPlayer {
-    sim::Player& player = sim::Player::Get();
-    explicit RunningPlayer(int track) {
-        player.Reset();
-        player.Register();
-        player.Start(false);
-        player.SetCurrentTrack(track);
-        player.SetPlaying(true);
-    }
-    ~RunningPlayer() { player.Quit(); }
-};
-
 std::string ArtSkin(const std::string& name, const std::string& albumArtKeys) {
     rig::MakeSkin(name, "[DisplayPane]\nWidth=40\nHeight=40\n[Font]\nColorA=0\n"
                         "[AlbumArt]\nShow=1\nWidth=40\nHeight=40\n" + albumArtKeys);
@@ -57,8 +45,8 @@ TEST_CASE(artwork_is_asked_once_per_track_name_and_references_return) {
     const long playerStrings = rig::PlayerBstrsOutstanding();
     const long moduleStrings = rig::ModuleBstrsOutstanding();
     {
-        RunningPlayer running(1);
-        sim::Player& player = running.player;
+        rig::PlayerScene running(1, true);
+        sim::Player& player = running.player();
         rig::Widget widget(ArtSkin("art", "").c_str(), "W");
         widget.PollTick();
         widget.PollTick();
@@ -99,7 +87,7 @@ TEST_CASE(artwork_is_asked_once_per_track_name_and_references_return) {
 }
 
 TEST_CASE(half_alpha_artwork_under_an_opaque_overlay) {
-    RunningPlayer running(1);
+    rig::PlayerScene running(1, true);
     const std::string ini = ArtSkin("alpha", "Alpha=128\nDrawOverlay=1\n");
     rig::WritePng(ImagePath("alpha", "overlay.png"), 40, 10, kGreen);
     rig::Widget widget(ini.c_str(), "W");
@@ -109,7 +97,7 @@ TEST_CASE(half_alpha_artwork_under_an_opaque_overlay) {
 }
 
 TEST_CASE(artwork_rectangle_and_overlay_size) {
-    RunningPlayer running(1);
+    rig::PlayerScene running(1, true);
     {
         rig::Widget widget(ArtSkin("inner", "ArtWorkLeft=10\nArtWorkTop=10\nArtWorkWidth=20\nArtWorkHeight=20\n").c_str(), "W");
         CHECK_EQ(rig::AlphaOf(ArtPixel(widget, 5, 5)), 0);
@@ -143,14 +131,14 @@ TEST_CASE(artwork_path_keeps_a_folder_name_outside_ascii) {
                           std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
     CopyFileA((rig::WorkFolder() + "Quillbracket.dll").c_str(), (folder + "Quillbracket.dll").c_str(), FALSE);
 
-    RunningPlayer running(1);
+    rig::PlayerScene running(1, true);
     HMODULE copy = LoadLibraryA((folder + "Quillbracket.dll").c_str());
     REQUIRE(copy != nullptr);
     auto create = reinterpret_cast<decltype(&OnCreate)>(reinterpret_cast<void*>(GetProcAddress(copy, "OnCreate")));
     auto destroy = reinterpret_cast<decltype(&OnDestroy)>(reinterpret_cast<void*>(GetProcAddress(copy, "OnDestroy")));
     HWND window = CreateWindowExA(0, "STATIC", "widget", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
     void* instance = create(window, copy, ini.c_str(), "W");
-    const auto saves = running.player.calls().Arguments("IITArtwork.SaveArtworkToFile");
+    const auto saves = running.player().calls().Arguments("IITArtwork.SaveArtworkToFile");
     destroy(instance, window);
     DestroyWindow(window);
     rig::RecordingHost::Get().Forget(window);

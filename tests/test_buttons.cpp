@@ -1,5 +1,6 @@
 // Left clicks on the buttons, through the real module, with the real message
 // box and open-file dialog answered as a person would.
+#include "core/timer_ids.h"
 #include "input_fixture.h"
 #include "proof_watchdog.h"
 #include "rig/modal_driver.h"
@@ -12,7 +13,6 @@ using input_test::WidgetOnSkin;
 
 namespace {
 
-constexpr int kPollTimerId = 285772;
 
 // Stop lies over play/pause; the update button lies over the sound pane.
 const char kButtonsSkin[] =
@@ -94,7 +94,7 @@ TEST_CASE(without_any_player_every_click_shows_the_box_once_and_nothing_else) {
     CHECK(box.buttons == std::vector<int>{IDOK});
     CHECK(box.owner == nullptr);
     CHECK(rig::RecordingHost::Get().calls.empty());
-    CHECK(!rig::TimerRunning(widget->window(), kPollTimerId, 1000));
+    CHECK(!rig::TimerRunning(widget->window(), kPollTimerId, kPollTimerPeriodMs));
     CHECK(!scene.player().Running());
 }
 
@@ -109,7 +109,7 @@ TEST_CASE(after_quit_the_next_click_starts_the_player_polls_and_applies_auto_hid
 
     Click(*widget, {1, 1});
     CHECK(scene.player().Running());
-    CHECK(rig::TimerRunning(widget->window(), kPollTimerId, 1000));
+    CHECK(rig::TimerRunning(widget->window(), kPollTimerId, kPollTimerPeriodMs));
     CHECK(!IsWindowVisible(scene.player().Window()));
 }
 

@@ -1,5 +1,6 @@
 // Files dropped on the widget reach the player: pictures as artwork of the
 // current track, everything else as library additions whose last one plays.
+#include "core/timer_ids.h"
 #include "rig/hdrop_data_object.h"
 #include "rig/rig.h"
 #include "sim/player.h"
@@ -10,23 +11,6 @@
 using rig::HDropDataObject;
 
 namespace {
-
-sim::Player& RunningPlayer() {
-    sim::Player& player = sim::Player::Get();
-    player.Reset();
-    player.Register();
-    player.Start(true);
-    player.SetCurrentTrack(0);
-    player.SetPlaying(true);
-    return player;
-}
-
-sim::Player& AbsentPlayer() {
-    sim::Player& player = sim::Player::Get();
-    player.Reset();
-    player.Register();
-    return player;
-}
 
 BOOL Drop(const rig::Widget& widget, HDropDataObject* data) {
     const rig::Module& module = rig::TheModule();
@@ -66,7 +50,8 @@ std::wstring Playing(sim::Player& player) {
 }  // namespace
 
 TEST_CASE(pictures_by_their_last_four_characters_become_artwork_and_the_rest_is_added) {
-    sim::Player& player = RunningPlayer();
+    rig::PlayerScene scene(0, true, true);
+    sim::Player& player = scene.player();
     rig::Widget widget;
     const std::wstring folder(rig::WorkFolder().begin(), rig::WorkFolder().end());
     const std::vector<std::wstring> pictures = {L"C:\\pics\\cover.JPG", L"C:\\pics\\back.Png", L"C:\\pics\\b.jpeg",
@@ -87,7 +72,8 @@ TEST_CASE(pictures_by_their_last_four_characters_become_artwork_and_the_rest_is_
 }
 
 TEST_CASE(a_picture_drop_makes_the_next_redraw_fetch_the_artwork_again) {
-    sim::Player& player = RunningPlayer();
+    rig::PlayerScene scene(0, true, true);
+    sim::Player& player = scene.player();
     rig::MakeSkin("ArtDrop", "[AlbumArt]\nShow=1\nLeft=0\nTop=0\nWidth=60\nHeight=60\n");
     const std::string ini = rig::WorkFolder() + "artdrop.ini";
     rig::WriteTextFile(ini, "[W]\nSkinDir=ArtDrop\n");
@@ -106,7 +92,8 @@ TEST_CASE(a_picture_drop_makes_the_next_redraw_fetch_the_artwork_again) {
 }
 
 TEST_CASE(several_music_files_are_all_added_and_only_the_last_addition_plays) {
-    sim::Player& player = RunningPlayer();
+    rig::PlayerScene scene(0, true, true);
+    sim::Player& player = scene.player();
     rig::Widget widget;
     Drop(widget, {L"C:\\music\\first.mp3", L"C:\\music\\second.mp3", L"C:\\music\\third.mp3"});
     CHECK_EQ(Added(player).size(), size_t(3));
@@ -120,7 +107,8 @@ TEST_CASE(several_music_files_are_all_added_and_only_the_last_addition_plays) {
 TEST_CASE(a_later_drop_of_pictures_only_or_of_nothing_cancels_a_pending_play) {
     for (const std::vector<std::wstring>& second :
          {std::vector<std::wstring>{L"C:\\pics\\cover.png"}, std::vector<std::wstring>{}}) {
-        sim::Player& player = RunningPlayer();
+        rig::PlayerScene scene(0, true, true);
+    sim::Player& player = scene.player();
         rig::Widget widget;
         Drop(widget, {L"C:\\music\\waiting.mp3"});
         Drop(widget, second);
@@ -133,29 +121,32 @@ TEST_CASE(a_later_drop_of_pictures_only_or_of_nothing_cancels_a_pending_play) {
 }
 
 TEST_CASE(a_drop_without_a_running_player_starts_it_adds_and_plays_the_file) {
-    sim::Player& player = AbsentPlayer();
+    rig::PlayerScene scene(false);
+    sim::Player& player = scene.player();
     rig::Widget widget;
     REQUIRE(!player.Running());
-    CHECK(!rig::TimerRunning(widget.window(), 285772, 1000));
+    CHECK(!rig::TimerRunning(widget.window(), kPollTimerId, kPollTimerPeriodMs));
     Drop(widget, {L"C:\\music\\wake.mp3"});
     CHECK(player.Running());
-    CHECK(rig::TimerRunning(widget.window(), 285772, 1000));
+    CHECK(rig::TimerRunning(widget.window(), kPollTimerId, kPollTimerPeriodMs));
     CHECK(Added(player) == std::vector<std::wstring>{L"C:\\music\\wake.mp3"});
     FinishAdditions(player, widget);
     CHECK(Playing(player) == L"wake");
 }
 
 TEST_CASE(an_empty_list_starts_the_player_and_adds_nothing) {
-    sim::Player& player = AbsentPlayer();
+    rig::PlayerScene scene(false);
+    sim::Player& player = scene.player();
     rig::Widget widget;
     Drop(widget, std::vector<std::wstring>{});
     CHECK(player.Running());
-    CHECK(rig::TimerRunning(widget.window(), 285772, 1000));
+    CHECK(rig::TimerRunning(widget.window(), kPollTimerId, kPollTimerPeriodMs));
     CHECK(Added(player).empty());
 }
 
 TEST_CASE(data_without_a_usable_file_list_adds_nothing_and_is_released) {
-    sim::Player& player = AbsentPlayer();
+    rig::PlayerScene scene(false);
+    sim::Player& player = scene.player();
     rig::Widget widget;
     // Not a file list at all: the player is not even started.
     CHECK_EQ(Drop(widget, {L"C:\\music\\a.mp3"}, HDropDataObject::Kind::NoFileList), TRUE);
@@ -173,7 +164,8 @@ TEST_CASE(data_without_a_usable_file_list_adds_nothing_and_is_released) {
 }
 
 TEST_CASE(long_names_and_long_lists_reach_the_player_whole) {
-    sim::Player& player = RunningPlayer();
+    rig::PlayerScene scene(0, true, true);
+    sim::Player& player = scene.player();
     rig::Widget widget;
     // Cut to 259 characters this name would end in ".png" and count as a picture.
     const std::wstring pastBuffer = L"C:\\" + std::wstring(252, L'a') + L".png-live.mp3";
@@ -196,7 +188,7 @@ TEST_CASE(long_names_and_long_lists_reach_the_player_whole) {
 }
 
 TEST_CASE(the_file_list_is_given_back_before_the_library_playlist_is_released) {
-    RunningPlayer();
+    rig::PlayerScene scene(0, true, true);
     rig::Widget widget;
     auto data = HDropDataObject::Make({L"C:\\music\\order.mp3"});
     long heldAtReturn = -1;

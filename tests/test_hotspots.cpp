@@ -1,4 +1,5 @@
 // Hover and click hotspots, the marquee and mouse capture, through the real module.
+#include "core/timer_ids.h"
 #include "input_fixture.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@ using input_test::WidgetOnSkin;
 
 namespace {
 
-constexpr UINT_PTR kScrollTimerId = 303292;
 
 // Image files the widget's base layer received, by their last three path parts.
 std::vector<std::string> BaseImages() {
@@ -168,14 +168,14 @@ TEST_CASE(mouse_out_stops_the_marquee_before_leaving_the_hover_skin) {
                                "NewSkinName=plain\nMouseOutSkinName=ticker\n");
     widget->MouseOn();
     CHECK(GetCapture() == widget->window());
-    CHECK(rig::TimerRunning(widget->window(), kScrollTimerId, 100));
+    CHECK(rig::TimerRunning(widget->window(), kScrollTimerId, kScrollTimerPeriodMs));
     widget->MouseMove(50, 50);
     REQUIRE(LoadedSkins().back() == "plain");
 
     rig::RecordingHost& host = rig::RecordingHost::Get();
     host.ClearCalls();
     widget->MouseOut();
-    CHECK(!rig::TimerRunning(widget->window(), kScrollTimerId, 100));
+    CHECK(!rig::TimerRunning(widget->window(), kScrollTimerId, kScrollTimerPeriodMs));
     CHECK(LoadedSkins() == std::vector<std::string>{"ticker"});
     const auto order = Sequence({"DeskletLayerSetImage", "DeskletMove"});
     REQUIRE(!order.empty());

@@ -1,4 +1,5 @@
 // Creating, saving and destroying widgets through the real module.
+#include "core/timer_ids.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
@@ -32,7 +33,7 @@ TEST_CASE(creation_without_settings_loads_default_and_asks_for_drops) {
     CHECK(widget.host().layers.Named("Quillbracket.Pause_Button") != nullptr);
     CHECK(widget.host().layers.Named("Quillbracket.Info") != nullptr);
     // No player window and no "HideWhenNotLoaded": nothing to poll.
-    CHECK(!rig::TimerRunning(widget.window(), 285772, 1000));
+    CHECK(!rig::TimerRunning(widget.window(), kPollTimerId, kPollTimerPeriodMs));
 }
 
 TEST_CASE(settings_group_without_skin_key_loads_lowercase_default) {
@@ -48,11 +49,11 @@ TEST_CASE(hide_when_not_loaded_starts_polling_without_player) {
     const std::string ini = SettingsFile("hide.ini");
     rig::WriteTextFile(ini, "[W]\nHideWhenNotLoaded=1\n");
     rig::Widget widget(ini.c_str(), "W");
-    CHECK(rig::TimerRunning(widget.window(), 285772, 1000));
+    CHECK(rig::TimerRunning(widget.window(), kPollTimerId, kPollTimerPeriodMs));
     widget.Destroy();
     // Destroying stops both timers: no tick may reach a deleted instance.
-    CHECK(!rig::TimerRunning(widget.window(), 285772, 1000));
-    CHECK(!rig::TimerRunning(widget.window(), 303292, 100));
+    CHECK(!rig::TimerRunning(widget.window(), kPollTimerId, kPollTimerPeriodMs));
+    CHECK(!rig::TimerRunning(widget.window(), kScrollTimerId, kScrollTimerPeriodMs));
 }
 
 TEST_CASE(save_writes_exactly_five_keys_in_order_and_create_reads_them_back) {
@@ -152,7 +153,7 @@ TEST_CASE(attaches_only_when_the_player_window_exists) {
     player.Start(false);
     rig::Widget widget;
     CHECK(sim::OutstandingReferences() >= 1);
-    CHECK(rig::TimerRunning(widget.window(), 285772, 1000));
+    CHECK(rig::TimerRunning(widget.window(), kPollTimerId, kPollTimerPeriodMs));
     widget.Destroy();
     CHECK_EQ(sim::OutstandingReferences(), 0L);
 }

@@ -1,4 +1,5 @@
 // The marquee of an info text too wide for its pane, through the real module.
+#include "core/timer_ids.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
@@ -7,21 +8,13 @@
 
 namespace {
 
-constexpr UINT_PTR kScrollTimer = 303292;
 constexpr int kPaneHeight = 30;
 const std::wstring kWideArtist = L"The Lantern Society and the Harbour Light Orchestra";
 
-struct PlayingPlayer {
-    sim::Player& sim = sim::Player::Get();
-    PlayingPlayer() {
-        sim.Reset();
-        sim.Register();
-        sim.Start(false);
-        sim.SetCurrentTrack(0);
-        sim.TrackAt(0)->artist = kWideArtist;
-        sim.SetPlaying(true);
-    }
-    ~PlayingPlayer() { sim.Quit(); }
+// The player on its first track, whose artist is too wide for the panes.
+struct PlayingPlayer : rig::PlayerScene {
+    sim::Player& sim = player();
+    PlayingPlayer() : rig::PlayerScene(0, true) { sim.TrackAt(0)->artist = kWideArtist; }
 };
 
 // Width of the text's outline laid out on one line, as the module measures it.
@@ -67,7 +60,7 @@ int ShiftFrom(const Rows& reference, const Rows& shown) {
     return -100;
 }
 
-bool Scrolling(const rig::Widget& widget) { return rig::TimerRunning(widget.window(), kScrollTimer, 100); }
+bool Scrolling(const rig::Widget& widget) { return rig::TimerRunning(widget.window(), kScrollTimerId, kScrollTimerPeriodMs); }
 
 }  // namespace
 

@@ -14,18 +14,6 @@ namespace {
 constexpr Gdiplus::ARGB kRed = 0xFFFF0000;
 constexpr Gdiplus::ARGB kBlue = 0xFF0000FF;
 
-struct RunningPlayer {
-    sim::Player& player = sim::Player::Get();
-    RunningPlayer(int track, bool playing) {
-        player.Reset();
-        player.Register();
-        player.Start(false);
-        player.SetCurrentTrack(track);
-        player.SetPlaying(playing);
-    }
-    ~RunningPlayer() { player.Quit(); }
-};
-
 // A skin with a 200 × 100 display pane and an invisible info text, plus the
 // groups given; returns the settings file that selects it.
 std::string PaneSkin(const std::string& name, const std::string& groups, const std::string& settings = "") {
@@ -42,21 +30,6 @@ std::string ImagePath(const std::string& skin, const std::string& file) {
 void WriteStripImages(const std::string& skin, const std::string& pane, int width, int height) {
     rig::WritePng(ImagePath(skin, pane + "_filled.png"), width, height, kRed);
     rig::WritePng(ImagePath(skin, pane + "_unfilled.png"), width, height, kBlue);
-}
-
-// Pixels of an area of a frame, to compare it with a later frame.
-std::vector<Gdiplus::ARGB> Region(Gdiplus::Image* frame, const RECT& area) {
-    std::vector<Gdiplus::ARGB> pixels;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) pixels.push_back(rig::PixelAt(frame, x, y));
-    return pixels;
-}
-
-int CountColour(Gdiplus::Image* frame, const RECT& area, Gdiplus::ARGB colour) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) count += rig::PixelAt(frame, x, y) == colour;
-    return count;
 }
 
 // A frame of that size holding only the whole knob shape, filled red and
@@ -77,7 +50,7 @@ std::vector<Gdiplus::ARGB> WholeShape(SIZE frame, bool ellipse, const Gdiplus::R
         graphics.FillPath(&fill, &path);
         graphics.DrawPath(&outline, &path);
     }
-    return Region(&bitmap, {0, 0, frame.cx, frame.cy});
+    return rig::Pixels(&bitmap, {0, 0, frame.cx, frame.cy});
 }
 
 size_t ImageLoads(const std::string& file) {
@@ -102,29 +75,29 @@ TEST_CASE(format_time_pads_minutes_and_seconds_and_shows_hours_only_when_needed)
 TEST_CASE(counter_shows_time_remaining_or_played_and_nothing_without_a_pane) {
     const std::string counter = "[CounterPane]\nLeft=0\nTop=0\nWidth=200\nHeight=40\n[CounterFont]\nColorA=255\nSize=20\n";
     const RECT area = {0, 0, 200, 40};
-    RunningPlayer running(0, false);
-    running.player.CurrentTrack()->duration = 200;
+    rig::PlayerScene running(0, false);
+    running.player().CurrentTrack()->duration = 200;
 
-    running.player.SetPosition(30);
+    running.player().SetPosition(30);
     std::vector<Gdiplus::ARGB> remaining;
     {
         rig::Widget widget(PaneSkin("counter_left", counter, "ShowTimePlayed=0\n").c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
-        remaining = Region(widget.InfoFrame(), area);
+        remaining = rig::Pixels(widget.InfoFrame(), area);
         CHECK(rig::OpaquePixels(widget.InfoFrame(), area) > 0);
     }
-    running.player.SetPosition(170);
+    running.player().SetPosition(170);
     {
         // 170 played reads 02:50, as 30 played of 200 reads in remaining mode.
         rig::Widget widget(PaneSkin("counter_played", counter, "ShowTimePlayed=1\n").c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
-        CHECK(Region(widget.InfoFrame(), area) == remaining);
+        CHECK(rig::Pixels(widget.InfoFrame(), area) == remaining);
     }
-    running.player.SetPosition(30);
+    running.player().SetPosition(30);
     {
         rig::Widget widget(PaneSkin("counter_played", counter, "ShowTimePlayed=1\n").c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
-        CHECK(Region(widget.InfoFrame(), area) != remaining);
+        CHECK(rig::Pixels(widget.InfoFrame(), area) != remaining);
     }
     {
         // A skin that leaves the counter out gets no text laid out at the frame's corner.
@@ -138,14 +111,14 @@ TEST_CASE(ellipse_knob_left_edge_follows_the_position_from_bar_start_to_just_pas
     const std::string ini = PaneSkin("knob_ellipse",
                                      "[ProgressBar]\nLeft=10\nTop=40\nWidth=100\nHeight=6\n"
                                      "[Knob]\nWidth=6\nHeight=6\n[InnerKnob]\nColorR=255\n[OuterKnob]\nColorR=255\n");
-    RunningPlayer running(0, false);
-    const long duration = running.player.CurrentTrack()->duration;
+    rig::PlayerScene running(0, false);
+    const long duration = running.player().CurrentTrack()->duration;
     const struct {
         long position;
         int knobLeft;
     } cases[] = {{0, 10}, {duration, 110}};
     for (const auto& c : cases) {
-        running.player.SetPosition(c.position);
+        running.player().SetPosition(c.position);
         rig::Widget widget(ini.c_str(), "W");
         Gdiplus::Image* frame = widget.InfoFrame();
         REQUIRE(frame != nullptr);
@@ -157,9 +130,9 @@ TEST_CASE(ellipse_knob_left_edge_follows_the_position_from_bar_start_to_just_pas
 
 TEST_CASE(bitmap_knob_is_revealed_not_squeezed_and_a_stream_has_no_knob) {
     const std::string bar = "[ProgressBar]\nLeft=0\nTop=10\nWidth=100\nHeight=6\n[InnerKnob]\nColorR=255\n[OuterKnob]\nColorR=255\n";
-    RunningPlayer running(0, false);
-    running.player.CurrentTrack()->duration = 200;
-    running.player.SetPosition(100);
+    rig::PlayerScene running(0, false);
+    running.player().CurrentTrack()->duration = 200;
+    running.player().SetPosition(100);
     {
         // The bitmap is revealed from its left, not squeezed: its blue right half stays hidden.
         const std::string ini = PaneSkin("knob_reveal", bar + "[Knob]\nHeight=6\nUseBitmap=1\nStretchKnob=1\n");
@@ -175,12 +148,12 @@ TEST_CASE(bitmap_knob_is_revealed_not_squeezed_and_a_stream_has_no_knob) {
         knob.Save(std::wstring(path.begin(), path.end()).c_str(), &png, nullptr);
         rig::Widget widget(ini.c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
-        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 10, 100, 16}, kBlue), 0);
+        CHECK_EQ(rig::CountColour(widget.InfoFrame(), {0, 10, 100, 16}, kBlue), 0);
         CHECK_EQ(rig::PixelAt(widget.InfoFrame(), 40, 13), kRed);
         CHECK_EQ(rig::AlphaOf(rig::PixelAt(widget.InfoFrame(), 55, 13)), 0);
     }
-    running.player.CurrentTrack()->duration = 0;
-    running.player.SetPosition(0);
+    running.player().CurrentTrack()->duration = 0;
+    running.player().SetPosition(0);
     {
         rig::Widget widget(PaneSkin("knob_stream", bar + "[Knob]\nWidth=6\nHeight=6\n").c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
@@ -193,7 +166,7 @@ TEST_CASE(bitmap_knob_is_revealed_not_squeezed_and_a_stream_has_no_knob) {
 // redraws at once, and a knob of sane size and place shows exactly the
 // pixels of its whole shape.
 TEST_CASE(knobs_of_any_size_or_position_redraw_at_once_and_sane_ones_show_their_whole_shape) {
-    RunningPlayer running(0, true);
+    rig::PlayerScene running(0, true);
     const std::string bar = "[ProgressBar]\nLeft=10\nTop=40\nWidth=100\nHeight=6\n"
                             "[InnerKnob]\nColorR=255\n[OuterKnob]\nColorB=255\n";
     const struct {
@@ -204,10 +177,10 @@ TEST_CASE(knobs_of_any_size_or_position_redraw_at_once_and_sane_ones_show_their_
                     {"Width=6\nHeight=6\nStretchKnob=1\n", 1000000000},
                     {"Width=6\nHeight=10000000\nStretchKnob=1\n", 30}};
     proof::Watchdog watchdog(30000);
-    running.player.faults().ReturnNumber("IITTrack.get_Duration", 59);
+    running.player().faults().ReturnNumber("IITTrack.get_Duration", 59);
     for (const auto& c : extremes) {
         watchdog.Begin(c.knob);
-        running.player.faults().ReturnNumber("IiTunes.get_PlayerPosition", c.position);
+        running.player().faults().ReturnNumber("IiTunes.get_PlayerPosition", c.position);
         const std::string ini = PaneSkin("knob_extreme", bar + "[Knob]\n" + c.knob);
         const DWORD start = GetTickCount();
         rig::Widget widget(ini.c_str(), "W");
@@ -218,7 +191,7 @@ TEST_CASE(knobs_of_any_size_or_position_redraw_at_once_and_sane_ones_show_their_
     }
 
     // Duration 60: a position of 30 is half the 100-pixel bar.
-    running.player.faults().ReturnNumber("IITTrack.get_Duration", 60);
+    running.player().faults().ReturnNumber("IITTrack.get_Duration", 60);
     const struct {
         const char* knob;
         long position;
@@ -235,10 +208,10 @@ TEST_CASE(knobs_of_any_size_or_position_redraw_at_once_and_sane_ones_show_their_
                 {"Height=90\nStretchKnob=1\n", 90, false, {10, 40, 150, 90}},
                 {"Height=6\nStretchKnob=1\n", -12, false, {10, 40, -20, 6}}};
     for (const auto& c : sane) {
-        running.player.faults().ReturnNumber("IiTunes.get_PlayerPosition", c.position);
+        running.player().faults().ReturnNumber("IiTunes.get_PlayerPosition", c.position);
         rig::Widget widget(PaneSkin("knob_sane", bar + "[Knob]\n" + c.knob).c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
-        CHECK(Region(widget.InfoFrame(), {0, 0, 200, 100}) == WholeShape({200, 100}, c.ellipse, c.box));
+        CHECK(rig::Pixels(widget.InfoFrame(), {0, 0, 200, 100}) == WholeShape({200, 100}, c.ellipse, c.box));
     }
 }
 
@@ -246,8 +219,8 @@ TEST_CASE(knobs_of_any_size_or_position_redraw_at_once_and_sane_ones_show_their_
 // so a knob that moves less than a pixel is drawn anew, and one that did not
 // move is laid over alike, on a clear bar and over a strip drawn before it.
 TEST_CASE(a_knob_that_did_not_move_is_laid_over_alike_and_a_fraction_of_a_pixel_redraws_it) {
-    RunningPlayer running(0, true);
-    running.player.CurrentTrack()->duration = 300;
+    rig::PlayerScene running(0, true);
+    running.player().CurrentTrack()->duration = 300;
     const std::string bar = "[ProgressBar]\nLeft=0\nTop=10\nWidth=100\nHeight=6\n[Knob]\nHeight=6\nUseBitmap=1\nStretchKnob=1\n";
     const std::string strip = "[RatingPane]\nLeft=0\nTop=8\nWidth=104\nHeight=10\n";
     const RECT area = {0, 8, 104, 18};
@@ -266,22 +239,22 @@ TEST_CASE(a_knob_that_did_not_move_is_laid_over_alike_and_a_fraction_of_a_pixel_
         const std::string path = ImagePath(name, "knob.png");
         knob.Save(std::wstring(path.begin(), path.end()).c_str(), &png, nullptr);
 
-        running.player.SetPosition(151);  // 50.33 pixels
+        running.player().SetPosition(151);  // 50.33 pixels
         std::vector<Gdiplus::ARGB> fresh;
         {
             rig::Widget widget(ini.c_str(), "W");
             REQUIRE(widget.InfoFrame() != nullptr);
-            fresh = Region(widget.InfoFrame(), area);
+            fresh = rig::Pixels(widget.InfoFrame(), area);
         }
-        running.player.SetPosition(150);  // 50 pixels
+        running.player().SetPosition(150);  // 50 pixels
         rig::Widget widget(ini.c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
-        const std::vector<Gdiplus::ARGB> first = Region(widget.InfoFrame(), area);
+        const std::vector<Gdiplus::ARGB> first = rig::Pixels(widget.InfoFrame(), area);
         widget.PollTick();
-        CHECK(Region(widget.InfoFrame(), area) == first);
-        running.player.SetPosition(151);
+        CHECK(rig::Pixels(widget.InfoFrame(), area) == first);
+        running.player().SetPosition(151);
         widget.PollTick();
-        CHECK(Region(widget.InfoFrame(), area) == fresh);
+        CHECK(rig::Pixels(widget.InfoFrame(), area) == fresh);
         CHECK(fresh != first);
     }
 }
@@ -293,15 +266,15 @@ TEST_CASE(five_star_rating_shows_whole_stars_and_plain_rating_is_exact) {
         bool fiveStars;
         int filled;
     } cases[] = {{19, true, 0}, {20, true, 20}, {39, true, 20}, {100, true, 100}, {50, false, 50}};
-    RunningPlayer running(0, false);
+    rig::PlayerScene running(0, false);
     for (const auto& c : cases) {
         const std::string ini = PaneSkin("rating", pane, c.fiveStars ? "Use5Rating=1\n" : "Use5Rating=0\n");
         WriteStripImages("rating", "rating", 100, 10);
-        running.player.CurrentTrack()->rating = c.rating;
+        running.player().CurrentTrack()->rating = c.rating;
         rig::Widget widget(ini.c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
-        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 0, 100, 10}, kRed), c.filled * 10);
-        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 0, 100, 10}, kBlue), (100 - c.filled) * 10);
+        CHECK_EQ(rig::CountColour(widget.InfoFrame(), {0, 0, 100, 10}, kRed), c.filled * 10);
+        CHECK_EQ(rig::CountColour(widget.InfoFrame(), {0, 0, 100, 10}, kBlue), (100 - c.filled) * 10);
     }
 }
 
@@ -314,19 +287,19 @@ TEST_CASE(sound_strip_fills_from_each_edge_and_values_outside_the_scale_stay_ins
                  {3, 100, {0, 0, 100, 10}},  {0, 0, {0, 0, 0, 0}},      {3, 0, {0, 0, 0, 0}},
                  {1, 25, {75, 0, 100, 10}},  {2, 50, {0, 0, 100, 5}},   {3, 50, {0, 5, 100, 10}},
                  {1, 150, {0, 0, 100, 10}},  {1, -50, {0, 0, 0, 0}}};
-    RunningPlayer running(0, false);
+    rig::PlayerScene running(0, false);
     for (const auto& c : cases) {
         const std::string ini = PaneSkin("sound", "[SoundPane]\nLeft=20\nTop=30\nWidth=100\nHeight=10\nDirection=" +
                                                       std::to_string(c.direction) + "\n");
         WriteStripImages("sound", "sound", 100, 10);
-        running.player.SetVolume(c.volume);
+        running.player().SetVolume(c.volume);
         rig::Widget widget(ini.c_str(), "W");
         Gdiplus::Image* frame = widget.InfoFrame();
         REQUIRE(frame != nullptr);
         const int filledArea = (c.filled.right - c.filled.left) * (c.filled.bottom - c.filled.top);
         const RECT filled = {c.filled.left + 20, c.filled.top + 30, c.filled.right + 20, c.filled.bottom + 30};
-        CHECK_EQ(CountColour(frame, filled, kRed), filledArea);
-        CHECK_EQ(CountColour(frame, {20, 30, 120, 40}, kBlue), 1000 - filledArea);
+        CHECK_EQ(rig::CountColour(frame, filled, kRed), filledArea);
+        CHECK_EQ(rig::CountColour(frame, {20, 30, 120, 40}, kBlue), 1000 - filledArea);
         CHECK_EQ(rig::OpaquePixels(frame, {0, 0, 200, 100}), 1000);
     }
 }
@@ -338,7 +311,7 @@ TEST_CASE(strips_are_rendered_only_when_the_value_changes_and_references_return)
     WriteStripImages("steady", "sound", 100, 10);
     WriteStripImages("steady", "rating", 100, 10);
     {
-        RunningPlayer running(0, true);
+        rig::PlayerScene running(0, true);
         rig::Widget widget(ini.c_str(), "W");
         // A direction outside the four leaves the pane empty.
         REQUIRE(widget.InfoFrame() != nullptr);
@@ -350,12 +323,12 @@ TEST_CASE(strips_are_rendered_only_when_the_value_changes_and_references_return)
         CHECK_EQ(ImageLoads("sound_"), 0u);
         CHECK_EQ(ImageLoads("rating_"), 0u);
 
-        running.player.SetVolume(30);
-        running.player.CurrentTrack()->rating = 40;
+        running.player().SetVolume(30);
+        running.player().CurrentTrack()->rating = 40;
         widget.PollTick();
         CHECK_EQ(ImageLoads("sound_"), 2u);
         CHECK_EQ(ImageLoads("rating_"), 2u);
-        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 0, 100, 10}, kRed), 300);
+        CHECK_EQ(rig::CountColour(widget.InfoFrame(), {0, 0, 100, 10}, kRed), 300);
     }
     CHECK_EQ(sim::OutstandingReferences(), 0);
     CHECK_EQ(sim::LiveObjects(), 0);
@@ -363,8 +336,8 @@ TEST_CASE(strips_are_rendered_only_when_the_value_changes_and_references_return)
 
 TEST_CASE(sound_knob_sits_at_the_volume_and_a_missing_knob_is_tried_again) {
     const std::string ini = PaneSkin("knob", "[SoundPane]\nLeft=10\nTop=20\nWidth=100\nHeight=10\nUseKnob=1\n");
-    RunningPlayer running(0, true);
-    running.player.SetVolume(50);
+    rig::PlayerScene running(0, true);
+    running.player().SetVolume(50);
     rig::Widget widget(ini.c_str(), "W");
     rig::RecordingHost::Get().ClearCalls();
     widget.PollTick();
@@ -372,7 +345,7 @@ TEST_CASE(sound_knob_sits_at_the_volume_and_a_missing_knob_is_tried_again) {
     CHECK_EQ(ImageLoads("sound_knob.png"), 2u);
 
     rig::WritePng(ImagePath("knob", "sound_knob.png"), 4, 4, kRed);
-    running.player.SetVolume(60);  // a new value, so the frame shows it
+    running.player().SetVolume(60);  // a new value, so the frame shows it
     widget.PollTick();
     widget.PollTick();
     CHECK_EQ(ImageLoads("sound_knob.png"), 1u + 2u);
@@ -388,9 +361,9 @@ TEST_CASE(sound_knob_sits_at_the_volume_and_a_missing_knob_is_tried_again) {
 TEST_CASE(sound_knob_and_strip_cut_land_on_whole_pixels_for_whole_percentages) {
     const std::string ini = PaneSkin("knobcut", "[SoundPane]\nLeft=10\nTop=20\nWidth=100\nHeight=10\nUseKnob=1\n");
     rig::WritePng(ImagePath("knobcut", "sound_knob.png"), 4, 4, kRed);
-    RunningPlayer running(0, true);
+    rig::PlayerScene running(0, true);
     for (long volume : {20L, 40L, 43L, 67L, 86L}) {
-        running.player.SetVolume(volume);
+        running.player().SetVolume(volume);
         rig::Widget widget(ini.c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
         const int x = 10 + static_cast<int>(volume);
@@ -406,12 +379,12 @@ TEST_CASE(sound_knob_and_strip_cut_land_on_whole_pixels_for_whole_percentages) {
         const std::string rated = PaneSkin("ratingcut", "[RatingPane]\nWidth=100\nHeight=10\nDirection=1\n",
                                            c.fiveStars ? "Use5Rating=1\n" : "Use5Rating=0\n");
         WriteStripImages("ratingcut", "rating", 100, 10);
-        running.player.CurrentTrack()->rating = c.rating;
+        running.player().CurrentTrack()->rating = c.rating;
         rig::Widget widget(rated.c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
         const int filled = static_cast<int>(c.rating);
-        CHECK_EQ(CountColour(widget.InfoFrame(), {100 - filled, 0, 100, 10}, kRed), filled * 10);
-        CHECK_EQ(CountColour(widget.InfoFrame(), {0, 0, 100 - filled, 10}, kBlue), (100 - filled) * 10);
+        CHECK_EQ(rig::CountColour(widget.InfoFrame(), {100 - filled, 0, 100, 10}, kRed), filled * 10);
+        CHECK_EQ(rig::CountColour(widget.InfoFrame(), {0, 0, 100 - filled, 10}, kBlue), (100 - filled) * 10);
     }
 }
 
@@ -423,8 +396,8 @@ TEST_CASE(hostile_pane_sizes_draw_nothing_and_allocate_nothing) {
                                      "[CounterPane]\nWidth=-40\nHeight=-40\n");
     WriteStripImages("hostile", "sound", 10, 10);
     WriteStripImages("hostile", "rating", 10, 10);
-    RunningPlayer running(0, true);
-    running.player.SetPosition(100);
+    rig::PlayerScene running(0, true);
+    running.player().SetPosition(100);
     rig::Widget widget(ini.c_str(), "W");
     widget.PollTick();
     REQUIRE(widget.InfoFrame() != nullptr);

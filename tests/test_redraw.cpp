@@ -1,5 +1,6 @@
 // Frame composition through the real module: when a frame is composed, what
 // it holds, and how it reaches the host.
+#include "core/timer_ids.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
@@ -31,13 +32,6 @@ std::string InfoSkin(const std::string& name, const std::string& groups = "", co
     const std::string ini = rig::WorkFolder() + name + ".ini";
     rig::WriteTextFile(ini, "[W]\nSkinDir=" + name + "\n" + settings);
     return ini;
-}
-
-std::vector<Gdiplus::ARGB> Pixels(Gdiplus::Image* frame, const RECT& area) {
-    std::vector<Gdiplus::ARGB> pixels;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) pixels.push_back(rig::PixelAt(frame, x, y));
-    return pixels;
 }
 
 size_t FramesHandedOver() { return rig::RecordingHost::Get().Count("DeskletLayerSetImage"); }
@@ -148,26 +142,26 @@ TEST_CASE(info_text_alternates_artist_and_name_and_an_empty_artist_shows_the_nam
     Player player(true, 0);
     rig::Widget widget(InfoSkin("alternating").c_str(), "W");
     // The widget starts at tick 0: nine ticks of artist, then ten of name.
-    const std::vector<Gdiplus::ARGB> artist = Pixels(widget.InfoFrame(), kInfoArea);
+    const std::vector<Gdiplus::ARGB> artist = rig::Pixels(widget.InfoFrame(), kInfoArea);
     for (int tick = 1; tick <= 8; ++tick) widget.PollTick();
-    CHECK(Pixels(widget.InfoFrame(), kInfoArea) == artist);
+    CHECK(rig::Pixels(widget.InfoFrame(), kInfoArea) == artist);
     player.sim.calls().Clear();
     widget.PollTick();
     CHECK_EQ(player.sim.calls().Count("IITTrack.get_Artist"), 0);
     CHECK_EQ(player.sim.calls().Count("IITTrack.get_Name"), 1);
-    const std::vector<Gdiplus::ARGB> name = Pixels(widget.InfoFrame(), kInfoArea);
+    const std::vector<Gdiplus::ARGB> name = rig::Pixels(widget.InfoFrame(), kInfoArea);
     CHECK(name != artist);
     for (int tick = 10; tick <= 19; ++tick) widget.PollTick();
-    CHECK(Pixels(widget.InfoFrame(), kInfoArea) == artist);
+    CHECK(rig::Pixels(widget.InfoFrame(), kInfoArea) == artist);
 
     // During the artist phase, a missing, empty or failing artist gives the name.
     player.sim.TrackAt(0)->artist.clear();
     widget.PollTick();
-    CHECK(Pixels(widget.InfoFrame(), kInfoArea) == name);
+    CHECK(rig::Pixels(widget.InfoFrame(), kInfoArea) == name);
     player.sim.TrackAt(0)->artist = L"The Lantern Society";
     player.sim.faults().Fail("IITTrack.get_Artist");
     widget.PollTick();
-    CHECK(Pixels(widget.InfoFrame(), kInfoArea) == name);
+    CHECK(rig::Pixels(widget.InfoFrame(), kInfoArea) == name);
 }
 
 TEST_CASE(unchanged_texts_are_drawn_alike_from_the_cache_and_extra_infos_follow_their_type) {
@@ -181,9 +175,9 @@ TEST_CASE(unchanged_texts_are_drawn_alike_from_the_cache_and_extra_infos_follow_
     rig::Widget widget(InfoSkin("extras", extras).c_str(), "W");
     const RECT texts = {0, 0, 150, 100};
     const RECT counter = {150, 80, 200, 100};
-    const std::vector<Gdiplus::ARGB> first = Pixels(widget.InfoFrame(), kWholeFrame);
-    const std::vector<Gdiplus::ARGB> firstTexts = Pixels(widget.InfoFrame(), texts);
-    const std::vector<Gdiplus::ARGB> firstCounter = Pixels(widget.InfoFrame(), counter);
+    const std::vector<Gdiplus::ARGB> first = rig::Pixels(widget.InfoFrame(), kWholeFrame);
+    const std::vector<Gdiplus::ARGB> firstTexts = rig::Pixels(widget.InfoFrame(), texts);
+    const std::vector<Gdiplus::ARGB> firstCounter = rig::Pixels(widget.InfoFrame(), counter);
     CHECK(rig::OpaquePixels(widget.InfoFrame(), {0, 40, 200, 60}) > 50);
     CHECK_EQ(rig::OpaquePixels(widget.InfoFrame(), {0, 60, 200, 80}), 0);
     CHECK(rig::OpaquePixels(widget.InfoFrame(), {0, 80, 140, 100}) > 20);
@@ -193,7 +187,7 @@ TEST_CASE(unchanged_texts_are_drawn_alike_from_the_cache_and_extra_infos_follow_
     // and every question to the player is still asked.
     player.sim.calls().Clear();
     widget.PollTick();
-    CHECK(Pixels(widget.InfoFrame(), kWholeFrame) == first);
+    CHECK(rig::Pixels(widget.InfoFrame(), kWholeFrame) == first);
     CHECK_EQ(player.sim.calls().Count("IITTrack.get_Album"), 1);
     CHECK_EQ(player.sim.calls().Count("IITTrack.get_Time"), 1);
     CHECK_EQ(player.sim.calls().Count("IiTunes.get_CurrentTrack"), 4);
@@ -201,8 +195,8 @@ TEST_CASE(unchanged_texts_are_drawn_alike_from_the_cache_and_extra_infos_follow_
     // A new second changes the counter and nothing else.
     player.sim.clock().Advance(1000);
     widget.PollTick();
-    CHECK(Pixels(widget.InfoFrame(), texts) == firstTexts);
-    CHECK(Pixels(widget.InfoFrame(), counter) != firstCounter);
+    CHECK(rig::Pixels(widget.InfoFrame(), texts) == firstTexts);
+    CHECK(rig::Pixels(widget.InfoFrame(), counter) != firstCounter);
 }
 
 TEST_CASE(panes_the_skin_leaves_out_draw_nothing_and_absurd_frames_are_not_composed) {
@@ -218,7 +212,7 @@ TEST_CASE(panes_the_skin_leaves_out_draw_nothing_and_absurd_frames_are_not_compo
         REQUIRE(widget.InfoFrame() != nullptr);
         CHECK_EQ(rig::OpaquePixels(widget.InfoFrame(), kWholeFrame), 0);
         widget.MouseOn();
-        CHECK(!rig::TimerRunning(widget.window(), 303292, 100));
+        CHECK(!rig::TimerRunning(widget.window(), kScrollTimerId, kScrollTimerPeriodMs));
     }
     for (const char* size : {"Width=100000\nHeight=100000\n", "Width=-5\nHeight=40\n", "Width=0\nHeight=0\n"}) {
         rig::MakeSkin("absurd", std::string("[DisplayPane]\n") + size + "[InfoPane]\nWidth=200\nHeight=40\n");

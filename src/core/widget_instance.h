@@ -3,6 +3,7 @@
 // folder of the subsystem that owns them.
 #pragma once
 
+#include "core/timer_ids.h"
 #include "platform/entry_guard.h"
 #include "platform/itunes_app.h"
 #include "platform/win_owners.h"
@@ -19,10 +20,6 @@
 #include <string>
 #include <vector>
 
-constexpr UINT_PTR kPollTimerId = 285772;
-constexpr UINT kPollTimerPeriodMs = 1000;
-constexpr UINT_PTR kScrollTimerId = 303292;
-constexpr UINT kScrollTimerPeriodMs = 100;
 
 // Longest text of a skin name, settings text or path held in the 260-byte buffers.
 constexpr size_t kMaxText = 259;

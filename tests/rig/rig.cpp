@@ -1,5 +1,6 @@
 #include "rig/rig.h"
 
+#include "core/timer_ids.h"
 #include "sim/player.h"
 
 #include <filesystem>
@@ -87,6 +88,29 @@ sim::Player& RunningPlayer() {
     player.Start(false);
     return player;
 }
+
+PlayerScene::PlayerScene(bool running) {
+    sim::Player& player = sim::Player::Get();
+    player.Reset();
+    player.Register();
+    if (running) player.Start(false);
+}
+
+PlayerScene::PlayerScene(int track, bool playing, bool windowShown) : PlayerScene(false) {
+    sim::Player& player = sim::Player::Get();
+    player.Start(windowShown);
+    player.SetCurrentTrack(track);
+    player.SetPlaying(playing);
+}
+
+PlayerScene::~PlayerScene() {
+    sim::Player& player = sim::Player::Get();
+    if (player.Running()) player.Quit();
+    player.Reset();
+    player.Register();
+}
+
+sim::Player& PlayerScene::player() const { return sim::Player::Get(); }
 
 RecordingHost& RecordingHost::Get() {
     static RecordingHost host;
@@ -191,8 +215,8 @@ void Widget::Destroy() {
     instance_ = nullptr;
 }
 
-void Widget::PollTick() const { TheModule().OnProcessMessage(instance_, window_, WM_TIMER, 285772, 0); }
-void Widget::ScrollTick() const { TheModule().OnProcessMessage(instance_, window_, WM_TIMER, 303292, 0); }
+void Widget::PollTick() const { TheModule().OnProcessMessage(instance_, window_, WM_TIMER, kPollTimerId, 0); }
+void Widget::ScrollTick() const { TheModule().OnProcessMessage(instance_, window_, WM_TIMER, kScrollTimerId, 0); }
 
 void Widget::Click(int x, int y) const {
     POINT point = {x, y};
@@ -235,6 +259,27 @@ int OpaquePixels(Gdiplus::Image* image, const RECT& area, int alphaThreshold) {
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
             if (AlphaOf(PixelAt(image, x, y)) > alphaThreshold) ++count;
+    return count;
+}
+
+std::vector<Gdiplus::ARGB> Pixels(Gdiplus::Image* image, const RECT& area) {
+    std::vector<Gdiplus::ARGB> pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) pixels.push_back(PixelAt(image, x, y));
+    return pixels;
+}
+
+int CountColour(Gdiplus::Image* image, const RECT& area, Gdiplus::ARGB colour) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) count += PixelAt(image, x, y) == colour;
+    return count;
+}
+
+int DifferingPixels(Gdiplus::Image* a, Gdiplus::Image* b, const RECT& area) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) count += PixelAt(a, x, y) != PixelAt(b, x, y);
     return count;
 }
 

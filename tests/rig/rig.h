@@ -34,6 +34,19 @@ void AfterCase();
 // window hidden, nothing playing yet.
 sim::Player& RunningPlayer();
 
+// The simulated player for one case, from a clean state: registered and
+// running with its window hidden (or not running at all), or on a track of
+// the library, playing or paused. It quits and starts clean when the case ends.
+class PlayerScene {
+public:
+    explicit PlayerScene(bool running = true);
+    PlayerScene(int track, bool playing, bool windowShown = false);
+    ~PlayerScene();
+    PlayerScene(const PlayerScene&) = delete;
+    PlayerScene& operator=(const PlayerScene&) = delete;
+    sim::Player& player() const;
+};
+
 struct HostCallRecord {
     std::string name;  // e.g. "DeskletLayerSetVisibility"
     std::string args;  // arguments after the window, e.g. "3, 0, 1"
@@ -139,6 +152,12 @@ Gdiplus::ARGB PixelAt(Gdiplus::Image* image, int x, int y);
 inline int AlphaOf(Gdiplus::ARGB argb) { return static_cast<int>(argb >> 24); }
 // Count of pixels in the rectangle whose alpha exceeds the threshold.
 int OpaquePixels(Gdiplus::Image* image, const RECT& area, int alphaThreshold = 0);
+// The pixels of the rectangle, row by row, to compare one picture with another.
+std::vector<Gdiplus::ARGB> Pixels(Gdiplus::Image* image, const RECT& area);
+// Count of pixels in the rectangle of exactly that colour.
+int CountColour(Gdiplus::Image* image, const RECT& area, Gdiplus::ARGB colour);
+// Count of pixels in the rectangle that differ between two pictures.
+int DifferingPixels(Gdiplus::Image* a, Gdiplus::Image* b, const RECT& area);
 
 // Delivers window messages (and so the timers) for the given time.
 void PumpFor(int milliseconds);
