@@ -168,8 +168,9 @@ std::string Bridge::PlayerReply(PlayerState& player, const mpris::Request& reque
 std::string Bridge::VolumeReply(PlayerState& player, const std::string& argument) {
     auto percent = ParseNumber(argument);
     if (!percent) return Err("bad-argument");
-    std::string error = SetPlayerVolume(bus_, player, static_cast<double>(std::clamp<std::int64_t>(*percent, 0, 100)) / 100);
-    if (error.empty()) player.muted = false;
+    double volume = static_cast<double>(std::clamp<std::int64_t>(*percent, 0, 100)) / 100;
+    std::string error = SetPlayerVolume(bus_, player, volume);
+    if (error.empty()) SetOwnVolume(player, volume);
     return Outcome(error);
 }
 
@@ -182,7 +183,7 @@ std::string Bridge::MuteReply(PlayerState& player, const std::string& argument) 
     if (mute)
         Mute(player);
     else
-        player.muted = false;
+        SetOwnVolume(player, player.volume_before_mute);
     return Ok();
 }
 

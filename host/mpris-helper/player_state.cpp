@@ -41,12 +41,18 @@ void SetReportedVolume(PlayerState& player, double volume) {
         player.muted = false;
 }
 
+void SetOwnVolume(PlayerState& player, double volume) {
+    player.volume = volume;
+    player.muted = false;
+}
+
 void Mute(PlayerState& player) {
     if (player.muted) return;
     player.muted = true;
     player.volume_before_mute = player.volume;
     // At 0 already, the player reports no change to wait for.
     player.mute_seen = player.volume == 0;
+    player.volume = 0;
 }
 
 int Percent(double fraction) {

@@ -53,6 +53,9 @@ void SetRate(PlayerState& player, double rate, Clock::time_point now);
 // reports of volumes set before muting, still on their way, do not.
 void SetReportedVolume(PlayerState& player, double volume);
 
+// A volume the player took from us. Taken as the volume at once: its report
+// may come after a later request that reads the volume (muting does).
+void SetOwnVolume(PlayerState& player, double volume);
 // Muting as the widget knows it, once the player took the volume of 0: the
 // volume before is remembered for unmuting.
 void Mute(PlayerState& player);

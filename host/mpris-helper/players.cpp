@@ -56,13 +56,14 @@ int PlayerDirectory::Start() {
 
 std::vector<PlayerState*> PlayerDirectory::Players() {
     std::vector<PlayerState*> players;
-    for (auto& [name, player] : players_) players.push_back(&player.state);
+    for (auto& [name, player] : players_)
+        if (player.ready) players.push_back(&player.state);
     return players;
 }
 
 PlayerState* PlayerDirectory::Find(const std::string& bus_name) {
     auto found = players_.find(bus_name);
-    return found == players_.end() ? nullptr : &found->second.state;
+    return found == players_.end() || !found->second.ready ? nullptr : &found->second.state;
 }
 
 void PlayerDirectory::Appear(const std::string& bus_name, const std::string& owner) {
@@ -107,10 +108,12 @@ PlayerDirectory::ReplyHandler PlayerDirectory::PropertiesHandler(std::string_vie
     return nullptr;
 }
 
+// The player's own properties last: a player answers in order, so once they
+// are in, its name and abilities are too.
 void PlayerDirectory::ReadAll(Player& player) {
-    ReadProperties(player, kPlayerInterface, &PlayerDirectory::OnPlayerProperties);
     ReadProperties(player, kRootInterface, &PlayerDirectory::OnRootProperties);
     ReadProperties(player, kPlaylistsInterface, &PlayerDirectory::OnPlaylistsProperties);
+    ReadProperties(player, kPlayerInterface, &PlayerDirectory::OnPlayerProperties);
 }
 
 void PlayerDirectory::ReadPosition(Player& player) {
@@ -158,6 +161,7 @@ int PlayerDirectory::OnReply(sd_bus_message* reply, void* self_pointer, sd_bus_e
         player.calls.erase(call);
         // An error reply (a timeout, a player without that interface) leaves the state as it was.
         if (!sd_bus_message_is_method_error(reply, nullptr)) (self->*handler)(player, reply);
+        if (handler == &PlayerDirectory::OnPlayerProperties) player.ready = true;
         self->changed_();
         break;
     }

@@ -27,7 +27,8 @@ public:
     // Returns a negative errno on failure.
     int Start();
 
-    // By bus name; entries live until their player leaves the bus.
+    // By bus name, once their state has been read (or could not be), so no
+    // player shows blank; entries live until their player leaves the bus.
     std::vector<PlayerState*> Players();
     PlayerState* Find(const std::string& bus_name);
 
@@ -41,6 +42,7 @@ private:
     struct Player {
         PlayerState state;
         std::vector<PendingCall> calls;
+        bool ready = false;
     };
 
     void Appear(const std::string& bus_name, const std::string& owner);
