@@ -8,9 +8,15 @@ JOBS ?= 2
 setup:
 	@tools/setup.sh
 
-build: setup
+build: setup bridge
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
+
+.PHONY: bridge
+# The player bridge's native Linux helper, quillbridge, built for this machine into $(BUILD)/native.
+bridge: setup
+	@cmake -S host/mpris-helper -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD)/native -j $(JOBS)
 
 # One Wine server and its services stay up across the test programs, so the
 # suite stays fast; they go when the tests are done.
