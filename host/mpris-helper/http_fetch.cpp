@@ -27,6 +27,8 @@ bool HttpFetcher::Start(const std::string& url, Done done) {
     curl_easy_setopt(e, CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(e, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    // Downloads are rare: no connection lingers for a reuse, nor its socket unwatched.
+    curl_easy_setopt(e, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, max_milliseconds_);
     curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(max_bytes_));
     curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, OnBody);
