@@ -23,12 +23,15 @@ void Check(bool ok, const char* what) {
     std::printf("%s: %s\n", ok ? "ok" : "FAIL", what);
 }
 
-// Answers one connection with response (none: holds it open, silent, until the client goes).
-// Accepting, like the client's connect, is bounded by the fetcher's own time limit.
+// Answers one connection with response (none: holds it open, silent, until the
+// client goes). Waits at most a few seconds for anything, so a fault cannot hang the test.
 class OneShotServer {
+    static constexpr timeval kLimit{5, 0};
+
 public:
     explicit OneShotServer(std::string response) : response_(std::move(response)) {
         listener_.reset(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+        setsockopt(listener_.get(), SOL_SOCKET, SO_RCVTIMEO, &kLimit, sizeof kLimit);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -45,9 +48,7 @@ public:
 private:
     void Serve() {
         FdOwner client(accept(listener_.get(), nullptr, nullptr));
-        // Never held past a few seconds, whatever the client does.
-        timeval limit{5, 0};
-        setsockopt(client.get(), SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        setsockopt(client.get(), SOL_SOCKET, SO_RCVTIMEO, &kLimit, sizeof kLimit);
         char request[4096];
         recv(client.get(), request, sizeof request, 0);
         if (!response_.empty()) send(client.get(), response_.data(), response_.size(), MSG_NOSIGNAL);
