@@ -23,16 +23,23 @@
 //     PLAYPAUSE, PLAY, PAUSE, STOP, NEXT, PREVIOUS
 //     SEEK <ms>          to that position of the current track
 //     VOLUME <0..100>    also ends muting
-//     MUTE 1 | MUTE 0    mute remembers the volume; unmute restores it
+//     MUTE 1 | MUTE 0    mute remembers the volume; unmute restores it. Per player;
+//                        a volume set from outside ends it
 //     OPEN <uri or absolute path>
 //     QUIT, RAISE        ERR when the player cannot
-//     ART                OK <n> then exactly n raw bytes of the cover, or ERR none.
+//     ART                OK <n> then exactly n raw bytes of the cover (at most 16 MiB), or ERR none.
 //                        Waits for a download in flight (at most its 3 s limit).
 //     PLAYERS            OK <n> then n lines: bus name, identity, state, followed, pinned
-//     PIN <bus name>     follow that player; PIN alone: back to the follow rule
+//     PIN <bus name>     follow that player; PIN alone: back to the follow rule, which
+//                        is: a pinned player that is present, else the one that most
+//                        recently started playing, else the most recently active
 //     PLAYLISTS          OK <n> then n lines: object path, name (OK 0: not offered)
 //     ACTIVATE <object path>
-// Unknown requests: "ERR unknown". Any command with no player: "ERR no-player".
+// Error reasons: "unknown" (no such request), "no-player" (a command with no
+// player followed), "bad-argument", "cannot" (the player does not offer it:
+// QUIT, RAISE, SEEK, ACTIVATE), "unknown-player" (PIN), "none" (ART), or the
+// D-Bus error name of the player's failure ("failed" when there is none). With
+// no player, STATUS says connected=0, PLAYERS and PIN work, PLAYLISTS is "OK 0".
 //
 // Pure standard C++17: built natively for the helper and by mingw for the host.
 #pragma once
