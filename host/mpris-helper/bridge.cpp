@@ -140,7 +140,7 @@ std::string Bridge::PlayerReply(PlayerState& player, const mpris::Request& reque
         auto ms = ParseNumber(argument);
         if (!ms) return Err("bad-argument");
         if (!player.can_seek || player.track.id.empty()) return Err("cannot");
-        std::int64_t position_us = std::max<std::int64_t>(0, std::min<std::int64_t>(*ms, INT64_MAX / 1000) * 1000);
+        std::int64_t position_us = std::clamp<std::int64_t>(*ms, 0, INT64_MAX / 1000) * 1000;
         if (player.track.length_us > 0) position_us = std::min(position_us, player.track.length_us);
         return Outcome(SetPlayerPosition(bus_, player, position_us));
     }
