@@ -117,12 +117,21 @@ ask "PIN org.mpris.MediaPlayer2.nobody"
 ask PIN
 followed "$first" || fail "unpinning did not go back to the playing player"
 
+echo "open a path, raise, quit"
+ask "PIN $second"
+ask "OPEN ${TRACK_FILES[0]}"
+wait_until 5 reports "$second" "${TRACK_TITLES[0]}" metadata xesam:title || fail "OPEN of a path did not play it"
+ask RAISE
+[ "$REPLY_LINE" = "ERR cannot" ] || fail "RAISE on a player that cannot answered $REPLY_LINE"
+ask QUIT
+wait_until 5 eval '! kill -0 "$PLAYER_PID" 2>/dev/null' || fail "QUIT did not end the player"
+wait_until 5 followed "$first" || fail "the pinned player gone, the other one is not followed"
+
 echo "stop, then players gone and back"
 ask STOP
 wait_until 5 reports "$first" Stopped status || fail "STOP did not reach the player"
 generation=$(field generation)
 stop_pid "$first_pid"
-stop_pid "$PLAYER_PID"
 wait_until 5 eval '[ "$(field connected)" = 0 ]' || fail "still connected with no player"
 start_player --pause "${TRACK_FILES[1]}"
 wait_until 5 followed "$PLAYER_NAME" || fail "the new player is not followed"
