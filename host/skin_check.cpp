@@ -41,6 +41,12 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+long long FileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return static_cast<long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     std::string bytes;
@@ -51,6 +57,12 @@ std::string ReadFileBytes(const std::string& path) {
         bytes.append(buffer, read);
     bytes.resize(std::min(bytes.size(), kMaxSkinIniBytes));
     return bytes;
+}
+
+std::string MiB(long long bytes) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MiB", static_cast<double>(bytes) / (1 << 20));
+    return text;
 }
 
 // Decimal with an optional sign: what a skin author means to write.
@@ -94,6 +106,7 @@ public:
                          " skin");
             return problems_;
         }
+        CheckFileSize(FileSize(path));
         const std::string bytes = ReadFileBytes(path);
         ini_ = IniFile::Parse(bytes);
         lines_ = SkinIniLines::Scan(bytes);
@@ -116,6 +129,16 @@ private:
     }
     void Error(int line, std::string message) { Add(true, line, std::move(message)); }
     void Warning(int line, std::string message) { Add(false, line, std::move(message)); }
+
+    // The widget reads skin.ini up to a bound: near it, the file has room for little more.
+    void CheckFileSize(long long size) {
+        const auto bound = static_cast<long long>(kMaxSkinIniBytes);
+        if (size > bound)
+            Error(0, "skin.ini is " + MiB(size) + "; the widget reads only its first " + MiB(bound) +
+                         " and ignores every group after that");
+        else if (size > bound / 2)
+            Warning(0, "skin.ini is " + MiB(size) + ", near the " + MiB(bound) + " the widget reads at most");
+    }
 
     int Int(const std::string& group, const char* key, int fallback = 0) const {
         return ini_.ReadInt(group, key, fallback);

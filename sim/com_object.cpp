@@ -46,6 +46,10 @@ Verdict Admit(const char* interfaceName, const char* member, const Arg& argument
                     verdict.action = Verdict::Action::AnswerHugeString;
                     verdict.length = fault->length;
                     break;
+                case Fault::Kind::Number:
+                    verdict.action = Verdict::Action::AnswerNumber;
+                    verdict.number = fault->number;
+                    return verdict;
             }
         }
         player.Update();

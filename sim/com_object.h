@@ -23,10 +23,11 @@ struct Arg {
 };
 
 struct Verdict {
-    enum class Action { Proceed, Answer, AnswerHugeString };
+    enum class Action { Proceed, Answer, AnswerHugeString, AnswerNumber };
     Action action = Action::Proceed;
     HRESULT result = S_OK;
     size_t length = 0;
+    long number = 0;
 };
 
 // Logs the call, then tells whether it runs or what it answers instead.
@@ -40,7 +41,8 @@ template <class Body>
 HRESULT Serve(const char* interfaceName, const char* member, const Arg& argument, int session,
               Body&& body) noexcept {
     Verdict verdict = Admit(interfaceName, member, argument, session);
-    if (verdict.action == Verdict::Action::Answer) return verdict.result;
+    if (verdict.action == Verdict::Action::Answer || verdict.action == Verdict::Action::AnswerNumber)
+        return verdict.result;
     try {
         return body();
     } catch (...) {
@@ -62,7 +64,14 @@ HRESULT ServeOut(const char* interfaceName, const char* member, const Arg& argum
             return *out ? S_OK : E_OUTOFMEMORY;
         }
     }
-    if (verdict.action == Verdict::Action::Answer) return verdict.result;
+    if constexpr (std::is_same_v<Out, long>) {
+        if (verdict.action == Verdict::Action::AnswerNumber) {
+            *out = verdict.number;
+            return S_OK;
+        }
+    }
+    if (verdict.action == Verdict::Action::Answer || verdict.action == Verdict::Action::AnswerNumber)
+        return verdict.result;
     try {
         return body(*out);
     } catch (...) {

@@ -14,6 +14,10 @@ void Faults::ReturnHugeString(const std::string& method, size_t length) {
     byMethod_[method] = {Fault::Kind::HugeString, S_OK, length};
 }
 
+void Faults::ReturnNumber(const std::string& method, long number) {
+    byMethod_[method] = {Fault::Kind::Number, S_OK, 0, number};
+}
+
 const Fault* Faults::Find(std::string_view method) const {
     auto found = byMethod_.find(method);
     return found == byMethod_.end() ? nullptr : &found->second;

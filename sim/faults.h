@@ -15,10 +15,12 @@ struct Fault {
         Fail,        // answer `result`; out-values stay null or 0
         Nothing,     // answer S_OK with null or 0 out-values, and do nothing
         HugeString,  // a string result of `length` characters (other methods run normally)
+        Number,      // answer S_OK with `number` as a numeric out-value, and do nothing
     };
     Kind kind = Kind::Fail;
     HRESULT result = E_FAIL;
     size_t length = 0;
+    long number = 0;
 };
 
 class Faults {
@@ -26,6 +28,8 @@ public:
     void Fail(const std::string& method, HRESULT result = E_FAIL);
     void ReturnNothing(const std::string& method);
     void ReturnHugeString(const std::string& method, size_t length = 1 << 20);
+    // A numeric getter answers this value, however absurd.
+    void ReturnNumber(const std::string& method, long number);
     // Every method of every object answers RPC_E_DISCONNECTED, as when the
     // player's process has gone between two calls.
     void DisconnectAll(bool disconnected = true) { disconnected_ = disconnected; }

@@ -17,16 +17,18 @@ constexpr int kButtonTop = 100;
 // Left edges of the buttons, 25 pixels apart, in this order.
 enum Button { kPausePlay, kNext, kPrevious, kStop, kMute, kUpdateIPod, kToggle, kOpen, kQuit, kButtons };
 
-inline std::string EverythingSkinText() {
+inline std::string EverythingSkinText(bool knobImage = true, bool stretchedKnob = false) {
     static const char* const names[] = {"PausePlayButton", "NextButton", "PreviousButton", "StopButton", "MuteButton",
                                         "UpdateIPodButton", "ToggleITunesWindowButton", "OpenButton", "QuitButton"};
     static const char* const types[] = {"genre", "name", "album", "artist", "comment", "composer", "kind", "length"};
     std::string text =
         "[Bg]\nWidth=300\nHeight=120\n[DisplayPane]\nWidth=300\nHeight=120\n"
         "[InfoPane]\nWidth=100\nHeight=20\n[CounterPane]\nLeft=100\nWidth=50\nHeight=20\n"
-        "[ProgressBar]\nTop=25\nWidth=150\nHeight=8\n[Knob]\nUseBitmap=1\nWidth=8\nHeight=8\n"
+        "[ProgressBar]\nTop=25\nWidth=150\nHeight=8\n[Knob]\nWidth=8\nHeight=8\n"
         "[RatingPane]\nTop=40\nWidth=80\nHeight=16\n[SoundPane]\nLeft=90\nTop=40\nWidth=80\nHeight=16\n"
         "[AlbumArt]\nLeft=240\nWidth=60\nHeight=60\nShow=1\nDrawOverlay=1\n[ExtraInfos]\nCount=8\n";
+    text.insert(text.find("[RatingPane]"), std::string("UseBitmap=") + (knobImage ? "1" : "0") +
+                                                 "\nStretchKnob=" + (stretchedKnob ? "1" : "0") + "\n");
     for (int i = 0; i < kButtons; ++i)
         text += std::string("[") + names[i] + "]\nLeft=" + std::to_string(25 * i) + "\nTop=" +
                 std::to_string(kButtonTop) + "\nWidth=20\nHeight=18\n";
@@ -37,8 +39,9 @@ inline std::string EverythingSkinText() {
 }
 
 // Installs the skin and returns a settings file naming it.
-inline std::string InstallEverythingSkin(const std::string& extraSettings = "") {
-    const std::string folder = rig::MakeSkin("Everything", EverythingSkinText());
+inline std::string InstallEverythingSkin(const std::string& extraSettings = "", bool knobImage = true,
+                                         bool stretchedKnob = false) {
+    const std::string folder = rig::MakeSkin("Everything", EverythingSkinText(knobImage, stretchedKnob));
     for (const char* image : {"bg.png", "pause.png", "knob.png", "rating_filled.png", "rating_unfilled.png",
                               "sound_filled.png", "sound_unfilled.png", "overlay.png"})
         rig::WritePng(folder + "images\\" + image, 20, 20, 0xFF3366CC);

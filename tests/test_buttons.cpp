@@ -1,9 +1,11 @@
 // Left clicks on the buttons, through the real module, with the real message
 // box and open-file dialog answered as a person would.
 #include "input_fixture.h"
+#include "proof_watchdog.h"
 #include "rig/modal_driver.h"
 
 #include <filesystem>
+#include <thread>
 
 using input_test::PlayerScene;
 using input_test::WidgetOnSkin;
@@ -26,7 +28,7 @@ const char kButtonsSkin[] =
     "[DisplayPane]\nLeft=0\nTop=50\nWidth=200\nHeight=50\n"
     "[SoundPane]\nLeft=10\nTop=0\nWidth=100\nHeight=20\n";
 
-const POINT kMute = {85, 15}, kOpen = {105, 15}, kQuit = {125, 15}, kPrevious = {165, 15};
+const POINT kMute = {85, 15}, kOpen = {105, 15}, kQuit = {125, 15}, kToggle = {145, 15}, kPrevious = {165, 15};
 
 void Click(const rig::Widget& widget, POINT at) { widget.Click(at.x, at.y); }
 
@@ -161,4 +163,36 @@ TEST_CASE(opened_file_reaches_the_player_intact_and_a_cancel_keeps_the_pending_a
     widget->PollTick();
     REQUIRE(player.CurrentTrack() != nullptr);
     CHECK(player.CurrentTrack()->name.find(L"\u0416\u03A9\u6771 song") != std::wstring::npos);
+}
+
+// A player that no longer answers its window's messages (its window's thread
+// is stuck): hiding it at creation, the toggle button and showing it again at
+// teardown must not hold the widget's thread.
+TEST_CASE(a_hung_player_window_holds_neither_creation_nor_the_toggle_nor_teardown) {
+    PlayerScene scene(false);
+    const HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
+    HANDLE started = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread player([&] {
+        SetThreadDesktop(desktop);
+        scene.player().Start(true);
+        SetEvent(started);
+        WaitForSingleObject(release, INFINITE);  // stuck: no message is handled
+        scene.player().Quit();
+    });
+    REQUIRE(WaitForSingleObject(started, 10000) == WAIT_OBJECT_0);
+    {
+        proof::Watchdog watchdog(20000);
+        watchdog.Begin("the player's window on a stuck thread");
+        {
+            auto widget = WidgetOnSkin("buttons", kButtonsSkin, "AutoHideiTunes=1\n");
+            Click(*widget, kToggle);
+            Click(*widget, kToggle);
+        }
+        CHECK(watchdog.End() < 5000);
+    }
+    SetEvent(release);
+    player.join();
+    CloseHandle(started);
+    CloseHandle(release);
 }

@@ -144,6 +144,15 @@ TEST_CASE(check_warns_of_what_the_module_would_quietly_skip) {
     CHECK(Reports(problems, 28, true, "frame 1 skins/Return/images/f.png is missing"));
     CHECK(host::NameDistance("Widht", "width") == 1);
 
+    // The widget reads skin.ini up to a bound far above any real skin; the checker says when a file nears it.
+    for (const size_t megabytes : {5, 9}) {
+        const std::string huge = rig::MakeSkin("Huge", "[Bg]\nWidth=50\nHeight=50\n" + std::string(megabytes << 20, ';'));
+        rig::WritePng(huge + "images\\bg.png", 50, 50, kBgColor);
+        const auto sizeProblems = host::CheckSkin(rig::WorkFolder() + "skins\\", "Huge");
+        CHECK(megabytes == 5 ? Reports(sizeProblems, 0, false, "near the 8.0 MiB the widget reads at most")
+                             : Reports(sizeProblems, 0, true, "reads only its first 8.0 MiB"));
+    }
+
     const Run run = Quillhost("--check-skin Quiet");
     CHECK_EQ(run.status, DWORD{1});
     CHECK(run.output.find("skins/Quiet/skin.ini:23: error: the hover area") != std::string::npos);

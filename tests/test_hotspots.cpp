@@ -139,6 +139,20 @@ TEST_CASE(click_hotspots_skip_the_skin_showing_and_move_or_animate) {
                                                     "large\\images\\bg.png"}));
 }
 
+// A skin.ini is read to its end: a hotspot written after more than a
+// megabyte of frame names and comments still fires.
+TEST_CASE(a_hotspot_written_after_a_megabyte_of_skin_ini_still_fires) {
+    PlayerScene scene;
+    std::string text = "[Bg]\nWidth=120\nHeight=60\n[ChangeSkinHotSpots]\nCount=1\n[Frames]\n";
+    for (int frame = 1; text.size() < (size_t{3} << 19); ++frame)
+        text += "; EasyAnimationFrame" + std::to_string(frame) + "=a frame drawn but no longer shown.png\n";
+    text += "[ChangeSkinHotSpot-1]\nLeft=0\nTop=0\nWidth=50\nHeight=50\nXOffset=7\n";
+    auto widget = WidgetOnSkin("long", text);
+    const POINT before = widget->host().position;
+    widget->Click(10, 10);
+    CHECK_EQ(widget->host().position.x, before.x + 7);
+}
+
 TEST_CASE(mouse_out_stops_the_marquee_before_leaving_the_hover_skin) {
     PlayerScene scene;
     sim::Player& player = scene.player();

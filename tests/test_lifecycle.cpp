@@ -1,9 +1,9 @@
 // Creating, saving and destroying widgets through the real module.
 #include "rig/rig.h"
-
 #include "sim/player.h"
 
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -70,6 +70,30 @@ TEST_CASE(save_writes_exactly_five_keys_in_order_and_create_reads_them_back) {
     const std::string resaved = SettingsFile("resaved.ini");
     rig::TheModule().OnSave(again.instance(), resaved.c_str(), "Saved", FALSE);
     CHECK_EQ(rig::ReadTextFile(resaved), rig::ReadTextFile(SettingsFile("saved.ini")));
+}
+
+// A settings path longer than the profile functions take: nothing is written
+// (Wine would write to a stray file and report success), nothing is read.
+TEST_CASE(a_settings_path_past_259_characters_is_neither_written_nor_read) {
+    const std::string folder = rig::WorkFolder() + std::string(120, 'a') + "\\" + std::string(120, 'b') + "\\";
+    std::filesystem::create_directories(folder);
+    const std::string ini = folder + "settings.ini";
+    REQUIRE(ini.size() >= 260);
+    rig::WriteTextFile(ini, "[W]\nShowTimePlayed=0\nSkinDir=Other\nUse5Rating=0\n");
+    const auto entries = [] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(".")) names.push_back(entry.path().string());
+        return names;
+    };
+    const std::vector<std::string> before = entries();
+    rig::Widget widget(ini.c_str(), "W");
+    CHECK(!rig::TheModule().OnSave(widget.instance(), ini.c_str(), "W", FALSE));
+    CHECK(entries() == before);
+    const std::string saved = SettingsFile("long-path-saved.ini");
+    DeleteFileA(saved.c_str());
+    CHECK(rig::TheModule().OnSave(widget.instance(), saved.c_str(), "W", FALSE));
+    CHECK_EQ(rig::ReadTextFile(saved), std::string("[W]\r\nShowTimePlayed=1\r\nHideWhenNotLoaded=0\r\nAutoHideiTunes=0\r\n"
+                                                   "SkinDir=default\r\nUse5Rating=1\r\n"));
 }
 
 TEST_CASE(use5rating_is_true_only_for_exactly_one) {

@@ -1,5 +1,6 @@
 // The counter, the progress knob and the rating and sound panes, drawn by the
 // real module into its info frame.
+#include "proof_watchdog.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
@@ -56,6 +57,27 @@ int CountColour(Gdiplus::Image* frame, const RECT& area, Gdiplus::ARGB colour) {
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) count += rig::PixelAt(frame, x, y) == colour;
     return count;
+}
+
+// A frame of that size holding only the whole knob shape, filled red and
+// outlined blue as the widget draws a knob, with nothing cut or bounded.
+std::vector<Gdiplus::ARGB> WholeShape(SIZE frame, bool ellipse, const Gdiplus::Rect& box) {
+    Gdiplus::Bitmap bitmap(frame.cx, frame.cy, PixelFormat32bppARGB);
+    {
+        Gdiplus::Graphics graphics(&bitmap);
+        graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+        graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+        Gdiplus::GraphicsPath path;
+        if (ellipse)
+            path.AddEllipse(box);
+        else
+            path.AddRectangle(box);
+        Gdiplus::SolidBrush fill{Gdiplus::Color(kRed)};
+        Gdiplus::Pen outline(Gdiplus::Color(kBlue), 1.0f);
+        graphics.FillPath(&fill, &path);
+        graphics.DrawPath(&outline, &path);
+    }
+    return Region(&bitmap, {0, 0, frame.cx, frame.cy});
 }
 
 size_t ImageLoads(const std::string& file) {
@@ -163,6 +185,60 @@ TEST_CASE(bitmap_knob_is_revealed_not_squeezed_and_a_stream_has_no_knob) {
         rig::Widget widget(PaneSkin("knob_stream", bar + "[Knob]\nWidth=6\nHeight=6\n").c_str(), "W");
         REQUIRE(widget.InfoFrame() != nullptr);
         CHECK_EQ(rig::OpaquePixels(widget.InfoFrame(), {0, 0, 200, 100}), 0);
+    }
+}
+
+// A knob far larger than the frame, or a bar reaching far past it, once cost
+// seconds to a minute per redraw in the graphics library. Every knob now
+// redraws at once, and a knob of sane size and place shows exactly the
+// pixels of its whole shape.
+TEST_CASE(knobs_of_any_size_or_position_redraw_at_once_and_sane_ones_show_their_whole_shape) {
+    RunningPlayer running(0, true);
+    const std::string bar = "[ProgressBar]\nLeft=10\nTop=40\nWidth=100\nHeight=6\n"
+                            "[InnerKnob]\nColorR=255\n[OuterKnob]\nColorB=255\n";
+    const struct {
+        const char* knob;
+        long position;
+    } extremes[] = {{"Width=-2147483648\nHeight=6\n", 30},    {"Width=-2147483647\nHeight=6\n", 30},
+                    {"Width=6\nHeight=-2147483648\n", 30},    {"Width=6\nHeight=2147483647\n", 30},
+                    {"Width=6\nHeight=6\nStretchKnob=1\n", 1000000000},
+                    {"Width=6\nHeight=10000000\nStretchKnob=1\n", 30}};
+    proof::Watchdog watchdog(30000);
+    running.player.faults().ReturnNumber("IITTrack.get_Duration", 59);
+    for (const auto& c : extremes) {
+        watchdog.Begin(c.knob);
+        running.player.faults().ReturnNumber("IiTunes.get_PlayerPosition", c.position);
+        const std::string ini = PaneSkin("knob_extreme", bar + "[Knob]\n" + c.knob);
+        const DWORD start = GetTickCount();
+        rig::Widget widget(ini.c_str(), "W");
+        // Creation redraws twice; a slow machine still does that in well under this.
+        CHECK(GetTickCount() - start < 3000);
+        CHECK(widget.InfoFrame() != nullptr);
+        watchdog.End();
+    }
+
+    // Duration 60: a position of 30 is half the 100-pixel bar.
+    running.player.faults().ReturnNumber("IITTrack.get_Duration", 60);
+    const struct {
+        const char* knob;
+        long position;
+        bool ellipse;
+        Gdiplus::Rect box;
+    } sane[] = {{"Width=6\nHeight=6\n", 0, true, {10, 40, 6, 6}},
+                {"Width=6\nHeight=6\n", 30, true, {60, 40, 6, 6}},
+                {"Width=6\nHeight=6\n", 66, true, {120, 40, 6, 6}},
+                {"Width=6\nHeight=6\n", -12, true, {-10, 40, 6, 6}},
+                {"Width=300\nHeight=150\n", 30, true, {60, 40, 300, 150}},
+                {"Width=-40\nHeight=-30\n", 30, true, {60, 40, -40, -30}},
+                {"Height=6\nStretchKnob=1\n", 30, false, {10, 40, 50, 6}},
+                {"Height=6\nStretchKnob=1\n", 150, false, {10, 40, 250, 6}},
+                {"Height=90\nStretchKnob=1\n", 90, false, {10, 40, 150, 90}},
+                {"Height=6\nStretchKnob=1\n", -12, false, {10, 40, -20, 6}}};
+    for (const auto& c : sane) {
+        running.player.faults().ReturnNumber("IiTunes.get_PlayerPosition", c.position);
+        rig::Widget widget(PaneSkin("knob_sane", bar + "[Knob]\n" + c.knob).c_str(), "W");
+        REQUIRE(widget.InfoFrame() != nullptr);
+        CHECK(Region(widget.InfoFrame(), {0, 0, 200, 100}) == WholeShape({200, 100}, c.ellipse, c.box));
     }
 }
 

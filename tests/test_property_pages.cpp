@@ -121,16 +121,18 @@ void MakeSkinFolders() {
 }  // namespace
 
 // First, so that the skins folder holds only what it makes.
-TEST_CASE(skin_page_lists_every_subfolder_sorted_and_selects_as_the_list_searches) {
+TEST_CASE(skin_page_lists_every_subfolder_sorted_and_selects_the_skin_in_use) {
     MakeSkinFolders();
     const struct {
         const char* skinDir;
         const char* selected;
     } cases[] = {
-        {"Alpha", "alphabet"},  // the search starts after the first entry and takes the longer name
-        {"Mid", "Mid"},         // not the first entry: the exact name comes before the longer one
+        {"Alpha", "Alpha"},  // the first entry, though the list's own search would take "alphabet" after it
+        {"Mid", "Mid"},
         {"mIDNIGHT", "Midnight"},
         {"ZETA", "zeta"},
+        {"Alph", "alphabet"},  // no entry of the name: the list's search, from the second entry
+        {"Mi", "Mid"},
     };
     for (const auto& c : cases) {
         const std::string ini = SettingsWithSkin(c.skinDir);
@@ -140,6 +142,13 @@ TEST_CASE(skin_page_lists_every_subfolder_sorted_and_selects_as_the_list_searche
         CHECK(ListedSkins(page) == (std::vector<std::string>{"Alpha", "alphabet", "Bare", "Mid", "Midnight", "zeta"}));
         CHECK_EQ(Text(page, kSkinList), std::string(c.selected));
     }
+    // Apply after a change on the other page keeps the skin in use.
+    rig::Widget widget(SettingsWithSkin("Alpha").c_str(), "W");
+    Sheet sheet(widget);
+    sheet.Page(1);
+    Click(sheet.Page(0), kFiveStarsBox);
+    sheet.PressApply();
+    CHECK(Has(Saved(widget), "SkinDir=Alpha\r\n"));
 }
 
 TEST_CASE(pages_reach_the_host_and_show_the_widget_settings) {

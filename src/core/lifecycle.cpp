@@ -37,7 +37,7 @@ void WidgetInstance::TeardownInstance() {
     CoUninitialize();
     // The player must not stay hidden once the widget is gone.
     if (autoHideITunes)
-        if (HWND window = itunes::MainWindow()) ShowWindow(window, SW_SHOWNA);
+        if (HWND window = itunes::MainWindow()) itunes::ShowMainWindow(window, SW_SHOWNA);
     if (skin) {
         ClearSkinModel(*skin);
         skin.reset();

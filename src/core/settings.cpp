@@ -1,9 +1,16 @@
 // The five per-widget settings in the host's settings file.
 #include "core/widget_instance.h"
 
+#include <cstring>
 #include <string>
 
 namespace {
+
+// The profile functions take a path of at most 259 characters; with a longer
+// one Wine's writer reports success while writing to a file whose name comes
+// from stray memory. Such a path is as good as no file: nothing is read from
+// it or written to it.
+bool FitsProfileFunctions(const char* file) { return file && std::strlen(file) <= kMaxText; }
 
 std::string ReadText(const char* file, const char* group, const char* key, const std::string& fallback) {
     char buffer[kMaxText + 1] = {};
@@ -11,27 +18,33 @@ std::string ReadText(const char* file, const char* group, const char* key, const
     return buffer;
 }
 
+int ReadInt(const char* file, const char* group, const char* key, int fallback) {
+    if (!FitsProfileFunctions(file)) return fallback;
+    return static_cast<int>(GetPrivateProfileIntA(group, key, fallback, file));
+}
+
 BOOL WriteInt(const char* file, const char* group, const char* key, int value) {
     return WritePrivateProfileStringA(group, key, std::to_string(value).c_str(), file);
 }
 
 void ShowOrHideITunesWindow(bool hide) {
-    if (HWND window = itunes::MainWindow()) ShowWindow(window, hide ? SW_HIDE : SW_SHOWNA);
+    if (HWND window = itunes::MainWindow()) itunes::ShowMainWindow(window, hide ? SW_HIDE : SW_SHOWNA);
 }
 
 }  // namespace
 
 void WidgetInstance::ReadInstanceSettings(const char* iniFile, const char* iniGroup) {
-    showTimePlayed = static_cast<int>(GetPrivateProfileIntA(iniGroup, "ShowTimePlayed", showTimePlayed, iniFile));
-    hideWhenNotLoaded = static_cast<int>(GetPrivateProfileIntA(iniGroup, "HideWhenNotLoaded", hideWhenNotLoaded, iniFile));
-    ApplyAutoHideITunes(static_cast<int>(GetPrivateProfileIntA(iniGroup, "AutoHideiTunes", autoHideITunes, iniFile)));
-    skinDir = ReadText(iniFile, iniGroup, "SkinDir", skinDir);
-    use5Rating = GetPrivateProfileIntA(iniGroup, "Use5Rating", 1, iniFile) == 1;
+    showTimePlayed = ReadInt(iniFile, iniGroup, "ShowTimePlayed", showTimePlayed);
+    hideWhenNotLoaded = ReadInt(iniFile, iniGroup, "HideWhenNotLoaded", hideWhenNotLoaded);
+    ApplyAutoHideITunes(ReadInt(iniFile, iniGroup, "AutoHideiTunes", autoHideITunes));
+    if (FitsProfileFunctions(iniFile)) skinDir = ReadText(iniFile, iniGroup, "SkinDir", skinDir);
+    use5Rating = ReadInt(iniFile, iniGroup, "Use5Rating", 1) == 1;
     ratingImageValue = -1;
     (void)LoadSkin(skinDir, false);
 }
 
 BOOL WidgetInstance::WriteInstanceSettings(const char* iniFile, const char* iniGroup) const {
+    if (!FitsProfileFunctions(iniFile)) return FALSE;
     WriteInt(iniFile, iniGroup, "ShowTimePlayed", showTimePlayed);
     WriteInt(iniFile, iniGroup, "HideWhenNotLoaded", hideWhenNotLoaded);
     WriteInt(iniFile, iniGroup, "AutoHideiTunes", autoHideITunes);

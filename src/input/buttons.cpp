@@ -60,5 +60,5 @@ void OpenAndAddFile(WidgetInstance& widget) {
 void ToggleITunesWindow() {
     HWND window = itunes::MainWindow();
     if (!window) return;
-    ShowWindow(window, IsWindowVisible(window) ? SW_HIDE : SW_SHOW);
+    itunes::ShowMainWindow(window, IsWindowVisible(window) ? SW_HIDE : SW_SHOW);
 }

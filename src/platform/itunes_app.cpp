@@ -6,6 +6,8 @@ namespace itunes {
 
 HWND MainWindow() { return FindWindowA("iTunes", nullptr); }
 
+void ShowMainWindow(HWND window, int command) { ShowWindowAsync(window, command); }
+
 ComPtr<IiTunes> CreateApp() {
     ComPtr<IiTunes> app;
     constexpr DWORD kAnyServer = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER;

@@ -7,10 +7,51 @@
 
 namespace {
 
+// The graphics library's cost grows with the size of a shape, not with the
+// part of it that shows, so nothing larger than any frame and nothing
+// reaching further past the frame than its outline can show is handed over.
+constexpr int kMaxKnobSide = 16384;
+// How far past its edges a shape's outline pen and smoothing can colour pixels.
+constexpr int kReach = 2;
+
 int Truncate(double value) {
     constexpr double kMin = std::numeric_limits<int>::min();
     constexpr double kMax = std::numeric_limits<int>::max();
     return static_cast<int>(std::clamp(std::trunc(value), kMin, kMax));
+}
+
+int BoundedSide(int side) { return std::clamp(side, -kMaxKnobSide, kMaxKnobSide); }
+
+struct FrameSize {
+    int width;
+    int height;
+};
+
+// Where the drawing lands: a revealed image ends at the exact progress point.
+Gdiplus::RectF Bounds(const KnobDrawing& drawing) {
+    const Gdiplus::Rect& box = drawing.box;
+    const float width =
+        drawing.kind == KnobDrawing::kRevealedImage ? drawing.revealedWidth : static_cast<float>(box.Width);
+    return Gdiplus::RectF(static_cast<float>(box.X), static_cast<float>(box.Y), width, static_cast<float>(box.Height));
+}
+
+// Whether any of the box (either way round) lies within reach of the frame.
+bool WithinReach(const Gdiplus::RectF& box, FrameSize frame) {
+    const double x0 = box.X, x1 = x0 + box.Width, y0 = box.Y, y1 = y0 + box.Height;
+    return std::max(x0, x1) >= -kReach && std::min(x0, x1) <= frame.width + kReach &&
+           std::max(y0, y1) >= -kReach && std::min(y0, y1) <= frame.height + kReach;
+}
+
+// The bar's edges moved in to just past the frame: inside the frame the fill
+// and outline are the same, and the edges moved lie out of sight.
+Gdiplus::Rect CutToReach(const Gdiplus::Rect& box, FrameSize frame) {
+    const auto reach = [](int64_t edge, int side) {
+        return static_cast<int>(std::clamp<int64_t>(edge, -kReach, int64_t{side} + kReach));
+    };
+    const int left = reach(box.X, frame.width);
+    const int top = reach(box.Y, frame.height);
+    return Gdiplus::Rect(left, top, reach(int64_t{box.X} + box.Width, frame.width) - left,
+                         reach(int64_t{box.Y} + box.Height, frame.height) - top);
 }
 
 void DrawShape(Gdiplus::Graphics& frame, const SkinModel& skin, const Gdiplus::Rect& bounds, bool ellipse) {
@@ -53,8 +94,10 @@ void DrawProgressKnob(WidgetInstance& widget, Gdiplus::Bitmap& frameBitmap, Gdip
     const double percent = static_cast<double>(position) / duration * 100;
     const float x = static_cast<float>(bar.width * percent * 0.01);
     const int wholeX = Truncate(x);
+    const FrameSize frameSize{static_cast<int>(frameBitmap.GetWidth()), static_cast<int>(frameBitmap.GetHeight())};
     // The knob's left edge, not its centre, marks the position.
-    const PaneRect knob = PaneRect{bar.left, bar.top, skin.knobWidth, skin.knobHeight}.Offset(wholeX, 0);
+    const PaneRect knob =
+        PaneRect{bar.left, bar.top, BoundedSide(skin.knobWidth), BoundedSide(skin.knobHeight)}.Offset(wholeX, 0);
 
     KnobDrawing drawing;
     drawing.box = Gdiplus::Rect(knob.left, knob.top, knob.width, knob.height);
@@ -69,10 +112,8 @@ void DrawProgressKnob(WidgetInstance& widget, Gdiplus::Bitmap& frameBitmap, Gdip
     }
     Gdiplus::Image* image = widget.knobImage.get();
     if (skin.knobUseBitmap && !image) return;
-    const Gdiplus::Rect& box = drawing.box;
-    const float width = drawing.kind == KnobDrawing::kRevealedImage ? x : static_cast<float>(box.Width);
-    const Gdiplus::RectF bounds(static_cast<float>(box.X), static_cast<float>(box.Y), width,
-                                static_cast<float>(box.Height));
-    widget.knobCache.Draw(frameBitmap, frame, drawing, bounds,
+    if (!WithinReach(Bounds(drawing), frameSize)) return;
+    if (drawing.kind == KnobDrawing::kBar) drawing.box = CutToReach(drawing.box, frameSize);
+    widget.knobCache.Draw(frameBitmap, frame, drawing, Bounds(drawing),
                           [&](Gdiplus::Graphics& graphics) { DrawKnob(graphics, skin, image, drawing); });
 }

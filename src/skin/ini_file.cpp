@@ -114,7 +114,9 @@ IniFile IniFile::Load(const std::string& path) {
         file.release();
         return {};
     }
-    std::string bytes(kMaxSkinIniBytes, '\0');
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.get(), &size)) return {};
+    std::string bytes(static_cast<size_t>(std::min<LONGLONG>(size.QuadPart, kMaxSkinIniBytes)), '\0');
     size_t filled = 0;
     DWORD read = 0;
     while (filled < bytes.size() &&

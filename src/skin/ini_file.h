@@ -11,7 +11,7 @@
 class IniFile {
 public:
     IniFile() = default;
-    // Reads at most kMaxSkinIniBytes; an absent or unreadable file is empty.
+    // Reads the whole file up to kMaxSkinIniBytes; an absent or unreadable file is empty.
     static IniFile Load(const std::string& path);
     // The same rules over file bytes already in memory (encoding marks included).
     static IniFile Parse(std::string_view bytes);

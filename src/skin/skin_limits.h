@@ -4,8 +4,10 @@
 
 #include <cstddef>
 
-// Bytes of "skin.ini" that are read; anything beyond is ignored.
-constexpr size_t kMaxSkinIniBytes = size_t{1} << 20;
+// Bytes of "skin.ini" that are read, far beyond any real skin (a few KiB,
+// some hundred with long frame lists); only what lies past them is ignored.
+// Reading holds the file about five times over, plus an index of its lines.
+constexpr size_t kMaxSkinIniBytes = size_t{8} << 20;
 
 constexpr int kMaxExtraInfos = 256;
 constexpr int kMaxHotSpots = 256;

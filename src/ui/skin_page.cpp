@@ -35,9 +35,15 @@ void ShowSkinList(HWND page, const WidgetInstance& instance) {
     HWND list = GetDlgItem(page, IDC_SKIN_LIST);
     for (const std::string& name : SkinFolderNames(JoinPath({ModuleFolder(instance.moduleHandle), "skins"})))
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    // The list picks the first entry after the first that begins with the
-    // name, ignoring case, as the combo box searches.
-    SendMessageA(list, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(instance.skinDir.c_str()));
+    // The skin in use, letter case aside. The list's own search would start
+    // after the first entry and could take a longer name there for it, which
+    // Apply would then load; it only serves when no entry has the name.
+    const auto name = reinterpret_cast<LPARAM>(instance.skinDir.c_str());
+    const LRESULT exact = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), name);
+    if (exact != CB_ERR)
+        SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(exact), 0);
+    else
+        SendMessageA(list, CB_SELECTSTRING, 0, name);
 }
 
 void ShowSkinInfo(HWND page, const SkinModel* skin) {

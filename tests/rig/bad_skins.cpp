@@ -1,6 +1,7 @@
 #include "rig/bad_skins.h"
 
 #include "rig/rig.h"
+#include "skin/skin_schema.h"
 
 #include <filesystem>
 #include <utility>
@@ -125,9 +126,53 @@ std::vector<std::string> HostileTexts() {
             "\x01\x7f\xff\xfe%s%n", ""};
 }
 
+// The skin with the key set, in its group's place: the reader takes only
+// the first group of a name, so a key may not start a group of its own.
+Skin With(Skin skin, const std::string& group, const std::string& name, const std::string& value) {
+    auto last = skin.end();
+    for (auto key = skin.begin(); key != skin.end(); ++key) {
+        if (key->group != group) continue;
+        if (key->name == name) {
+            key->value = value;
+            return skin;
+        }
+        last = key + 1;
+    }
+    skin.insert(last, {group, name, value});
+    return skin;
+}
+
+Skin WithKnob(const Skin& skin, bool useBitmap, bool stretch) {
+    return With(With(skin, "Knob", "UseBitmap", useBitmap ? "1" : "0"), "Knob", "StretchKnob", stretch ? "1" : "0");
+}
+
+const char* const kExtremeNumbers[] = {"-2147483648", "-2147483647", "-1",       "0",
+                                       "2147483647",  "100000",      "16777216", "1000000000"};
+
 }  // namespace
 
 std::string GoodSkinText(const std::string& other) { return Text(GoodSkin(other)); }
+
+std::vector<BadSkin> ExtremeValueCases(bool knobImage) {
+    const Skin good = GoodSkin("ProofOther");
+    std::vector<BadSkin> cases;
+    for (const SkinGroupSchema& group : SkinSchema()) {
+        // The good skin has a first member of each numbered family.
+        const std::string name = std::string(group.name) + (group.numbered ? "1" : "");
+        for (const SkinKeySchema& key : group.keys) {
+            if (key.value != SkinValue::Integer) continue;
+            for (const char* number : kExtremeNumbers) {
+                for (const bool stretch : {false, true}) {
+                    const Skin skin = With(WithKnob(good, knobImage, stretch), name, std::string(key.name), number);
+                    cases.push_back({name + "." + std::string(key.name) + "=" + number + " knob " +
+                                         (knobImage ? "image" : "drawn") + (stretch ? " stretched" : ""),
+                                     Text(skin)});
+                }
+            }
+        }
+    }
+    return cases;
+}
 
 std::string BounceBackSkinText(const std::string& name) {
     return "[Bg]\r\nWidth=120\r\nHeight=60\r\n[DisplayPane]\r\nWidth=120\r\nHeight=60\r\n"

@@ -18,6 +18,12 @@ struct BadSkin {
 // Every case, in a fixed order (the garbage is seeded, so runs repeat).
 std::vector<BadSkin> BadSkinCases();
 
+// The well-formed skin with one integer key of one group (every key of every
+// group the module reads, in turn) at the edges of the integer range and at a
+// few large values, each with the progress knob drawn or from its image, at
+// the knob's place and stretched over the bar.
+std::vector<BadSkin> ExtremeValueCases(bool knobImage);
+
 // Writes the case as skins\<name> in the work folder, replacing what was there.
 void InstallBadSkin(const std::string& name, const BadSkin& skin);
 

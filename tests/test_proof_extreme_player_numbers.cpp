@@ -1,0 +1,69 @@
+// Every number the player answers (position, duration, volume, rating,
+// state and the counts of its collections) at the extremes of the range.
+#include "proof_extremes.h"
+
+namespace {
+
+// What the widget asks the player for on its own and at every touch: ticks,
+// the marquee, buttons and panes, the wheel, the menu and a drop.
+void ExercisePlayer(sim::Player& player, const std::string& settings) {
+    rig::ModalDriver driver;
+    driver.ChooseInNextMenu(1000);
+    rig::Widget widget(settings.c_str(), "W");
+    widget.PollTick();
+    widget.MouseOn();
+    widget.ScrollTick();
+    widget.MouseOut();
+    for (proof::Button button : {proof::kPausePlay, proof::kPausePlay, proof::kNext, proof::kPrevious})
+        proof::Press(widget, button);
+    for (POINT pane : {POINT{50, 10}, POINT{125, 10}, POINT{75, 29}, POINT{40, 48}, POINT{130, 48}})
+        widget.Click(pane.x, pane.y);
+    widget.WheelForward();
+    widget.WheelBackward();
+    widget.RightClick();
+    auto files = rig::HDropDataObject::Make({L"C:\\music\\dropped.mp3", L"C:\\art\\cover.png"});
+    proof::Drop(widget, files.Get());
+    player.clock().Advance(5000);
+    widget.PollTick();
+}
+
+}  // namespace
+
+TEST_CASE(every_number_the_player_answers_at_the_extremes) {
+    proof::WatchModule();
+    const struct {
+        const char* method;
+        bool everyKnob;  // the number moves the progress knob
+    } methods[] = {{"IiTunes.get_PlayerPosition", true},       {"IITTrack.get_Duration", true},
+                   {"IiTunes.get_SoundVolume", false},         {"IITTrack.get_Rating", false},
+                   {"IiTunes.get_PlayerState", false},         {"IITSourceCollection.get_Count", false},
+                   {"IITPlaylistCollection.get_Count", false}, {"IITTrackCollection.get_Count", false},
+                   {"IITArtworkCollection.get_Count", false}};
+    const long numbers[] = {LONG_MIN, LONG_MIN + 1, -1, 0, LONG_MAX, 100000, 16777216, 1000000000};
+    proof::Watchdog watchdog(proof::kHangMs, proof::kSlowMs);
+    proof::Tally tally;
+    const proof::Figures start = proof::Measure();
+    for (const auto& method : methods) {
+        for (int knob = 0; knob < (method.everyKnob ? 4 : 1); ++knob) {
+            const std::string settings = proof::InstallEverythingSkin("", knob & 1, knob & 2);
+            for (const long number : numbers) {
+                const std::string label =
+                    std::string(method.method) + " = " + std::to_string(number) + ", knob " + std::to_string(knob);
+                proof::RunTimed(watchdog, tally, label, [&] {
+                    sim::Player& player = proof::PlayingPlayer();
+                    player.faults().ReturnNumber(method.method, number);
+                    ExercisePlayer(player, settings);
+                    CHECK_EQ(sim::OutstandingReferences(), 0L);
+                });
+            }
+        }
+    }
+    tally.Print("player numbers", watchdog);
+    CHECK(tally.slow.empty());
+    const proof::Figures end = proof::Measure();
+    proof::Print("across all numbers", start, end);
+    CHECK_EQ(end.playerReferences, 0L);
+    CHECK_EQ(end.playerBstrs, start.playerBstrs);
+    CHECK_EQ(end.moduleBstrs, start.moduleBstrs);
+    CHECK_EQ(end.gdiplusObjects, start.gdiplusObjects);
+}
