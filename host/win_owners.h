@@ -42,12 +42,24 @@ struct MemoryDcTraits { static void Close(HDC dc) { DeleteDC(dc); } };
 struct GdiObjectTraits { static void Close(HGDIOBJ object) { DeleteObject(object); } };
 struct WindowTraits { static void Close(HWND window) { DestroyWindow(window); } };
 struct LibraryTraits { static void Close(HMODULE module) { FreeLibrary(module); } };
+// Windows' own headers bring the socket calls; an owner is made only for a valid socket.
+struct SocketTraits { static void Close(SOCKET socket) { closesocket(socket); } };
+// Blocks Wine hands out from the process heap.
+struct ProcessHeapTraits { static void Close(void* block) { HeapFree(GetProcessHeap(), 0, block); } };
+struct ClassObjectTraits { static void Close(DWORD cookie) { CoRevokeClassObject(cookie); } };
+// A timer of the thread, with a callback rather than a window.
+struct ThreadTimerTraits { static void Close(UINT_PTR id) { KillTimer(nullptr, id); } };
 
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueBitmap = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueLibrary = UniqueHandle<HMODULE, LibraryTraits>;
+using UniqueSocket = UniqueHandle<SOCKET, SocketTraits>;
+template <class Block>
+using UniqueHeapBlock = UniqueHandle<Block*, ProcessHeapTraits>;
+using ClassObjectRegistration = UniqueHandle<DWORD, ClassObjectTraits>;
+using UniqueThreadTimer = UniqueHandle<UINT_PTR, ThreadTimerTraits>;
 
 // The screen's DC, released with ReleaseDC.
 class ScreenDc {
@@ -88,6 +100,24 @@ public:
 
 private:
     bool ok_;
+};
+
+// Sockets for this process: Winsock started while this object lives.
+class WinsockSession {
+public:
+    WinsockSession() {
+        WSADATA data = {};
+        ok_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }
+    ~WinsockSession() {
+        if (ok_) WSACleanup();
+    }
+    WinsockSession(const WinsockSession&) = delete;
+    WinsockSession& operator=(const WinsockSession&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    bool ok_ = false;
 };
 
 // GDI+ belongs to the host process: started before the module loads, stopped last.

@@ -1,6 +1,6 @@
 // What every object of the player shares: reference counting that the tests
-// can watch, IDispatch without type information, and the gate each method
-// call passes (call log, injected faults, the player's run, no exception out).
+// can watch, and the gate each method call passes (call log, injected
+// faults, the player's run, no exception out).
 #pragma once
 
 #include "sim/player.h"
@@ -104,16 +104,6 @@ public:
         LONG left = InterlockedDecrement(&references_);
         if (left == 0 && !pinned_) delete this;
         return static_cast<ULONG>(left);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
     }
 
     // Hands this object out through an out-pointer, with a new reference.

@@ -58,14 +58,6 @@ Run Quillhost(const std::string& arguments) {
     return run;
 }
 
-// Pixels of the rectangle that differ between two pictures.
-int Differing(Gdiplus::Image* a, Gdiplus::Image* b, const RECT& area) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) count += rig::PixelAt(a, x, y) != rig::PixelAt(b, x, y);
-    return count;
-}
-
 constexpr Gdiplus::ARGB kBgColor = 0xFF2060A0;
 
 // Every fault on its own line, so each report can be pinned to it.
@@ -197,9 +189,9 @@ TEST_CASE(render_writes_the_widget_as_the_host_composes_it) {
         const std::wstring bgPath = std::wstring(L"") + std::wstring(rig::WorkFolder().begin(), rig::WorkFolder().end()) +
                                     L"skins\\Tower\\images\\bg.png";
         Gdiplus::Bitmap bg(bgPath.c_str());
-        CHECK(Differing(&picture, &bg, {20, 20, 90, 90}) > 4000);
-        CHECK(Differing(&picture, &bg, {20, 158, 90, 176}) > 50);
-        CHECK_EQ(Differing(&picture, &bg, {0, 0, 110, 8}), 0);
+        CHECK(rig::DifferingPixels(&picture, &bg, {20, 20, 90, 90}) > 4000);
+        CHECK(rig::DifferingPixels(&picture, &bg, {20, 158, 90, 176}) > 50);
+        CHECK_EQ(rig::DifferingPixels(&picture, &bg, {0, 0, 110, 8}), 0);
     }
 
     // A skin's background alone, where the broken skin has nothing else to draw.

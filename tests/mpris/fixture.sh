@@ -7,6 +7,7 @@
 #   make_media                     three tracks: TRACK_FILES, TRACK_TITLES, ... (below)
 #   start_player [mpv options] FILE...   sets PLAYER_PID and PLAYER_NAME (bus name)
 #   start_helper HELPER            sets HELPER_PID, BRIDGE_PORT, BRIDGE_TOKEN, SESSION_FILE
+#   run_windows_test PROGRAM       runs a test program under Wine and answers its requests (below)
 #   stop_pid PID                   ends one of them now
 #   wait_until SECONDS COMMAND...  polls COMMAND until it succeeds; fails at the deadline
 #   stop_all                       ends everything (also run on exit)
@@ -66,6 +67,10 @@ start_bus() {
 make_media() {
   local colours=(red green blue) seconds=(21 32 43) i
   TRACK_FILES=() TRACK_TITLES=() TRACK_ARTISTS=() TRACK_ALBUMS=() TRACK_GENRES=() TRACK_LENGTHS_MS=() TRACK_COVERS=()
+  # The same, a track a line of tab-separated fields, for programs that are not scripts.
+  TRACKS_FILE="$FIXTURE_DIR/media/tracks.tsv"
+  mkdir -p "$FIXTURE_DIR/media"
+  : >"$TRACKS_FILE"
   for i in 0 1 2; do
     local folder="$FIXTURE_DIR/media/Track $((i + 1)) – é"
     mkdir -p "$folder"
@@ -82,6 +87,8 @@ make_media() {
       fail "cannot make ${TRACK_FILES[i]}"
     ffmpeg -nostdin -loglevel error -y -f lavfi -i "color=c=${colours[i]}:s=48x48" -frames:v 1 "${TRACK_COVERS[i]}" ||
       fail "cannot make ${TRACK_COVERS[i]}"
+    printf '%s\t%s\t%s\t%s\t%s\t%s\n' "${TRACK_TITLES[i]}" "${TRACK_ARTISTS[i]}" "${TRACK_ALBUMS[i]}" \
+      "${TRACK_GENRES[i]}" "${TRACK_LENGTHS_MS[i]}" "${TRACK_COVERS[i]}" >>"$TRACKS_FILE"
   done
 }
 
@@ -117,4 +124,40 @@ start_helper() {
   wait_until 10 test -s "$SESSION_FILE" || fail "the helper wrote no session file: $(cat "$FIXTURE_DIR/helper.log")"
   BRIDGE_PORT=$(sed -n 's/^port=//p' "$SESSION_FILE")
   BRIDGE_TOKEN=$(sed -n 's/^token=//p' "$SESSION_FILE")
+}
+
+# A Windows test program of the rig (tests/rig/shell_requests.h) under Wine,
+# told the session file and the tracks, and answered while it runs:
+#   playerctl ARGS...   what playerctl says of the player last started
+#   stop-player         ends the player last started
+#   start-player        starts a player, paused, on the second track
+# Returns the program's exit status.
+run_windows_test() {
+  local requests="$FIXTURE_DIR/requests"
+  mkdir -p "$requests"
+  QB_SHELL_REQUESTS="$requests" QB_BRIDGE_SESSION="$SESSION_FILE" QB_TRACKS="$TRACKS_FILE" \
+    "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-run" "$@" &
+  local pid=$!
+  FIXTURE_PIDS+=("$pid")
+  while kill -0 "$pid" 2>/dev/null; do
+    if [ -e "$requests/request" ]; then
+      local request
+      request=$(cat "$requests/request")
+      rm -f "$requests/request"
+      # Not in a subshell: starting a player records it here.
+      answer_request $request >"$requests/answer.tmp"
+      mv "$requests/answer.tmp" "$requests/answer"
+    fi
+    sleep 0.05
+  done
+  wait "$pid"
+}
+
+answer_request() {
+  case $1 in
+  playerctl) playerctl -p "${PLAYER_NAME#org.mpris.MediaPlayer2.}" "${@:2}" 2>/dev/null || true ;;
+  stop-player) stop_pid "$PLAYER_PID" && echo stopped ;;
+  start-player) start_player --pause "${TRACK_FILES[1]}" && echo started ;;
+  *) echo "unknown request $1" ;;
+  esac
 }

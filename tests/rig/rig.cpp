@@ -257,6 +257,13 @@ int OpaquePixels(Gdiplus::Image* image, const RECT& area, int alphaThreshold) {
     return count;
 }
 
+int DifferingPixels(Gdiplus::Image* a, Gdiplus::Image* b, const RECT& area) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) count += PixelAt(a, x, y) != PixelAt(b, x, y);
+    return count;
+}
+
 void PumpFor(int milliseconds) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
     MSG msg;

@@ -155,6 +155,8 @@ Gdiplus::ARGB PixelAt(Gdiplus::Image* image, int x, int y);
 inline int AlphaOf(Gdiplus::ARGB argb) { return static_cast<int>(argb >> 24); }
 // Count of pixels in the rectangle whose alpha exceeds the threshold.
 int OpaquePixels(Gdiplus::Image* image, const RECT& area, int alphaThreshold = 0);
+// Pixels of the rectangle that differ between two pictures.
+int DifferingPixels(Gdiplus::Image* a, Gdiplus::Image* b, const RECT& area);
 
 // Delivers window messages (and so the timers) for the given time.
 void PumpFor(int milliseconds);
