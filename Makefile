@@ -34,8 +34,10 @@ dist: setup
 	@tools/dist.sh $(BUILD) out/dist
 
 # The widget on the simulated player: a window with a display, else a scripted session into out/demo.
+# PLAYER=mpris: on the desktop's own media player, through the player bridge (tools/mpris-demo.sh).
+PLAYER ?= sim
 demo: dist
-	@tools/demo.sh out/dist
+	@if [ "$(PLAYER)" = mpris ]; then tools/mpris-demo.sh; else tools/demo.sh out/dist; fi
 
 .PHONY: soak
 # The long run under load: minutes of ticks and widgets coming and going, with its figures.

@@ -1,11 +1,12 @@
-// What every object of the bridge shares: its reference count, the interfaces
-// it answers, and the gate of each call: once the run the object was made in
-// is over it answers RPC_E_DISCONNECTED, as a player's objects do after it
-// quit, and no exception leaves a call.
+// What every object of the bridge shares: the interfaces it answers, and the
+// gate of each call: once the run the object was made in is over it answers
+// RPC_E_DISCONNECTED, as a player's objects do after it quit, and no
+// exception leaves a call.
 #pragma once
 
 #include "host/mpris/bridge_client.h"
 #include "sim/com_defaults.h"
+#include "sim/ref_counted.h"
 
 #include <memory>
 #include <string_view>
@@ -23,39 +24,11 @@ struct Origin {
 // Interface is one of the defaults of sim/com_defaults.h; Extra lists the
 // interface ids the object answers besides IUnknown and IDispatch.
 template <class Interface, const IID&... Extra>
-class BridgeObject : public Interface {
-public:
-    BridgeObject(const BridgeObject&) = delete;
-    BridgeObject& operator=(const BridgeObject&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (!Answers(iid)) return E_NOINTERFACE;
-        *out = static_cast<Interface*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
-
-    // Hands this object out through an out-pointer, with a new reference.
-    template <class Target>
-    HRESULT HandOut(Target** out) {
-        *out = static_cast<Interface*>(this);
-        AddRef();
-        return S_OK;
-    }
-
+class BridgeObject : public sim::RefCounted<Interface> {
 protected:
     explicit BridgeObject(Origin origin) : origin_(std::move(origin)) {}
-    virtual ~BridgeObject() = default;
 
-    virtual bool Answers(REFIID iid) const {
+    bool Answers(REFIID iid) const override {
         return iid == IID_IUnknown || iid == IID_IDispatch || ((iid == Extra) || ...);
     }
 
@@ -91,7 +64,6 @@ protected:
 
 private:
     Origin origin_;
-    LONG references_ = 0;
 };
 
 }  // namespace mpris

@@ -2,23 +2,13 @@
 // stay those of that moment, like a track object of the player's library.
 #include "host/mpris/objects.h"
 #include "host/mpris/utf8.h"
+#include "sim/track_time.h"
 
 #include <algorithm>
 #include <climits>
-#include <cwchar>
 
 namespace mpris {
 namespace {
-
-// m:ss, or h:mm:ss from an hour on.
-std::wstring FormatTime(long seconds) {
-    wchar_t text[32];
-    if (seconds >= 3600)
-        swprintf(text, 32, L"%ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
-    else
-        swprintf(text, 32, L"%ld:%02ld", seconds / 60, seconds % 60);
-    return text;
-}
 
 class TrackObject : public BridgeObject<sim::DefaultIITTrack<>, itunes::IID_IITObject, itunes::IID_IITTrack> {
 public:
@@ -28,7 +18,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_Artist(BSTR* artist) override { return Text(artist, track_.artist); }
     HRESULT STDMETHODCALLTYPE get_Album(BSTR* album) override { return Text(album, track_.album); }
     HRESULT STDMETHODCALLTYPE get_Genre(BSTR* genre) override { return Text(genre, track_.genre); }
-    HRESULT STDMETHODCALLTYPE get_Time(BSTR* time) override { return Text(time, FormatTime(track_.duration)); }
+    HRESULT STDMETHODCALLTYPE get_Time(BSTR* time) override { return Text(time, sim::FormatDuration(track_.duration)); }
     HRESULT STDMETHODCALLTYPE get_Duration(long* duration) override { return Number(duration, track_.duration); }
     HRESULT STDMETHODCALLTYPE get_Rating(long* rating) override { return Number(rating, track_.rating); }
     // The player plays what it has: a track is played by playing on.
