@@ -273,3 +273,31 @@ TEST_CASE(a_killed_player_hides_the_widget_and_a_new_one_is_picked_up) {
     bridge.session.menu().Choose(0);
     CHECK(!bridge.session.client().Players()->front().pinned);
 }
+
+TEST_CASE(the_helper_gone_fails_every_call_and_a_new_one_is_attached) {
+    BridgeAsPlayer bridge;
+    REQUIRE(Eventually([&] { return bridge.session.window() != nullptr; }));
+    rig::Widget widget(BridgeSkinSettings(true).c_str(), "W");
+    CHECK(widget.host().visible);
+    Microsoft::WRL::ComPtr<itunes::IiTunes> app;
+    REQUIRE(SUCCEEDED(CoCreateInstance(itunes::CLSID_iTunesApp, nullptr, CLSCTX_INPROC_SERVER, itunes::IID_IiTunes,
+                                       reinterpret_cast<void**>(app.GetAddressOf()))));
+
+    CHECK_EQ(rig::AskShell("stop-helper"), std::string("stopped"));
+    CHECK(Eventually([&] {
+        widget.PollTick();
+        return !widget.host().visible && !bridge.session.window();
+    }));
+    long volume = -1;
+    CHECK_EQ(app->get_SoundVolume(&volume), RPC_E_DISCONNECTED);
+    CHECK_EQ(volume, 0L);
+
+    // The new helper has a new port and token, in the same session file.
+    CHECK_EQ(rig::AskShell("start-helper"), std::string("started"));
+    CHECK(Eventually([&] {
+        widget.PollTick();
+        return widget.host().visible;
+    }));
+    // Objects of the old helper's time stay gone.
+    CHECK_EQ(app->get_SoundVolume(&volume), RPC_E_DISCONNECTED);
+}

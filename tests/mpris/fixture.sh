@@ -117,6 +117,7 @@ start_player() {
 }
 
 start_helper() {
+  HELPER_PROGRAM=$1
   SESSION_FILE="$FIXTURE_DIR/session/bridge"
   "$1" --session-file "$SESSION_FILE" 2>"$FIXTURE_DIR/helper.log" &
   HELPER_PID=$!
@@ -131,6 +132,7 @@ start_helper() {
 #   playerctl ARGS...   what playerctl says of the player last started
 #   stop-player         ends the player last started
 #   start-player        starts a player, paused, on the second track
+#   stop-helper, start-helper   ends the helper, starts it again
 # Returns the program's exit status.
 run_windows_test() {
   local requests="$FIXTURE_DIR/requests"
@@ -158,6 +160,8 @@ answer_request() {
   playerctl) playerctl -p "${PLAYER_NAME#org.mpris.MediaPlayer2.}" "${@:2}" 2>/dev/null || true ;;
   stop-player) stop_pid "$PLAYER_PID" && echo stopped ;;
   start-player) start_player --pause "${TRACK_FILES[1]}" && echo started ;;
+  stop-helper) stop_pid "$HELPER_PID" && echo stopped ;;
+  start-helper) start_helper "$HELPER_PROGRAM" && echo started ;;
   *) echo "unknown request $1" ;;
   esac
 }
