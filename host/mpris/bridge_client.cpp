@@ -3,12 +3,18 @@
 #include "host/mpris/connection.h"
 #include "host/mpris/utf8.h"
 
+#include <algorithm>
+
 namespace mpris {
 namespace {
 
 // One redraw asks for many values; they come from one status.
 constexpr std::chrono::milliseconds kStatusMaxAge{150};
+// After a failure the helper is tried again only after a pause; after a slow
+// one (a helper that takes a connection but does not answer) a longer one, so
+// that it cannot hold more than a fifth of the caller's time.
 constexpr std::chrono::milliseconds kRetryPause{1000};
+constexpr int kSlowFailureFactor = 4;
 // The helper answers the greeting and STATUS from what it knows at once.
 constexpr DWORD kStatusTimeoutMs = 500;
 // Commands wait for the player, which the helper gives 1 s.
@@ -49,7 +55,8 @@ BridgeClient::~BridgeClient() = default;
 
 Connection* BridgeClient::Connected() {
     if (connection_) return connection_.get();
-    if (Clock::now() < retryAt_) return nullptr;
+    const Clock::time_point attempt = Clock::now();
+    if (attempt < retryAt_) return nullptr;
     std::optional<SessionInfo> session = ReadSessionFile(sessionPath_);
     if (!winsock_->ok()) {
         problem_ = "Windows sockets did not start";
@@ -60,27 +67,31 @@ Connection* BridgeClient::Connected() {
         ++connections_;
         return connection_.get();
     }
-    retryAt_ = Clock::now() + kRetryPause;
+    PauseRetries(attempt);
     return nullptr;
+}
+
+void BridgeClient::PauseRetries(Clock::time_point attempt) {
+    const Clock::time_point now = Clock::now();
+    retryAt_ = now + std::max<Clock::duration>(kRetryPause, kSlowFailureFactor * (now - attempt));
 }
 
 template <class Answer, class Read>
 std::optional<Answer> BridgeClient::Ask(const std::string& request, unsigned long timeoutMs, Read&& read) {
     Connection* connection = Connected();
     if (!connection) return std::nullopt;
+    const Clock::time_point start = Clock::now();
     const Deadline deadline(timeoutMs);
     std::optional<Answer> answer;
     if (connection->SendLine(request, deadline))
         if (std::optional<std::string> first = connection->ReadLine(deadline))
             answer = read(*connection, *first, deadline);
-    if (!answer) Drop("the bridge's helper stopped answering");
+    if (!answer) {
+        connection_.reset();
+        problem_ = "the bridge's helper stopped answering";
+        PauseRetries(start);
+    }
     return answer;
-}
-
-void BridgeClient::Drop(std::string problem) {
-    connection_.reset();
-    problem_ = std::move(problem);
-    retryAt_ = Clock::now() + kRetryPause;
 }
 
 const Status* BridgeClient::CurrentStatus() {

@@ -62,7 +62,8 @@ private:
     // a failure on the way drops the connection, which is then out of step.
     template <class Answer, class Read>
     std::optional<Answer> Ask(const std::string& request, unsigned long timeoutMs, Read&& read);
-    void Drop(std::string problem);
+    // No new attempt until a while after the failed one that began then.
+    void PauseRetries(Clock::time_point attempt);
     void NoteRun();
 
     std::wstring sessionPath_;

@@ -10,7 +10,6 @@
 
 #include <memory>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 
 namespace mpris {
