@@ -126,7 +126,10 @@ int main(int argc, char** argv) {
     std::unique_ptr<host::SimulatedPlayerSession> simulated;
     std::unique_ptr<mpris::BridgeSession> bridge;
     if (player.choice == host::PlayerChoice::Simulated) simulated = std::make_unique<host::SimulatedPlayerSession>();
-    if (player.choice == host::PlayerChoice::Bridge) bridge = std::make_unique<mpris::BridgeSession>(bridgeSession);
+    if (player.choice == host::PlayerChoice::Bridge) {
+        bridge = std::make_unique<mpris::BridgeSession>(bridgeSession);
+        if (!bridge->registered()) std::fprintf(stderr, "quillhost: the player bridge could not register the player's class\n");
+    }
 
     // The demo keeps its own settings beside its pictures, fresh every run.
     std::string config = options.config;

@@ -5,6 +5,7 @@
 #include "host/mpris/session_reader.h"
 #include "host/mpris/utf8.h"
 #include "host/win_owners.h"
+#include "rig/hdrop_data_object.h"
 #include "rig/rig.h"
 #include "rig/shell_requests.h"
 #include "sim/objects.h"
@@ -36,7 +37,8 @@ constexpr int kTicksToName = 9;
 struct TrackTags {
     std::wstring title, artist, album, genre;
     long seconds = 0;
-    std::string title8, cover;
+    std::string title8;
+    std::wstring cover, file;  // as this program reaches them
 };
 
 // The tracks the script made, as it lists them in QB_TRACKS.
@@ -49,10 +51,11 @@ std::vector<TrackTags> Tracks() {
         std::vector<std::string> fields;
         std::istringstream split(line);
         for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
-        REQUIRE(fields.size() == 6u);
+        REQUIRE(fields.size() == 7u);
         tracks.push_back({mpris::WideFromUtf8(fields[0]), mpris::WideFromUtf8(fields[1]), mpris::WideFromUtf8(fields[2]),
                           mpris::WideFromUtf8(fields[3]), std::atol(fields[4].c_str()) / 1000, fields[0],
-                          rig::WindowsPathOfUnix(fields[5])});
+                          mpris::WideFromUtf8(rig::WindowsPathOfUnix(fields[5])),
+                          mpris::WideFromUtf8(rig::WindowsPathOfUnix(fields[6]))});
     }
     REQUIRE(tracks.size() == 3u);
     return tracks;
@@ -128,8 +131,7 @@ void SimulatedPlayerWith(const TrackTags& tags) {
     track->genre = tags.genre;
     track->duration = tags.seconds;
     track->artwork = std::make_shared<sim::Artwork>();
-    const std::wstring cover = mpris::WideFromUtf8(tags.cover);
-    REQUIRE(SUCCEEDED(sim::ReadArtworkFile(cover.c_str(), *track->artwork)));
+    REQUIRE(SUCCEEDED(sim::ReadArtworkFile(tags.cover.c_str(), *track->artwork)));
     auto library = std::make_shared<sim::Playlist>();
     library->kind = 1;
     library->tracks = {track};
@@ -239,7 +241,7 @@ TEST_CASE(buttons_and_the_progress_bar_reach_the_player) {
     CHECK(ShellSays("playerctl status", "Stopped"));
 }
 
-TEST_CASE(a_killed_player_hides_the_widget_and_a_new_one_is_picked_up) {
+TEST_CASE(a_killed_player_hides_the_widget_and_a_new_one_is_picked_up_listed_and_given_files) {
     const std::vector<TrackTags> tracks = Tracks();
     BridgeAsPlayer bridge;
     REQUIRE(Eventually([&] { return bridge.session.window() != nullptr; }));
@@ -272,6 +274,16 @@ TEST_CASE(a_killed_player_hides_the_widget_and_a_new_one_is_picked_up) {
     CHECK(listed->front().pinned);
     bridge.session.menu().Choose(0);
     CHECK(!bridge.session.client().Players()->front().pinned);
+
+    // A dropped file, in a folder named with a space and letters outside
+    // ASCII, is opened in the player and played on the next tick.
+    const rig::Module& module = rig::TheModule();
+    POINTL point = {10, 10};
+    DWORD effect = DROPEFFECT_COPY;
+    module.OnDrop(widget.instance(), rig::HDropDataObject::Make({tracks[2].file}).Get(), 0, point, &effect);
+    CHECK(ShellSays("playerctl metadata xesam:title", tracks[2].title8));
+    widget.PollTick();
+    CHECK(ShellSays("playerctl status", "Playing"));
 }
 
 TEST_CASE(the_helper_gone_fails_every_call_and_a_new_one_is_attached) {

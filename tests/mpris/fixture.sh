@@ -87,8 +87,8 @@ make_media() {
       fail "cannot make ${TRACK_FILES[i]}"
     ffmpeg -nostdin -loglevel error -y -f lavfi -i "color=c=${colours[i]}:s=48x48" -frames:v 1 "${TRACK_COVERS[i]}" ||
       fail "cannot make ${TRACK_COVERS[i]}"
-    printf '%s\t%s\t%s\t%s\t%s\t%s\n' "${TRACK_TITLES[i]}" "${TRACK_ARTISTS[i]}" "${TRACK_ALBUMS[i]}" \
-      "${TRACK_GENRES[i]}" "${TRACK_LENGTHS_MS[i]}" "${TRACK_COVERS[i]}" >>"$TRACKS_FILE"
+    printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "${TRACK_TITLES[i]}" "${TRACK_ARTISTS[i]}" "${TRACK_ALBUMS[i]}" \
+      "${TRACK_GENRES[i]}" "${TRACK_LENGTHS_MS[i]}" "${TRACK_COVERS[i]}" "${TRACK_FILES[i]}" >>"$TRACKS_FILE"
   done
 }
 
