@@ -61,7 +61,7 @@ Connection* BridgeClient::Connected() {
     if (!winsock_->ok()) {
         problem_ = "Windows sockets did not start";
     } else if (!session) {
-        problem_ = "there is no bridge session file at " + Utf8FromWide(sessionPath_);
+        problem_ = "there is no readable bridge session file at " + Utf8FromWide(sessionPath_);
     } else if (std::optional<Connection> opened = Connection::Open(*session, kStatusTimeoutMs, problem_)) {
         connection_ = std::make_unique<Connection>(std::move(*opened));
         ++connections_;

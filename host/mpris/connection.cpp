@@ -1,6 +1,5 @@
 #include "host/mpris/connection.h"
 
-
 namespace mpris {
 namespace {
 

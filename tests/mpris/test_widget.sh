@@ -33,6 +33,6 @@ QB_BRIDGE_SESSION="$SESSION_FILE" chosen_player
 [[ $CHOICE == "mpris (no Windows player is installed; the bridge's helper follows "*" ($PLAYER_NAME))" ]] ||
   fail "with the helper following $PLAYER_NAME, quillhost chose: $CHOICE"
 QB_BRIDGE_SESSION="$FIXTURE_DIR/nowhere" chosen_player
-[[ $CHOICE == "simulated (no Windows player is installed, and there is no bridge session file at "* ]] ||
+[[ $CHOICE == "simulated (no Windows player is installed, and there is no readable bridge session file at "* ]] ||
   fail "without a helper, quillhost chose: $CHOICE"
 echo "widget test passed"
