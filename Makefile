@@ -8,9 +8,15 @@ JOBS ?= 2
 setup:
 	@tools/setup.sh
 
-build: setup
+build: setup bridge
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
+
+.PHONY: bridge
+# The player bridge's native Linux helper, quillbridge, built for this machine into $(BUILD)/native.
+bridge: setup
+	@cmake -S host/mpris-helper -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD)/native -j $(JOBS)
 
 # One Wine server and its services stay up across the test programs, so the
 # suite stays fast; they go when the tests are done.
@@ -28,8 +34,10 @@ dist: setup
 	@tools/dist.sh $(BUILD) out/dist
 
 # The widget on the simulated player: a window with a display, else a scripted session into out/demo.
+# PLAYER=mpris: on the desktop's own media player, through the player bridge (tools/mpris-demo.sh).
+PLAYER ?= sim
 demo: dist
-	@tools/demo.sh out/dist
+	@if [ "$(PLAYER)" = mpris ]; then tools/mpris-demo.sh; else tools/demo.sh out/dist; fi
 
 .PHONY: soak
 # The long run under load: minutes of ticks and widgets coming and going, with its figures.

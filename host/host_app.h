@@ -36,6 +36,9 @@ public:
 
     void RequestRemove(HWND widget) override;
     void RequestExit() override;
+    mpris::PlayerMenu* playerMenu() override { return playerMenu_; }
+    // Offers the bridge's players in every widget's menu; not owned.
+    void OfferPlayerMenu(mpris::PlayerMenu* menu) { playerMenu_ = menu; }
 
 private:
     static LRESULT CALLBACK ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -46,6 +49,7 @@ private:
     std::vector<std::unique_ptr<WidgetWindow>> widgets_;
     std::vector<std::string> groups_;  // settings group of each widget, in step with widgets_
     UniqueWindow control_;              // receives the requests carried out later
+    mpris::PlayerMenu* playerMenu_ = nullptr;
 };
 
 }  // namespace host

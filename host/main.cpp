@@ -1,9 +1,12 @@
 // quillhost: shows the widget module's widgets on the desktop.
-//   quillhost [--config FILE] [--player sim|real] [--module FILE] [--demo-script FOLDER]
+//   quillhost [--config FILE] [--player auto|sim|real|mpris] [--bridge-session FILE] [--module FILE]
+//             [--demo-script FOLDER]
 //   quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused] [--module FILE]
 //   quillhost --check-skin NAME [--module FILE]
 #include "host/demo_script.h"
 #include "host/host_app.h"
+#include "host/mpris/bridge_session.h"
+#include "host/mpris/session_reader.h"
 #include "host/player_choice.h"
 #include "host/skin_check.h"
 #include "host/skin_render.h"
@@ -23,7 +26,8 @@ namespace {
 struct Options {
     std::string config;
     std::string module;
-    std::string player;
+    std::string player = "auto";
+    std::string bridgeSession;
     std::string demoFolder;
     std::string checkSkin;
     host::RenderRequest render;
@@ -49,6 +53,8 @@ Options ParseOptions(int argc, char** argv) {
             options.module = argv[++i];
         else if (std::strcmp(argv[i], "--player") == 0 && hasValue)
             options.player = argv[++i];
+        else if (std::strcmp(argv[i], "--bridge-session") == 0 && hasValue)
+            options.bridgeSession = argv[++i];
         else if (std::strcmp(argv[i], "--demo-script") == 0 && hasValue)
             options.demoFolder = argv[++i];
         else if (std::strcmp(argv[i], "--check-skin") == 0 && hasValue)
@@ -66,7 +72,8 @@ Options ParseOptions(int argc, char** argv) {
         else
             options.valid = false;
     }
-    if (!options.player.empty() && options.player != "sim" && options.player != "real") options.valid = false;
+    if (options.player != "auto" && options.player != "sim" && options.player != "real" && options.player != "mpris")
+        options.valid = false;
     if (options.render.skin.empty() != options.render.outFile.empty()) options.valid = false;
     options.render.modulePath = options.module;
     return options;
@@ -88,7 +95,8 @@ int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
     if (!options.valid) {
         std::fprintf(stderr,
-                     "usage: quillhost [--config FILE] [--player sim|real] [--module FILE] [--demo-script FOLDER]\n"
+                     "usage: quillhost [--config FILE] [--player auto|sim|real|mpris] [--bridge-session FILE]\n"
+                     "                 [--module FILE] [--demo-script FOLDER]\n"
                      "       quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused]\n"
                      "       quillhost --check-skin NAME\n");
         return 2;
@@ -110,9 +118,18 @@ int main(int argc, char** argv) {
 
     // The demo always runs on the simulated player, so that it shows the same everywhere.
     const bool demo = !options.demoFolder.empty();
-    std::unique_ptr<host::SimulatedPlayerSession> player;
-    if (demo || host::ChoosePlayer(options.player) == host::PlayerChoice::Simulated)
-        player = std::make_unique<host::SimulatedPlayerSession>();
+    const std::wstring bridgeSession = mpris::SessionPathFor(options.bridgeSession);
+    const host::PlayerDecision player = demo ? host::PlayerDecision{host::PlayerChoice::Simulated, "the demo's own"}
+                                             : host::ChoosePlayer(options.player, bridgeSession);
+    std::printf("quillhost: player: %s (%s)\n", host::PlayerName(player.choice), player.reason.c_str());
+    std::fflush(stdout);
+    std::unique_ptr<host::SimulatedPlayerSession> simulated;
+    std::unique_ptr<mpris::BridgeSession> bridge;
+    if (player.choice == host::PlayerChoice::Simulated) simulated = std::make_unique<host::SimulatedPlayerSession>();
+    if (player.choice == host::PlayerChoice::Bridge) {
+        bridge = std::make_unique<mpris::BridgeSession>(bridgeSession);
+        if (!bridge->registered()) std::fprintf(stderr, "quillhost: the player bridge could not register the player's class\n");
+    }
 
     // The demo keeps its own settings beside its pictures, fresh every run.
     std::string config = options.config;
@@ -128,6 +145,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (demo) return host::RunDemoScript(app, options.demoFolder);
+    if (bridge) app.OfferPlayerMenu(&bridge->menu());
     app.Restore();
     const int result = app.Run();
     app.Shutdown();

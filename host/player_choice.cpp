@@ -1,8 +1,11 @@
 #include "host/player_choice.h"
 
+#include "host/mpris/bridge_client.h"
 #include "sim/player.h"
 
 #include <windows.h>
+
+#include <utility>
 
 namespace host {
 
@@ -15,10 +18,36 @@ bool RealPlayerInstalled() {
     return true;
 }
 
-PlayerChoice ChoosePlayer(const std::string& asked) {
-    if (asked == "sim") return PlayerChoice::Simulated;
-    if (asked == "real") return PlayerChoice::Real;
-    return RealPlayerInstalled() ? PlayerChoice::Real : PlayerChoice::Simulated;
+namespace {
+
+// What the bridge would give now: whether its helper follows a player, and who or why not.
+std::pair<bool, std::string> BridgePlayer(const std::wstring& session) {
+    mpris::BridgeClient bridge(session);
+    const mpris::Status* status = bridge.CurrentStatus();
+    if (!status) return {false, bridge.problem()};
+    if (!status->connected) return {false, "the bridge's helper finds no MPRIS player on the session bus"};
+    return {true, "the bridge's helper follows " + status->identity + " (" + status->player + ")"};
+}
+
+}  // namespace
+
+PlayerDecision ChoosePlayer(const std::string& asked, const std::wstring& bridgeSession) {
+    if (asked == "sim") return {PlayerChoice::Simulated, "asked for"};
+    if (asked == "real") return {PlayerChoice::Real, "asked for"};
+    if (asked == "mpris") return {PlayerChoice::Bridge, "asked for; now " + BridgePlayer(bridgeSession).second};
+    if (RealPlayerInstalled()) return {PlayerChoice::Real, "its application class is registered"};
+    auto [following, bridge] = BridgePlayer(bridgeSession);
+    if (following) return {PlayerChoice::Bridge, "no Windows player is installed; " + bridge};
+    return {PlayerChoice::Simulated, "no Windows player is installed, and " + bridge};
+}
+
+const char* PlayerName(PlayerChoice choice) {
+    switch (choice) {
+    case PlayerChoice::Real: return "real";
+    case PlayerChoice::Bridge: return "mpris";
+    case PlayerChoice::Simulated: break;
+    }
+    return "simulated";
 }
 
 SimulatedPlayerSession::SimulatedPlayerSession() {

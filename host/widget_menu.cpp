@@ -1,10 +1,15 @@
 // The host's default menu and the configuration dialog with the module's pages.
 #include "host/widget_window.h"
 
+#include "host/mpris/player_menu.h"
+
 #include <commctrl.h>
 
 namespace host {
 namespace {
+
+// The module adds its playlists from id 1000 and asks for the host's items from 1.
+static_assert(1 + WidgetWindow::kFirstPlayerItem + mpris::PlayerMenu::kItemCount <= 1000);
 
 // The sheet's Apply button (not in every SDK's headers).
 constexpr WORD kApplyNowId = 0x3021;
@@ -34,6 +39,8 @@ HMENU WidgetWindow::DefaultMenu(int startId) const {
     if (!menu) return nullptr;
     AppendMenuW(menu, MF_STRING, startId + kProperties, L"Properties\u2026");
     AppendMenuW(menu, MF_STRING, startId + kRemove, L"Remove widget");
+    if (mpris::PlayerMenu* players = owner_.playerMenu())
+        players->Append(menu, static_cast<UINT>(startId + kFirstPlayerItem));
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, startId + kExit, L"Exit");
     return menu;
@@ -44,7 +51,12 @@ void WidgetWindow::DoDefaultMenuCommand(int startId, int command) {
     case kProperties: ShowProperties(); break;
     case kRemove: owner_.RequestRemove(window_.get()); break;
     case kExit: owner_.RequestExit(); break;
-    default: break;
+    default:
+        if (mpris::PlayerMenu* players = owner_.playerMenu()) {
+            const int item = command - startId - kFirstPlayerItem;
+            if (item >= 0 && item < mpris::PlayerMenu::kItemCount) players->Choose(item);
+        }
+        break;
     }
 }
 

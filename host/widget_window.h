@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+namespace mpris {
+class PlayerMenu;
+}
+
 namespace host {
 
 class DropTarget;
@@ -26,6 +30,8 @@ public:
     virtual void RequestRemove(HWND widget) = 0;
     virtual void RequestExit() = 0;
     virtual void SaveAll() = 0;
+    // The players to choose from, while the bridge is the player.
+    virtual mpris::PlayerMenu* playerMenu() { return nullptr; }
 
 protected:
     ~WidgetOwner() = default;
@@ -76,8 +82,9 @@ public:
     int AddPropertyPage(HPROPSHEETPAGE page);
     void ShowProperties();
 
-    // Menu items of the default menu, by offset from the start id.
-    enum MenuItem { kProperties = 0, kRemove = 1, kExit = 2 };
+    // Menu items of the default menu, by offset from the start id; the
+    // player submenu's items follow kFirstPlayerItem.
+    enum MenuItem { kProperties = 0, kRemove = 1, kExit = 2, kFirstPlayerItem = 16 };
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -1,13 +1,29 @@
 // Every slot of the player's interfaces answering E_NOTIMPL, so the simulated
-// player implements only what it models. One line per slot, in slot order.
+// player and the bridge implement only what they model. One line per slot, in
+// slot order.
 #pragma once
 
 #include "platform/itunes_com.h"
 
 namespace sim {
 
+// IDispatch without type information: clients call through the vtables.
+template <class Interface>
+struct DefaultDispatch : public Interface {
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (!count) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return E_NOTIMPL;
+    }
+};
+
 template <class Interface = itunes::IiTunes>
-struct DefaultIiTunes : public Interface {
+struct DefaultIiTunes : public DefaultDispatch<Interface> {
     HRESULT STDMETHODCALLTYPE BackTrack() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE FastForward() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE NextTrack() override { return E_NOTIMPL; }
@@ -95,7 +111,7 @@ struct DefaultIiTunes : public Interface {
 };
 
 template <class Interface = itunes::IITObject>
-struct DefaultIITObject : public Interface {
+struct DefaultIITObject : public DefaultDispatch<Interface> {
     HRESULT STDMETHODCALLTYPE GetITObjectIDs(long*, long*, long*, long*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Name(BSTR*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_Name(BSTR) override { return E_NOTIMPL; }
@@ -195,7 +211,7 @@ struct DefaultIITLibraryPlaylist : public DefaultIITPlaylist<Interface> {
 };
 
 template <class Interface = itunes::IITOperationStatus>
-struct DefaultIITOperationStatus : public Interface {
+struct DefaultIITOperationStatus : public DefaultDispatch<Interface> {
     HRESULT STDMETHODCALLTYPE get_InProgress(VARIANT_BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Tracks(itunes::IITTrackCollection**) override { return E_NOTIMPL; }
 };
@@ -209,7 +225,7 @@ struct DefaultIITSource : public DefaultIITObject<Interface> {
 };
 
 template <class Interface = itunes::IITArtwork>
-struct DefaultIITArtwork : public Interface {
+struct DefaultIITArtwork : public DefaultDispatch<Interface> {
     HRESULT STDMETHODCALLTYPE Delete() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE SetArtworkFromFile(BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE SaveArtworkToFile(BSTR) override { return E_NOTIMPL; }
@@ -220,14 +236,14 @@ struct DefaultIITArtwork : public Interface {
 };
 
 template <class Interface = itunes::IITArtworkCollection>
-struct DefaultIITArtworkCollection : public Interface {
+struct DefaultIITArtworkCollection : public DefaultDispatch<Interface> {
     HRESULT STDMETHODCALLTYPE get_Count(long*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Item(long, itunes::IITArtwork**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown**) override { return E_NOTIMPL; }
 };
 
 template <class Interface = itunes::IITTrackCollection>
-struct DefaultIITTrackCollection : public Interface {
+struct DefaultIITTrackCollection : public DefaultDispatch<Interface> {
     HRESULT STDMETHODCALLTYPE get_Count(long*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Item(long, itunes::IITTrack**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_ItemByPlayOrder(long, itunes::IITTrack**) override { return E_NOTIMPL; }
@@ -237,7 +253,7 @@ struct DefaultIITTrackCollection : public Interface {
 };
 
 template <class Interface = itunes::IITSourceCollection>
-struct DefaultIITSourceCollection : public Interface {
+struct DefaultIITSourceCollection : public DefaultDispatch<Interface> {
     HRESULT STDMETHODCALLTYPE get_Count(long*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Item(long, itunes::IITSource**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_ItemByName(BSTR, itunes::IITSource**) override { return E_NOTIMPL; }
@@ -246,7 +262,7 @@ struct DefaultIITSourceCollection : public Interface {
 };
 
 template <class Interface = itunes::IITPlaylistCollection>
-struct DefaultIITPlaylistCollection : public Interface {
+struct DefaultIITPlaylistCollection : public DefaultDispatch<Interface> {
     HRESULT STDMETHODCALLTYPE get_Count(long*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Item(long, itunes::IITPlaylist**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_ItemByName(BSTR, itunes::IITPlaylist**) override { return E_NOTIMPL; }

@@ -1,9 +1,10 @@
 // What every object of the player shares: reference counting that the tests
-// can watch, IDispatch without type information, and the gate each method
-// call passes (call log, injected faults, the player's run, no exception out).
+// can watch, and the gate each method call passes (call log, injected
+// faults, the player's run, no exception out).
 #pragma once
 
 #include "sim/player.h"
+#include "sim/ref_counted.h"
 
 #include <windows.h>
 #include <oleauto.h>
@@ -82,64 +83,18 @@ HRESULT ServeOut(const char* interfaceName, const char* member, const Arg& argum
 // Base of every object: Interface is one of the defaults of com_defaults.h;
 // Extra lists the interface ids it answers besides IUnknown and IDispatch.
 template <class Interface, const IID&... Extra>
-class ComObject : public Interface {
-public:
-    ComObject(const ComObject&) = delete;
-    ComObject& operator=(const ComObject&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (!Answers(iid)) return E_NOINTERFACE;
-        *out = static_cast<Interface*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override {
-        CountReferences(1);
-        return static_cast<ULONG>(InterlockedIncrement(&references_));
-    }
-    ULONG STDMETHODCALLTYPE Release() override {
-        CountReferences(-1);
-        LONG left = InterlockedDecrement(&references_);
-        if (left == 0 && !pinned_) delete this;
-        return static_cast<ULONG>(left);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
-    }
-
-    // Hands this object out through an out-pointer, with a new reference.
-    template <class Target>
-    HRESULT HandOut(Target** out) {
-        *out = static_cast<Interface*>(this);
-        AddRef();
-        return S_OK;
-    }
-
+class ComObject : public RefCounted<Interface> {
 protected:
     explicit ComObject(const char* interfaceName)
         : interfaceName_(interfaceName), session_(Player::Get().Session()) {
         CountObject(1);
     }
-    virtual ~ComObject() { CountObject(-1); }
+    ~ComObject() override { CountObject(-1); }
 
-    virtual bool Answers(REFIID iid) const {
+    bool Answers(REFIID iid) const override {
         return iid == IID_IUnknown || iid == IID_IDispatch || ((iid == Extra) || ...);
     }
-    // A pinned object stays when its last reference goes; unpinning it then deletes it.
-    void Pin() { pinned_ = true; }
-    void Unpin() {
-        pinned_ = false;
-        if (references_ == 0) delete this;
-    }
+    void Counted(long delta) override { CountReferences(delta); }
 
     template <class Body>
     HRESULT Serve(const char* member, const Arg& argument, Body&& body) {
@@ -158,8 +113,6 @@ protected:
 
 private:
     int session_;
-    LONG references_ = 0;
-    bool pinned_ = false;
 };
 
 // Copies text into a new automation string for an out-value.

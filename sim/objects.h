@@ -29,7 +29,4 @@ HRESULT HandOutOperation(std::shared_ptr<AddOperation> operation, itunes::IITOpe
 HRESULT SaveArtwork(const Artwork& artwork, const wchar_t* path);
 HRESULT ReadArtworkFile(const wchar_t* path, Artwork& artwork);
 
-// m:ss, or h:mm:ss from an hour on.
-std::wstring FormatDuration(long seconds);
-
 }  // namespace sim

@@ -1,24 +1,14 @@
 #include "sim/player_window.h"
 
-#include "sim/player.h"
-
 namespace sim {
 namespace {
 
 constexpr wchar_t kClassName[] = L"iTunes";
 
-LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        Player::Get().OnWindowDestroyed();
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 bool RegisterPlayerClass() {
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = PlayerWindowProc;
+    windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
@@ -28,12 +18,14 @@ bool RegisterPlayerClass() {
 
 }  // namespace
 
-HWND CreatePlayerWindow(bool visible) {
+HWND CreatePlayerWindow(const wchar_t* title, bool visible, WNDPROC procedure) {
     static const bool registered = RegisterPlayerClass();
     if (!registered) return nullptr;
     DWORD style = WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0);
-    return CreateWindowExW(0, kClassName, L"Simulated player", style, CW_USEDEFAULT, CW_USEDEFAULT, 480, 320,
-                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(0, kClassName, title, style, CW_USEDEFAULT, CW_USEDEFAULT, 480, 320, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (window) SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    return window;
 }
 
 }  // namespace sim

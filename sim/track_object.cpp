@@ -1,8 +1,7 @@
 #include "sim/com_defaults.h"
 #include "sim/com_object.h"
 #include "sim/objects.h"
-
-#include <cwchar>
+#include "sim/track_time.h"
 
 namespace sim {
 namespace {
@@ -86,16 +85,6 @@ private:
 
 HRESULT HandOutTrack(std::shared_ptr<Track> track, std::shared_ptr<Playlist> context, itunes::IITTrack** out) {
     return (new TrackObject(std::move(track), std::move(context)))->HandOut(out);
-}
-
-std::wstring FormatDuration(long seconds) {
-    if (seconds < 0) seconds = 0;
-    wchar_t text[32];
-    if (seconds >= 3600)
-        swprintf(text, 32, L"%ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
-    else
-        swprintf(text, 32, L"%ld:%02ld", seconds / 60, seconds % 60);
-    return text;
 }
 
 }  // namespace sim

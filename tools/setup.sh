@@ -6,18 +6,31 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
 packages=(g++-mingw-w64-i686 wine wine32 cmake make fonts-liberation2 python3)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+# The player bridge's native helper: a compiler, sd-bus and curl to build it;
+# a bus, a real MPRIS player, media tools and playerctl to test it against.
+bridge_packages=(g++ pkg-config libsystemd-dev libcurl4-openssl-dev dbus-daemon dbus-bin mpv mpv-mpris playerctl ffmpeg)
+not_installed() {
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+  done
+}
+missing=($(not_installed "${packages[@]}"))
+missing_bridge=($(not_installed "${bridge_packages[@]}"))
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
   missing+=(wine32)
 fi
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
+if [ $((${#missing[@]} + ${#missing_bridge[@]})) -gt 0 ]; then
+  echo "Installing: ${missing[*]} ${missing_bridge[*]}"
   $sudo apt-get update -qq
+fi
+if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+# Without recommends: a player's desktop extras are of no use here.
+if [ ${#missing_bridge[@]} -gt 0 ]; then
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing_bridge[@]}" >/dev/null
 fi
 
 prefix="${QB_WINEPREFIX:-$here/build/wineprefix}"

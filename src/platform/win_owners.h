@@ -54,6 +54,25 @@ struct WindowTraits : NullIsEmpty<HWND> { static void Close(HWND window) { Destr
 struct LibraryTraits : NullIsEmpty<HMODULE> { static void Close(HMODULE module) { FreeLibrary(module); } };
 struct FileTraits : InvalidIsEmpty { static void Close(HANDLE file) { CloseHandle(file); } };
 struct FindTraits : InvalidIsEmpty { static void Close(HANDLE search) { FindClose(search); } };
+// Sockets say "none" with INVALID_SOCKET (the socket calls come with windows.h).
+struct SocketTraits {
+    static SOCKET Empty() { return INVALID_SOCKET; }
+    static void Close(SOCKET socket) { closesocket(socket); }
+};
+// Blocks Wine hands out from the process heap.
+template <class Block>
+struct ProcessHeapTraits : NullIsEmpty<Block*> {
+    static void Close(Block* block) { HeapFree(GetProcessHeap(), 0, block); }
+};
+struct ClassObjectTraits {
+    static DWORD Empty() { return 0; }
+    static void Close(DWORD cookie) { CoRevokeClassObject(cookie); }
+};
+// A timer of the thread, with a callback rather than a window.
+struct ThreadTimerTraits {
+    static UINT_PTR Empty() { return 0; }
+    static void Close(UINT_PTR id) { KillTimer(nullptr, id); }
+};
 
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
@@ -62,6 +81,11 @@ using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueLibrary = UniqueHandle<HMODULE, LibraryTraits>;
 using UniqueFile = UniqueHandle<HANDLE, FileTraits>;
 using UniqueFind = UniqueHandle<HANDLE, FindTraits>;
+using UniqueSocket = UniqueHandle<SOCKET, SocketTraits>;
+template <class Block>
+using UniqueHeapBlock = UniqueHandle<Block*, ProcessHeapTraits<Block>>;
+using ClassObjectRegistration = UniqueHandle<DWORD, ClassObjectTraits>;
+using UniqueThreadTimer = UniqueHandle<UINT_PTR, ThreadTimerTraits>;
 
 // COM for the calling thread while the value lives; uninitialised only if
 // this value's initialisation counted, so the calls always balance.
@@ -117,6 +141,24 @@ public:
 
 private:
     bool ok_;
+};
+
+// Sockets for this process: Winsock started while this object lives.
+class WinsockSession {
+public:
+    WinsockSession() {
+        WSADATA data = {};
+        ok_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }
+    ~WinsockSession() {
+        if (ok_) WSACleanup();
+    }
+    WinsockSession(const WinsockSession&) = delete;
+    WinsockSession& operator=(const WinsockSession&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    bool ok_ = false;
 };
 
 // GDI+ belongs to the host process: started before the module loads, stopped last.

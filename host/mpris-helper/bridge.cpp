@@ -1,0 +1,200 @@
+#include "bridge.h"
+
+#include "mpris_properties.h"
+#include "player_calls.h"
+#include "uri.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace quillbridge {
+namespace {
+
+std::string Ok(std::string_view payload = {}) {
+    std::string line = "OK";
+    if (!payload.empty()) (line += ' ') += payload;
+    return line + '\n';
+}
+
+std::string Err(std::string_view reason) { return "ERR " + std::string(reason) + '\n'; }
+
+std::string Outcome(const std::string& error) { return error.empty() ? Ok() : Err(error); }
+
+std::optional<std::int64_t> ParseNumber(const std::string& text) {
+    std::int64_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// "scheme:..." as URIs name it: a letter, then letters, digits, "+", "-" or ".".
+bool HasScheme(const std::string& text) {
+    std::size_t colon = text.find(':');
+    if (colon == 0 || colon == std::string::npos || !std::isalpha(static_cast<unsigned char>(text[0]))) return false;
+    return std::all_of(text.begin(), text.begin() + colon, [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
+    });
+}
+
+const char* PlayerMethodOf(mpris::Command command) {
+    switch (command) {
+    case mpris::Command::PlayPause: return "PlayPause";
+    case mpris::Command::Play: return "Play";
+    case mpris::Command::Pause: return "Pause";
+    case mpris::Command::Stop: return "Stop";
+    case mpris::Command::Next: return "Next";
+    case mpris::Command::Previous: return "Previous";
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+Bridge::Bridge(sd_bus* bus, sd_event* event, std::function<void()> waiting_changed)
+    : bus_(bus),
+      waiting_changed_(std::move(waiting_changed)),
+      directory_(bus, [this] { PlayersChanged(); }),
+      art_(event, [this] { waiting_changed_(); }) {}
+
+void Bridge::PlayersChanged() {
+    PlayerState* followed = Followed();
+    std::string name = followed ? followed->bus_name : "";
+    std::uint64_t appearance = followed ? followed->appearance : 0;
+    if (name != followed_name_ || appearance != followed_appearance_) {
+        followed_name_ = name;
+        followed_appearance_ = appearance;
+        ++generation_;
+    }
+    if (followed) art_.Prefetch(followed->track.art_url);
+    // The art a request waits for may have moved elsewhere, or its player gone.
+    waiting_changed_();
+}
+
+PlayerState* Bridge::Followed() {
+    std::vector<PlayerState*> players = directory_.Players();
+    std::vector<FollowCandidate> candidates;
+    for (const PlayerState* p : players)
+        candidates.push_back({p->bus_name, p->state == mpris::PlayState::Playing, p->playing_since, p->last_active});
+    auto chosen = ChooseFollowed(candidates, pinned_);
+    return chosen ? players[*chosen] : nullptr;
+}
+
+Answer Bridge::Respond(std::string_view line) {
+    auto request = mpris::ParseRequest(line);
+    if (!request) return {Err("unknown")};
+    switch (request->command) {
+    case mpris::Command::Status: return {StatusReply()};
+    case mpris::Command::Players: return {PlayersReply()};
+    case mpris::Command::Pin: return {PinReply(request->argument)};
+    case mpris::Command::Art: return ArtAnswer();
+    default: break;
+    }
+    PlayerState* player = Followed();
+    if (!player) return {request->command == mpris::Command::Playlists ? Ok("0") : Err("no-player")};
+    return {PlayerReply(*player, *request)};
+}
+
+std::string Bridge::StatusReply() {
+    PlayerState* player = Followed();
+    mpris::Status status = player ? StatusOf(*player, Clock::now()) : mpris::Status{};
+    status.generation = generation_;
+    return mpris::FormatStatusReply(status) + '\n';
+}
+
+std::string Bridge::PlayersReply() {
+    std::vector<PlayerState*> players = directory_.Players();
+    PlayerState* followed = Followed();
+    std::string reply = Ok(std::to_string(players.size()));
+    for (const PlayerState* p : players)
+        reply += mpris::FormatPlayerEntry({p->bus_name, p->identity, p->state, p == followed, p->bus_name == pinned_}) +
+                 '\n';
+    return reply;
+}
+
+std::string Bridge::PinReply(const std::string& bus_name) {
+    if (!bus_name.empty() && !directory_.Find(bus_name)) return Err("unknown-player");
+    pinned_ = bus_name;
+    PlayersChanged();
+    return Ok();
+}
+
+Answer Bridge::ArtAnswer() {
+    PlayerState* player = Followed();
+    if (!player || player->track.art_url.empty()) return {Err("none")};
+    std::string bytes;
+    switch (art_.Find(player->track.art_url, bytes)) {
+    case ArtStore::Lookup::Pending: return {{}, true};
+    case ArtStore::Lookup::Ready: return {Ok(std::to_string(bytes.size())) + bytes};
+    case ArtStore::Lookup::None: break;
+    }
+    return {Err("none")};
+}
+
+std::string Bridge::PlayerReply(PlayerState& player, const mpris::Request& request) {
+    const std::string& argument = request.argument;
+    if (const char* method = PlayerMethodOf(request.command))
+        return Outcome(CallPlayerMethod(bus_, player, kPlayerInterface, method));
+    switch (request.command) {
+    case mpris::Command::Seek: {
+        auto ms = ParseNumber(argument);
+        if (!ms) return Err("bad-argument");
+        if (!player.can_seek || player.track.id.empty()) return Err("cannot");
+        std::int64_t position_us = std::clamp<std::int64_t>(*ms, 0, INT64_MAX / 1000) * 1000;
+        if (player.track.length_us > 0) position_us = std::min(position_us, player.track.length_us);
+        return Outcome(SetPlayerPosition(bus_, player, position_us));
+    }
+    case mpris::Command::Volume: return VolumeReply(player, argument);
+    case mpris::Command::Mute: return MuteReply(player, argument);
+    case mpris::Command::Open:
+        if (!argument.empty() && argument[0] == '/') return Outcome(OpenPlayerUri(bus_, player, FileUriOf(argument)));
+        if (!HasScheme(argument)) return Err("bad-argument");
+        return Outcome(OpenPlayerUri(bus_, player, argument));
+    case mpris::Command::Quit:
+        if (!player.can_quit) return Err("cannot");
+        return Outcome(CallPlayerMethod(bus_, player, kRootInterface, "Quit"));
+    case mpris::Command::Raise:
+        if (!player.can_raise) return Err("cannot");
+        return Outcome(CallPlayerMethod(bus_, player, kRootInterface, "Raise"));
+    case mpris::Command::Playlists: return PlaylistsReply(player);
+    case mpris::Command::Activate:
+        if (!player.has_playlists) return Err("cannot");
+        if (argument.empty()) return Err("bad-argument");
+        return Outcome(ActivatePlayerPlaylist(bus_, player, argument));
+    default: return Err("unknown");
+    }
+}
+
+std::string Bridge::VolumeReply(PlayerState& player, const std::string& argument) {
+    auto percent = ParseNumber(argument);
+    if (!percent) return Err("bad-argument");
+    double volume = static_cast<double>(std::clamp<std::int64_t>(*percent, 0, 100)) / 100;
+    std::string error = SetPlayerVolume(bus_, player, volume);
+    if (error.empty()) SetOwnVolume(player, volume);
+    return Outcome(error);
+}
+
+std::string Bridge::MuteReply(PlayerState& player, const std::string& argument) {
+    if (argument != "0" && argument != "1") return Err("bad-argument");
+    bool mute = argument == "1";
+    if (mute == player.muted) return Ok();
+    std::string error = SetPlayerVolume(bus_, player, mute ? 0.0 : player.volume_before_mute);
+    if (!error.empty()) return Err(error);
+    if (mute)
+        Mute(player);
+    else
+        SetOwnVolume(player, player.volume_before_mute);
+    return Ok();
+}
+
+std::string Bridge::PlaylistsReply(PlayerState& player) {
+    if (!player.has_playlists) return Ok("0");
+    std::vector<mpris::PlaylistEntry> playlists;
+    std::string error = ListPlayerPlaylists(bus_, player, kMaxPlaylists, playlists);
+    if (!error.empty()) return Err(error);
+    std::string reply = Ok(std::to_string(playlists.size()));
+    for (const mpris::PlaylistEntry& playlist : playlists) reply += mpris::FormatPlaylistEntry(playlist) + '\n';
+    return reply;
+}
+
+}  // namespace quillbridge

@@ -1,0 +1,50 @@
+// Answers the host's requests from the followed player: which player that is,
+// what it shows, and the commands that go to it.
+#pragma once
+
+#include "art.h"
+#include "players.h"
+#include "server.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quillbridge {
+
+inline constexpr std::uint32_t kMaxPlaylists = 1000;
+
+class Bridge {
+public:
+    // waiting_changed runs when requests that waited may have their answer.
+    Bridge(sd_bus* bus, sd_event* event, std::function<void()> waiting_changed);
+    Bridge(const Bridge&) = delete;
+    Bridge& operator=(const Bridge&) = delete;
+
+    int Start() { return directory_.Start(); }
+    Answer Respond(std::string_view request_line);
+
+private:
+    void PlayersChanged();
+    PlayerState* Followed();
+    std::string StatusReply();
+    std::string PlayersReply();
+    std::string PinReply(const std::string& bus_name);
+    Answer ArtAnswer();
+    std::string PlayerReply(PlayerState& player, const mpris::Request& request);
+    std::string VolumeReply(PlayerState& player, const std::string& argument);
+    std::string MuteReply(PlayerState& player, const std::string& argument);
+    std::string PlaylistsReply(PlayerState& player);
+
+    sd_bus* bus_;  // not owned
+    std::function<void()> waiting_changed_;
+    PlayerDirectory directory_;
+    ArtStore art_;
+    std::string pinned_;
+    // The followed player as last seen, to tell when it changes or comes back.
+    std::string followed_name_;
+    std::uint64_t followed_appearance_ = 0;
+    std::uint64_t generation_ = 0;
+};
+
+}  // namespace quillbridge

@@ -1,0 +1,38 @@
+// The followed track's cover, saved where the module asks for it.
+#include "host/mpris/objects.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace mpris {
+namespace {
+
+class ArtworkObject : public BridgeObject<sim::DefaultIITArtwork<>, itunes::IID_IITArtwork> {
+public:
+    ArtworkObject(Origin origin, std::string trackId) : BridgeObject(std::move(origin)), trackId_(std::move(trackId)) {}
+
+    // The helper serves the cover of the track playing now: once that is
+    // another track, this one's cover can no longer be had.
+    HRESULT STDMETHODCALLTYPE SaveArtworkToFile(BSTR path) override {
+        return Serve([this, path](const Status& status) -> HRESULT {
+            if (!path || status.track != trackId_) return E_FAIL;
+            const std::optional<std::string> bytes = client().Art();
+            if (!bytes) return E_FAIL;
+            std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+            file.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
+            file.close();
+            return file ? S_OK : STG_E_WRITEFAULT;
+        });
+    }
+
+private:
+    std::string trackId_;
+};
+
+}  // namespace
+
+HRESULT HandOutArtwork(Origin origin, std::string trackId, itunes::IITArtwork** out) {
+    return (new ArtworkObject(std::move(origin), std::move(trackId)))->HandOut(out);
+}
+
+}  // namespace mpris

@@ -1,0 +1,44 @@
+// The bridge as the host's player: the player's class registered in this
+// process, and a hidden main window of the player's class that exists exactly
+// while the helper follows a player, so the module attaches, lets go and
+// attaches again as it does when the real player starts, quits and restarts.
+#pragma once
+
+#include "host/mpris/bridge_client.h"
+#include "host/mpris/player_menu.h"
+#include "platform/win_owners.h"
+
+#include <memory>
+#include <string>
+
+namespace mpris {
+
+class BridgeSession {
+public:
+    // One at a time in a process: it stands for the player's class.
+    explicit BridgeSession(std::wstring sessionPath);
+    ~BridgeSession();
+    BridgeSession(const BridgeSession&) = delete;
+    BridgeSession& operator=(const BridgeSession&) = delete;
+
+    bool registered() const { return static_cast<bool>(registration_); }
+    BridgeClient& client() { return *client_; }
+    PlayerMenu& menu() { return menu_; }
+    HWND window() const { return window_.get(); }
+
+    // Makes or ends the window as the helper says now; a timer of this thread
+    // does so every half second.
+    void Check();
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    std::shared_ptr<BridgeClient> client_;
+    PlayerMenu menu_;
+    ClassObjectRegistration registration_;
+    UniqueThreadTimer timer_;
+    UniqueWindow window_;
+};
+
+}  // namespace mpris
