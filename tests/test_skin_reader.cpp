@@ -5,7 +5,7 @@
 
 namespace {
 
-std::unique_ptr<SkinModel> Read(const std::string& name, const std::string& iniText) {
+SkinModelPtr Read(const std::string& name, const std::string& iniText) {
     return ReadSkinModel(rig::MakeSkin(name, iniText) + "skin.ini");
 }
 

@@ -14,34 +14,35 @@ WidgetInstance::~WidgetInstance() { TeardownInstance(); }
 void WidgetInstance::Create(const char* iniFile, const char* iniGroup) {
     com.emplace();
     // Creating a widget never starts the player: attach only when it runs.
-    if (itunes::MainWindow()) iTunesApp = itunes::CreateApp();
+    player.AttachIfRunning();
     if (iniFile && iniGroup)
         ReadInstanceSettings(iniFile, iniGroup);
     else
         (void)LoadSkin("Default", false);
     Redraw(false);
-    if (iTunesApp || hideWhenNotLoaded) StartPollTimer();
+    if (player.iTunesApp || hideWhenNotLoaded) StartPollTimer();
     CallIfPresent(Host().DeskletActivateExtendedDragDrop, deskletWindow);
 }
 
 void WidgetInstance::StartPollTimer() { SetTimer(deskletWindow, kPollTimerId, kPollTimerPeriodMs, nullptr); }
 
+bool WidgetInstance::StartPlayer() {
+    if (!player.Start()) return false;
+    StartPollTimer();
+    return true;
+}
+
 void WidgetInstance::TeardownInstance() {
-    ratingImage.reset();
-    soundImage.reset();
-    knobImage.reset();
-    scrollImage.reset();
-    soundKnobImage.reset();
-    pendingOperation.Reset();
-    iTunesApp.Reset();
+    panes = {};
+    skinCaches.reset();
+    marquee.scrollImage.reset();
+    player.pendingOperation.Reset();
+    player.iTunesApp.Reset();
     com.reset();
     // The player must not stay hidden once the widget is gone.
     if (autoHideITunes)
         if (HWND window = itunes::MainWindow()) itunes::ShowMainWindow(window, SW_SHOWNA);
-    if (skin) {
-        ClearSkinModel(*skin);
-        skin.reset();
-    }
+    skin.reset();
 }
 
 extern "C" {

@@ -39,7 +39,7 @@ void WidgetInstance::ReadInstanceSettings(const char* iniFile, const char* iniGr
     ApplyAutoHideITunes(ReadInt(iniFile, iniGroup, "AutoHideiTunes", autoHideITunes));
     if (FitsProfileFunctions(iniFile)) skinDir = ReadText(iniFile, iniGroup, "SkinDir", skinDir);
     use5Rating = ReadInt(iniFile, iniGroup, "Use5Rating", 1) == 1;
-    ratingImageValue = -1;
+    panes.ratingImageValue = -1;
     (void)LoadSkin(skinDir, false);
 }
 
@@ -55,5 +55,5 @@ BOOL WidgetInstance::WriteInstanceSettings(const char* iniFile, const char* iniG
 void WidgetInstance::ApplyAutoHideITunes(int value) {
     autoHideITunes = value;
     // While detached the value waits for the next application.
-    if (iTunesApp) ShowOrHideITunesWindow(autoHideITunes != 0);
+    if (player.iTunesApp) ShowOrHideITunesWindow(autoHideITunes != 0);
 }

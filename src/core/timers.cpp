@@ -28,9 +28,9 @@ void WidgetInstance::ProcessMessage(UINT msg, WPARAM wParam) {
     if (msg != WM_TIMER) return;
     if (wParam == kPollTimerId) {
         pollTick = NextPollTick(pollTick);
-        if (pendingOperation) PlayFinishedAddition(pendingOperation);
+        if (player.pendingOperation) PlayFinishedAddition(player.pendingOperation);
         // While the text scrolls, the scroll timer redraws ten times as often.
-        if (!scrolling) Redraw(false);
+        if (!marquee.scrolling) Redraw(false);
     } else if (wParam == kScrollTimerId) {
         MarqueeStep();
         Redraw(false);

@@ -1,15 +1,16 @@
-// One widget: the record the host holds from OnCreate to OnDestroy, and the
-// operations every entry point forwards to. The operations are defined in the
-// folder of the subsystem that owns them.
+// One widget: the record the host holds from OnCreate to OnDestroy, one
+// member per concern, and the operations every entry point forwards to. The
+// operations are defined in the folder of the subsystem that owns them, and
+// so are the parts whose types belong to the subsystems above this one.
 #pragma once
 
+#include "core/owned_parts.h"
+#include "core/pane_rect.h"
+#include "core/player_link.h"
 #include "core/timer_ids.h"
+#include "core/widget_parts.h"
 #include "platform/entry_guard.h"
-#include "platform/itunes_app.h"
 #include "platform/win_owners.h"
-#include "render/knob_cache.h"
-#include "render/text_cache.h"
-#include "skin/skin_model.h"
 
 #include <windows.h>
 
@@ -19,7 +20,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
 
 // Longest text of a skin name, settings text or path held in the 260-byte buffers.
 constexpr size_t kMaxText = 259;
@@ -39,9 +39,11 @@ public:
     void ApplyAutoHideITunes(int value);
     void ProcessMessage(UINT msg, WPARAM wParam);
     void StartPollTimer();
+    // Starts the player for a request of the user's, and polls it from then on.
+    bool StartPlayer();
 
     // Skins. LoadSkin hands back the previous model for the caller to discard.
-    [[nodiscard]] std::unique_ptr<SkinModel> LoadSkin(const std::string& name, bool forAnimation);
+    [[nodiscard]] SkinModelPtr LoadSkin(const std::string& name, bool forAnimation);
     std::string SkinIniPath() const;
     std::string RelativeFolder() const;
     // Path of a file in a skin's "images" folder as the host sees it; empty when too long.
@@ -74,43 +76,26 @@ public:
 
     // COM for this widget, from creation until teardown lets go of the player.
     std::optional<ComApartment> com;
-    // Fields, in the record's order.
     HWND deskletWindow;
     HINSTANCE moduleHandle;
-    itunes::ComPtr<itunes::IiTunes> iTunesApp;
-    itunes::ComPtr<itunes::IITOperationStatus> pendingOperation;
-    bool notPlaying = true;
+    PlayerLink player;
+    // The settings.
     int showTimePlayed = 1;
-    int pollTick = 0;
     int hideWhenNotLoaded = 0;
     int autoHideITunes = 0;
-    std::wstring infoText;
-    bool scrolling = false;
-    int scrollOffset = 0;
-    std::unique_ptr<Gdiplus::Bitmap> scrollImage;
-    std::unique_ptr<Gdiplus::Image> knobImage;
-    bool mouseOver = false;
-    bool scrollingBack = false;
-    int scrollPauseTicks = 0;
-    std::unique_ptr<SkinModel> skin;
     std::string skinDir = "default";
-    std::optional<std::wstring> artworkTrackName;
-    std::unique_ptr<Gdiplus::Image> ratingImage;
-    std::unique_ptr<Gdiplus::Image> soundImage;
-    std::unique_ptr<Gdiplus::Image> soundKnobImage;
-    int ratingImageValue = 0;
-    int soundImageValue = -1;
     bool use5Rating = true;
-    bool skinChanged = true;
-    bool hoverSkinActive = false;
-    PaneRect hoverRect;
-    std::string mouseOutSkinName;
-    int mouseOutXOffset = 0;
-    int mouseOutYOffset = 0;
-    bool inMouseMove = false;
-    std::vector<std::string> hoverAnimationFrames;
-    TextPixelCache textCache;  // dropped when a skin loads
-    KnobPixelCache knobCache;  // likewise
+    // The skin in use, and what is loaded and drawn from it until another loads.
+    SkinModelPtr skin;
+    SkinCachesPtr skinCaches;
+    bool skinChanged = true;  // the next frame also installs the skin's background
+    // What the last redraw saw and drew.
+    bool notPlaying = true;
+    int pollTick = 0;
+    MarqueeState marquee;
+    PaneCaches panes;
+    std::optional<std::wstring> artworkTrackName;  // the track the album art shows
+    HoverState hover;
 };
 
 // The body of a per-widget entry point: a null instance does nothing, and the

@@ -51,10 +51,10 @@ void OpenAndAddFile(WidgetInstance& widget) {
     if (chosen.empty()) return;
     const Bstr path(chosen);
     itunes::ComPtr<itunes::IITLibraryPlaylist> library;
-    widget.iTunesApp->get_LibraryPlaylist(library.GetAddressOf());
+    widget.player.iTunesApp->get_LibraryPlaylist(library.GetAddressOf());
     if (!library) return;
     // The new addition takes the place of one still pending.
-    library->AddFile(path.get(), widget.pendingOperation.ReleaseAndGetAddressOf());
+    library->AddFile(path.get(), widget.player.pendingOperation.ReleaseAndGetAddressOf());
 }
 
 void ToggleITunesWindow() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 
 // Mutes unless the player reports itself muted; a failed read mutes.
 void ToggleMute(itunes::IiTunes& app);

@@ -1,5 +1,6 @@
 // The right click: the host's menu with one submenu of playlists per source.
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 #include "platform/bstr.h"
 #include "platform/host_api.h"
 #include "platform/win_owners.h"
@@ -82,7 +83,7 @@ void WidgetInstance::RightButtonClick() {
     if (!menu.get()) menu = UniqueMenu(CreatePopupMenu());
     AppendMenuA(menu.get(), MF_SEPARATOR, 0, "-");
     MenuPlaylists playlists;
-    if (iTunesApp) AddSources(*iTunesApp.Get(), menu.get(), playlists);
+    if (player.iTunesApp) AddSources(*player.iTunesApp.Get(), menu.get(), playlists);
 
     POINT cursor = {};
     if (!GetCursorPos(&cursor)) cursor = {};

@@ -33,7 +33,7 @@ void PlayFrames(const WidgetInstance& widget, const std::string& skinName, Itera
     }
 }
 
-void Discard(std::unique_ptr<SkinModel> model) {
+void Discard(SkinModelPtr model) {
     if (model) ClearSkinModel(*model);
 }
 
@@ -42,7 +42,7 @@ enum class Trigger { Click, Hover };
 // Returns the model the transition replaced, if it loaded a skin. A click
 // notes the widget's place before and after the load; keeping the current
 // size shows the frames where the old skin was.
-std::unique_ptr<SkinModel> RunTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot, Trigger trigger) {
+SkinModelPtr RunTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot, Trigger trigger) {
     const RECT shifted = WidgetRect(widget, spot.xOffset, spot.yOffset);
     if (spot.animationFrames.empty()) {
         if (spot.newSkinName.empty()) {
@@ -75,7 +75,7 @@ void ClickHotSpot(WidgetInstance& widget, POINT point) {
                !EqualsIgnoringAsciiCase(spot->newSkinName, widget.skinDir);
     });
     if (found == spots.end()) return;
-    widget.hoverSkinActive = false;
+    widget.hover.hoverSkinActive = false;
     Discard(RunTransition(widget, **found, Trigger::Click));
 }
 
@@ -85,39 +85,39 @@ void HoverHotSpot(WidgetInstance& widget, int x, int y) {
                                     [&](const auto& spot) { return spot->isHover && spot->rect.Contains(x, y); });
     if (found == spots.end()) return;
     const ChangeSkinHotSpot& spot = **found;
-    std::unique_ptr<SkinModel> previous;
+    SkinModelPtr previous;
     if (!EqualsIgnoringAsciiCase(spot.newSkinName, widget.skinDir)) previous = RunTransition(widget, spot, Trigger::Hover);
 
-    widget.hoverSkinActive = true;
+    widget.hover.hoverSkinActive = true;
     // Without a watched area of its own, the hotspot watches the screen area
     // it covered before the widget moved by its offsets.
-    widget.hoverRect = spot.newRect.HasArea() ? spot.newRect
+    widget.hover.hoverRect = spot.newRect.HasArea() ? spot.newRect
                                               : spot.rect.Offset(Negated(spot.xOffset), Negated(spot.yOffset));
-    widget.mouseOutXOffset = spot.mouseOutXOffset;
-    widget.mouseOutYOffset = spot.mouseOutYOffset;
-    widget.hoverAnimationFrames = spot.animationFrames;
-    widget.mouseOutSkinName = spot.mouseOutSkinName;
+    widget.hover.mouseOutXOffset = spot.mouseOutXOffset;
+    widget.hover.mouseOutYOffset = spot.mouseOutYOffset;
+    widget.hover.hoverAnimationFrames = spot.animationFrames;
+    widget.hover.mouseOutSkinName = spot.mouseOutSkinName;
     Discard(std::move(previous));
 }
 
 void LeaveHoverSkin(WidgetInstance& widget) {
-    widget.hoverSkinActive = false;
-    if (widget.mouseOutSkinName.empty() || EqualsIgnoringAsciiCase(widget.mouseOutSkinName, widget.skinDir)) return;
+    widget.hover.hoverSkinActive = false;
+    if (widget.hover.mouseOutSkinName.empty() || EqualsIgnoringAsciiCase(widget.hover.mouseOutSkinName, widget.skinDir)) return;
 
-    const RECT shifted = WidgetRect(widget, widget.mouseOutXOffset, widget.mouseOutYOffset);
-    const auto& frames = widget.hoverAnimationFrames;
+    const RECT shifted = WidgetRect(widget, widget.hover.mouseOutXOffset, widget.hover.mouseOutYOffset);
+    const auto& frames = widget.hover.hoverAnimationFrames;
     if (frames.empty()) {
         MoveWidget(widget, shifted, FALSE);
-        Discard(widget.LoadSkin(widget.mouseOutSkinName, false));
+        Discard(widget.LoadSkin(widget.hover.mouseOutSkinName, false));
         return;
     }
     // The entering frames run backwards at the hover skin's place; the
     // widget then takes the restored skin's size and background.
     const RECT current = WidgetRect(widget);
-    auto previous = widget.LoadSkin(widget.mouseOutSkinName, true);
+    auto previous = widget.LoadSkin(widget.hover.mouseOutSkinName, true);
     const RECT loaded = WidgetRect(widget);
     MoveWidget(widget, current, FALSE);
-    PlayFrames(widget, widget.mouseOutSkinName, frames.rbegin(), frames.rend());
+    PlayFrames(widget, widget.hover.mouseOutSkinName, frames.rbegin(), frames.rend());
     MoveWidget(widget, loaded, FALSE);
     const std::string background = widget.SkinImagePath(widget.skinDir, "bg.png");
     if (!background.empty()) CallIfPresent(Host().DeskletSetImageFile, widget.deskletWindow, background.c_str());

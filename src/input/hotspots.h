@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 
 // Runs the first click hotspot under the point that leads to another skin.
 void ClickHotSpot(WidgetInstance& widget, POINT point);

@@ -1,6 +1,7 @@
 // The left click: make sure there is a player, then the first skin element
 // under the point acts.
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 #include "input/buttons.h"
 #include "input/hotspots.h"
 #include "input/pane_clicks.h"
@@ -22,30 +23,30 @@ struct Element {
 
 // The order decides which of overlapping elements takes the click.
 const Element kElements[] = {
-    {&SkinModel::stopButton, Space::Widget, [](WidgetInstance& w, POINT) { w.iTunesApp->Stop(); }},
-    {&SkinModel::updateIPodButton, Space::Widget, [](WidgetInstance& w, POINT) { w.iTunesApp->UpdateIPod(); }},
-    {&SkinModel::muteButton, Space::Widget, [](WidgetInstance& w, POINT) { ToggleMute(*w.iTunesApp.Get()); }},
+    {&SkinModel::stopButton, Space::Widget, [](WidgetInstance& w, POINT) { w.player.iTunesApp->Stop(); }},
+    {&SkinModel::updateIPodButton, Space::Widget, [](WidgetInstance& w, POINT) { w.player.iTunesApp->UpdateIPod(); }},
+    {&SkinModel::muteButton, Space::Widget, [](WidgetInstance& w, POINT) { ToggleMute(*w.player.iTunesApp.Get()); }},
     {&SkinModel::openButton, Space::Widget, [](WidgetInstance& w, POINT) { OpenAndAddFile(w); }},
     {&SkinModel::quitButton, Space::Widget,
      [](WidgetInstance& w, POINT) {
-         w.iTunesApp->Quit();
-         w.iTunesApp.Reset();
+         w.player.iTunesApp->Quit();
+         w.player.iTunesApp.Reset();
      }},
     {&SkinModel::toggleITunesWindowButton, Space::Widget, [](WidgetInstance&, POINT) { ToggleITunesWindow(); }},
     {&SkinModel::pausePlayButton, Space::Widget,
      [](WidgetInstance& w, POINT) {
-         w.iTunesApp->PlayPause();
+         w.player.iTunesApp->PlayPause();
          w.Redraw(false);
      }},
     {&SkinModel::nextButton, Space::Widget,
      [](WidgetInstance& w, POINT) {
-         w.iTunesApp->NextTrack();
+         w.player.iTunesApp->NextTrack();
          w.Redraw(false);
      }},
     {&SkinModel::previousButton, Space::Widget,
      [](WidgetInstance& w, POINT) {
          // Back to the start of the track first, as the player's own button does.
-         w.iTunesApp->BackTrack();
+         w.player.iTunesApp->BackTrack();
          w.Redraw(false);
      }},
     {&SkinModel::infoPane, Space::DisplayPane, [](WidgetInstance& w, POINT) { ClickInfoPane(w); }},
@@ -68,7 +69,7 @@ bool Hits(const SkinModel& skin, const Element& element, POINT point) {
 
 void WidgetInstance::LeftButtonClick(POINT point) {
     AttachOrStart();
-    if (!iTunesApp) {
+    if (!player.iTunesApp) {
         MessageBoxA(nullptr, kNoPlayerText, "Quillbracket", MB_OK | MB_ICONERROR);
         return;
     }

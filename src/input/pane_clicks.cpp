@@ -53,7 +53,7 @@ void ClickCounterPane(WidgetInstance& widget) {
 
 void ClickProgressBar(WidgetInstance& widget, POINT point) {
     itunes::ComPtr<itunes::IITTrack> track;
-    widget.iTunesApp->get_CurrentTrack(track.GetAddressOf());
+    widget.player.iTunesApp->get_CurrentTrack(track.GetAddressOf());
     if (track) {
         long duration = 0;
         track->get_Duration(&duration);
@@ -63,14 +63,14 @@ void ClickProgressBar(WidgetInstance& widget, POINT point) {
         // lies just below 0.01: whole results come out one second early.
         constexpr double kPercent = 0.01f;
         const double position = double(offset.x) / bar.width * 100 * kPercent * duration;
-        widget.iTunesApp->put_PlayerPosition(static_cast<long>(position));
+        widget.player.iTunesApp->put_PlayerPosition(static_cast<long>(position));
     }
     widget.Redraw(false);
 }
 
 void ClickRatingPane(WidgetInstance& widget, POINT point) {
     itunes::ComPtr<itunes::IITTrack> track;
-    widget.iTunesApp->get_CurrentTrack(track.GetAddressOf());
+    widget.player.iTunesApp->get_CurrentTrack(track.GetAddressOf());
     if (track) {
         const SkinModel& skin = *widget.skin;
         const POINT offset = OffsetInPane(skin, skin.ratingPane, point);
@@ -84,6 +84,6 @@ void ClickSoundPane(WidgetInstance& widget, POINT point) {
     const SkinModel& skin = *widget.skin;
     const POINT offset = OffsetInPane(skin, skin.soundPane, point);
     const int value = PaneValue(skin.soundDirection, skin.soundPane, offset.x, offset.y);
-    widget.iTunesApp->put_SoundVolume(std::min(value, 100));
+    widget.player.iTunesApp->put_SoundVolume(std::min(value, 100));
     widget.Redraw(false);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 
 // A pane's value 0..100 for a click at (dx, dy) from the pane's top-left
 // corner, growing in the given direction; 0 for an unknown direction.

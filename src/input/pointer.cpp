@@ -1,35 +1,36 @@
 // The pointer over the widget: hover hotspots, the marquee, mouse capture.
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 #include "input/hotspots.h"
 
 void WidgetInstance::MouseMove(int x, int y) {
     // A move that arrives while an earlier one still runs (a transition may
     // pump messages) is dropped.
-    if (inMouseMove) return;
-    inMouseMove = true;
+    if (hover.inMouseMove) return;
+    hover.inMouseMove = true;
     struct Clear {
         bool& flag;
         ~Clear() { flag = false; }
-    } clear{inMouseMove};
+    } clear{hover.inMouseMove};
 
-    if (hoverSkinActive && !hoverRect.Contains(x, y)) LeaveHoverSkin(*this);
+    if (hover.hoverSkinActive && !hover.hoverRect.Contains(x, y)) LeaveHoverSkin(*this);
     // The restored skin's own hotspot under the point fires in the same move.
     if (skin) HoverHotSpot(*this, x, y);
 }
 
 void WidgetInstance::MouseOn() {
-    mouseOver = true;
-    if (!scrolling && TextTooWide()) StartMarquee(infoText);
+    hover.mouseOver = true;
+    if (!marquee.scrolling && TextTooWide()) StartMarquee(marquee.infoText);
     SetCapture(deskletWindow);
 }
 
 void WidgetInstance::MouseOut() {
-    mouseOver = false;
-    if (scrolling) {
+    hover.mouseOver = false;
+    if (marquee.scrolling) {
         StopMarquee();
         Redraw(false);
     }
-    if (hoverSkinActive) LeaveHoverSkin(*this);
+    if (hover.hoverSkinActive) LeaveHoverSkin(*this);
     ReleaseCapture();
 }
 

@@ -1,5 +1,6 @@
 // The wheel steps the player's volume: up by 5 (unmuting), down by 4.
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 
 #include <algorithm>
 
@@ -9,8 +10,8 @@ constexpr long kLoudest = 100;
 
 // The player takes volumes 0..100 only: a step past either end stops there.
 void StepVolume(WidgetInstance& widget, bool up) {
-    if (!widget.iTunesApp) return;
-    itunes::IiTunes& app = *widget.iTunesApp.Get();
+    if (!widget.player.iTunesApp) return;
+    itunes::IiTunes& app = *widget.player.iTunesApp.Get();
     long volume = 0;
     app.get_SoundVolume(&volume);
     if (up && volume < kLoudest) {

@@ -99,7 +99,7 @@ bool ShowArt(const WidgetInstance& widget, UINT layer, itunes::IITTrack& track) 
 
 void UpdateAlbumArt(WidgetInstance& widget) {
     itunes::ComPtr<itunes::IITTrack> track;
-    const std::optional<std::wstring> name = CurrentTrackName(widget.iTunesApp.Get(), track);
+    const std::optional<std::wstring> name = CurrentTrackName(widget.player.iTunesApp.Get(), track);
 
     bool found = false;
     UINT layer = widget.FindLayer(kAlbumArtLayer, &found);

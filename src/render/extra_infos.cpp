@@ -37,7 +37,7 @@ TextProperty PropertyFor(const std::string& type) {
 void DrawExtraInfos(WidgetInstance& widget, Gdiplus::Graphics& frame) {
     for (const auto& info : widget.skin->extraInfos) {
         itunes::ComPtr<itunes::IITTrack> track;
-        widget.iTunesApp->get_CurrentTrack(track.GetAddressOf());
+        widget.player.iTunesApp->get_CurrentTrack(track.GetAddressOf());
         if (!track) continue;
         const TextProperty property = PropertyFor(info->type);
         if (!property) continue;

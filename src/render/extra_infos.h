@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 
 // Draws every box in the skin's order, asking the player for the current track
 // and the property for each box.

@@ -1,6 +1,8 @@
 // The marquee: an info text too wide for its pane, rendered once and slid
 // back and forth under the pane while the mouse is over the widget.
 #include "core/widget_instance.h"
+#include "render/skin_caches.h"
+#include "skin/skin_model.h"
 #include "render/argb_bitmap.h"
 #include "render/text.h"
 
@@ -29,32 +31,32 @@ bool WidgetInstance::TextTooWide() {
     // A pane the skin leaves out shows nothing, so there is nothing to scroll.
     if (pane.width <= 0 || pane.height == 0) return false;
     GraphicsPath path(FillModeAlternate);
-    AddOneLineOutline(path, infoText, skin->font, pane.height, false);
+    AddOneLineOutline(path, marquee.infoText, skin->font, pane.height, false);
     Rect bounds;
     path.GetBounds(&bounds);
     return bounds.Width > pane.width;
 }
 
 void WidgetInstance::StartMarquee(const std::wstring& text) {
-    infoText = text;
-    scrolling = true;
-    scrollingBack = false;
-    scrollOffset = 0;
+    marquee.infoText = text;
+    marquee.scrolling = true;
+    marquee.scrollingBack = false;
+    marquee.scrollOffset = 0;
 
     const PaneRect& pane = skin->infoPane;
     GraphicsPath path(FillModeAlternate);
-    AddOneLineOutline(path, infoText, skin->font, pane.height, true);
+    AddOneLineOutline(path, marquee.infoText, skin->font, pane.height, true);
     Rect bounds;
     path.GetBounds(&bounds);
 
-    scrollImage.reset();
-    scrollImage = NewArgbBitmap(bounds.Width + 10, pane.height + 10);
-    if (!scrollImage) {
+    marquee.scrollImage.reset();
+    marquee.scrollImage = NewArgbBitmap(bounds.Width + 10, pane.height + 10);
+    if (!marquee.scrollImage) {
         // No image to slide: the text stays laid out in its pane.
         StopMarquee();
         return;
     }
-    Graphics graphics(scrollImage.get());
+    Graphics graphics(marquee.scrollImage.get());
     PrepareGraphics(graphics);
     const SolidBrush brush(Color(skin->font.color));
     graphics.FillPath(&brush, &path);
@@ -63,24 +65,24 @@ void WidgetInstance::StartMarquee(const std::wstring& text) {
 
 void WidgetInstance::StopMarquee() {
     KillTimer(deskletWindow, kScrollTimerId);
-    scrollImage.reset();
-    scrolling = false;
+    marquee.scrollImage.reset();
+    marquee.scrolling = false;
 }
 
 void WidgetInstance::MarqueeStep() {
     const int paneWidth = skin ? skin->infoPane.width : 0;
-    const int imageWidth = scrollImage ? static_cast<int>(scrollImage->GetWidth()) : 0;
-    if (!scrollingBack) {
-        if (paneWidth < imageWidth - scrollOffset) {
-            scrollOffset += kStepPixels;
+    const int imageWidth = marquee.scrollImage ? static_cast<int>(marquee.scrollImage->GetWidth()) : 0;
+    if (!marquee.scrollingBack) {
+        if (paneWidth < imageWidth - marquee.scrollOffset) {
+            marquee.scrollOffset += kStepPixels;
             return;
         }
-    } else if (scrollOffset > 0) {
-        scrollOffset -= kStepPixels;
+    } else if (marquee.scrollOffset > 0) {
+        marquee.scrollOffset -= kStepPixels;
         return;
     }
-    if (++scrollPauseTicks > kPauseTicksAtEnd) {
-        scrollPauseTicks = 0;
-        scrollingBack = !scrollingBack;
+    if (++marquee.scrollPauseTicks > kPauseTicksAtEnd) {
+        marquee.scrollPauseTicks = 0;
+        marquee.scrollingBack = !marquee.scrollingBack;
     }
 }

@@ -1,6 +1,7 @@
 #include "render/pane_strip.h"
 
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 #include "render/argb_bitmap.h"
 #include "render/text.h"
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 
 void DrawCounter(WidgetInstance& widget, Gdiplus::Graphics& frame, int position, int duration);
 void DrawProgressKnob(WidgetInstance& widget, Gdiplus::Bitmap& frameBitmap, Gdiplus::Graphics& frame, int position,

@@ -1,6 +1,8 @@
 // The progress knob: where playback stands, drawn last so it lies on top.
 #include "render/panes.h"
 
+#include "render/skin_caches.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -110,10 +112,10 @@ void DrawProgressKnob(WidgetInstance& widget, Gdiplus::Bitmap& frameBitmap, Gdip
     } else {
         drawing.kind = KnobDrawing::kImage;
     }
-    Gdiplus::Image* image = widget.knobImage.get();
+    Gdiplus::Image* image = widget.skinCaches->knobImage.get();
     if (skin.knobUseBitmap && !image) return;
     if (!WithinReach(Bounds(drawing), frameSize)) return;
     if (drawing.kind == KnobDrawing::kBar) drawing.box = CutToReach(drawing.box, frameSize);
-    widget.knobCache.Draw(frameBitmap, frame, drawing, Bounds(drawing),
+    widget.skinCaches->knob.Draw(frameBitmap, frame, drawing, Bounds(drawing),
                           [&](Gdiplus::Graphics& graphics) { DrawKnob(graphics, skin, image, drawing); });
 }

@@ -14,15 +14,15 @@ void DrawRatingPane(WidgetInstance& widget, Gdiplus::Graphics& frame, itunes::II
     if (!pane.HasArea()) return;
     long rating = 0;
     track.get_Rating(&rating);
-    if (widget.ratingImageValue != rating) widget.ratingImage.reset();
-    if (!widget.ratingImage) {
+    if (widget.panes.ratingImageValue != rating) widget.panes.ratingImage.reset();
+    if (!widget.panes.ratingImage) {
         long shown = rating;
         if (widget.use5Rating) shown = shown / kPointsPerStar * kPointsPerStar;
-        widget.ratingImage = RenderPaneStrip(widget, pane, widget.skin->ratingDirection, static_cast<float>(shown * 0.01),
+        widget.panes.ratingImage = RenderPaneStrip(widget, pane, widget.skin->ratingDirection, static_cast<float>(shown * 0.01),
                                              "rating_filled.png", "rating_unfilled.png");
     }
-    if (widget.ratingImage) {
-        frame.DrawImage(widget.ratingImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
+    if (widget.panes.ratingImage) {
+        frame.DrawImage(widget.panes.ratingImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
     }
-    widget.ratingImageValue = rating;
+    widget.panes.ratingImageValue = rating;
 }

@@ -2,6 +2,8 @@
 // state into a frame for the "Quillbracket.Info" layer. A paused or absent
 // player composes nothing until something forces it.
 #include "core/widget_instance.h"
+#include "render/skin_caches.h"
+#include "skin/skin_model.h"
 #include "platform/bstr.h"
 #include "platform/host_api.h"
 #include "render/blend.h"
@@ -20,15 +22,6 @@ namespace {
 constexpr char kPauseLayer[] = "Quillbracket.Pause_Button";
 constexpr char kInfoLayer[] = "Quillbracket.Info";
 constexpr wchar_t kNotLoadedText[] = L"iTunes not loaded";
-
-// A redraw never starts the player: it attaches only when its window exists.
-void ProbeOrAttach(WidgetInstance& widget) {
-    if (widget.iTunesApp) {
-        if (!itunes::Probe(widget.iTunesApp.Get())) widget.iTunesApp.Reset();
-    } else if (itunes::MainWindow()) {
-        widget.iTunesApp = itunes::CreateApp();
-    }
-}
 
 bool PlayerIsPlaying(itunes::IiTunes* app) {
     if (!app) return false;
@@ -56,15 +49,15 @@ std::wstring ChooseInfoText(itunes::IITTrack& track, int pollTick) {
     return text.str();
 }
 
-// The visible window of the marquee image: from scrollOffset, the pane's
+// The visible window of the marquee image: from marquee.scrollOffset, the pane's
 // width and the pane's height plus 10, laid over the frame unscaled.
 void DrawMarqueeWindow(WidgetInstance& widget, Bitmap& frame, Graphics& graphics) {
-    Bitmap& image = *widget.scrollImage;
+    Bitmap& image = *widget.marquee.scrollImage;
     const PaneRect& pane = widget.skin->infoPane;
-    const int width = std::min<int>(pane.width, static_cast<int>(image.GetWidth()) - widget.scrollOffset);
+    const int width = std::min<int>(pane.width, static_cast<int>(image.GetWidth()) - widget.marquee.scrollOffset);
     const int height = std::min<int>(pane.height + 10, static_cast<int>(image.GetHeight()));
-    if (widget.scrollOffset < 0 || width <= 0 || height <= 0) return;
-    Rect area(widget.scrollOffset, 0, width, height);
+    if (widget.marquee.scrollOffset < 0 || width <= 0 || height <= 0) return;
+    Rect area(widget.marquee.scrollOffset, 0, width, height);
     BitmapData data;
     if (image.LockBits(&area, ImageLockModeRead, PixelFormat32bppARGB, &data) == Ok) {
         const PixelBlock block{static_cast<const uint32_t*>(data.Scan0), data.Stride / 4, width, height};
@@ -73,40 +66,40 @@ void DrawMarqueeWindow(WidgetInstance& widget, Bitmap& frame, Graphics& graphics
         image.UnlockBits(&data);
         if (blended) return;
     }
-    graphics.DrawImage(&image, pane.left, pane.top, widget.scrollOffset, 0, pane.width, pane.height + 10, UnitPixel);
+    graphics.DrawImage(&image, pane.left, pane.top, widget.marquee.scrollOffset, 0, pane.width, pane.height + 10, UnitPixel);
 }
 
 // A changed text restarts or stops the marquee; the text then shows either
 // laid out in its pane or as the slid window of the pre-rendered image.
 void DrawInfoText(WidgetInstance& widget, Bitmap& frame, Graphics& graphics, const std::wstring& text) {
-    if (text != widget.infoText) {
-        widget.infoText = text;
-        if (widget.mouseOver && widget.TextTooWide())
-            widget.StartMarquee(widget.infoText);
+    if (text != widget.marquee.infoText) {
+        widget.marquee.infoText = text;
+        if (widget.hover.mouseOver && widget.TextTooWide())
+            widget.StartMarquee(widget.marquee.infoText);
         else
             widget.StopMarquee();
     }
     const PaneRect& pane = widget.skin->infoPane;
     if (!pane.HasArea()) return;
-    if (!widget.scrolling)
-        DrawCachedText(widget, graphics, widget.infoText, widget.skin->font, pane);
-    else if (widget.scrollImage)
+    if (!widget.marquee.scrolling)
+        DrawCachedText(widget, graphics, widget.marquee.infoText, widget.skin->font, pane);
+    else if (widget.marquee.scrollImage)
         DrawMarqueeWindow(widget, frame, graphics);
 }
 
 // Bottom to top: sound pane, extra infos, rating pane, info text, counter, knob.
 void DrawFrameContents(WidgetInstance& widget, Bitmap& bitmap, Graphics& frame) {
     const SkinModel& skin = *widget.skin;
-    if (!widget.iTunesApp) {
+    if (!widget.player.iTunesApp) {
         PrepareGraphics(frame);
         if (skin.infoPane.HasArea()) DrawText(frame, kNotLoadedText, skin.font, skin.infoPane);
         return;
     }
     if (skin.soundPane.HasArea()) DrawSoundPane(widget, frame);
     long position = 0;
-    widget.iTunesApp->get_PlayerPosition(&position);
+    widget.player.iTunesApp->get_PlayerPosition(&position);
     itunes::ComPtr<itunes::IITTrack> track;
-    widget.iTunesApp->get_CurrentTrack(track.GetAddressOf());
+    widget.player.iTunesApp->get_CurrentTrack(track.GetAddressOf());
     if (!track) return;
     // The sound pane above keeps the graphics' default modes.
     PrepareGraphics(frame);
@@ -135,9 +128,9 @@ void ComposeFrame(WidgetInstance& widget) {
         }
         // The graphics goes before the host gets the frame, which it may delete at once.
         Graphics graphics(frame.get());
-        widget.textCache.BeginFrame(*frame);
+        widget.skinCaches->text.BeginFrame(*frame);
         DrawFrameContents(widget, *frame, graphics);
-        widget.textCache.EndFrame();
+        widget.skinCaches->text.EndFrame();
     }
 
     // After a skin change the base image's own redraw shows the frame too.
@@ -156,17 +149,18 @@ void ComposeFrame(WidgetInstance& widget) {
 
 void WidgetInstance::Redraw(bool force) {
     if (!skin) return;
-    ProbeOrAttach(*this);
-    const bool present = iTunesApp != nullptr;
+    // A redraw never starts the player: it attaches only when it runs.
+    player.ProbeOrAttach();
+    const bool present = player.Attached();
     if (present)
         CallIfPresent(Host().DeskletShow, deskletWindow);
     else if (hideWhenNotLoaded)
         CallIfPresent(Host().DeskletHide, deskletWindow);
 
-    const bool notPlayingNow = !PlayerIsPlaying(iTunesApp.Get());
+    const bool notPlayingNow = !PlayerIsPlaying(player.iTunesApp.Get());
     if (notPlayingNow != notPlaying || force) ShowPauseLayer(*this, notPlayingNow);
     // notPlaying still holds the previous redraw's state: the redraw that
     // first sees a pause composes one last frame.
-    if (force || (present && (!notPlaying || scrolling))) ComposeFrame(*this);
+    if (force || (present && (!notPlaying || marquee.scrolling))) ComposeFrame(*this);
     notPlaying = notPlayingNow;
 }

@@ -6,11 +6,11 @@
 namespace {
 
 void DrawSoundKnob(WidgetInstance& widget, Gdiplus::Graphics& frame, long volume) {
-    if (!widget.soundKnobImage) {
+    if (!widget.panes.soundKnobImage) {
         // A missing file leaves this null, so the next redraw tries again.
-        widget.soundKnobImage = widget.LoadImageFile(widget.SkinImagePath(widget.skinDir, "sound_knob.png"));
+        widget.panes.soundKnobImage = widget.LoadImageFile(widget.SkinImagePath(widget.skinDir, "sound_knob.png"));
     }
-    Gdiplus::Image* knob = widget.soundKnobImage.get();
+    Gdiplus::Image* knob = widget.panes.soundKnobImage.get();
     if (!knob) return;
     const PaneRect& pane = widget.skin->soundPane;
     // Double product, then the nearest float: whole percentages cut on whole pixels.
@@ -35,20 +35,20 @@ void DrawSoundKnob(WidgetInstance& widget, Gdiplus::Graphics& frame, long volume
 
 void DrawSoundPane(WidgetInstance& widget, Gdiplus::Graphics& frame) {
     const PaneRect& pane = widget.skin->soundPane;
-    if (!pane.HasArea() || !widget.iTunesApp) return;
+    if (!pane.HasArea() || !widget.player.iTunesApp) return;
     long volume = 0;
-    widget.iTunesApp->get_SoundVolume(&volume);
-    if (widget.soundImageValue != volume) widget.soundImage.reset();
+    widget.player.iTunesApp->get_SoundVolume(&volume);
+    if (widget.panes.soundImageValue != volume) widget.panes.soundImage.reset();
     if (widget.skin->soundUseKnob) {
         DrawSoundKnob(widget, frame, volume);
     } else {
-        if (!widget.soundImage) {
-            widget.soundImage = RenderPaneStrip(widget, pane, widget.skin->soundDirection, static_cast<float>(volume * 0.01),
+        if (!widget.panes.soundImage) {
+            widget.panes.soundImage = RenderPaneStrip(widget, pane, widget.skin->soundDirection, static_cast<float>(volume * 0.01),
                                                 "sound_filled.png", "sound_unfilled.png");
         }
-        if (widget.soundImage) {
-            frame.DrawImage(widget.soundImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
+        if (widget.panes.soundImage) {
+            frame.DrawImage(widget.panes.soundImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
         }
     }
-    widget.soundImageValue = volume;
+    widget.panes.soundImageValue = volume;
 }

@@ -2,6 +2,8 @@
 #include "render/text.h"
 
 #include "core/widget_instance.h"
+#include "render/skin_caches.h"
+#include "skin/skin_model.h"
 
 using namespace Gdiplus;
 
@@ -27,5 +29,5 @@ void DrawText(Graphics& graphics, const std::wstring& text, const FontSpec& font
 
 void DrawCachedText(WidgetInstance& widget, Graphics& graphics, const std::wstring& text, const FontSpec& font,
                     const PaneRect& rect) {
-    widget.textCache.Draw(graphics, text, font, rect);
+    widget.skinCaches->text.Draw(graphics, text, font, rect);
 }

@@ -1,6 +1,8 @@
 // Installing a skin on the widget: model, caches, the three layers, size.
 #include "core/paths.h"
 #include "core/widget_instance.h"
+#include "render/skin_caches.h"
+#include "skin/skin_model.h"
 #include "platform/host_api.h"
 
 #include <utility>
@@ -46,22 +48,21 @@ void WidgetInstance::PlaceLayer(UINT id, const PaneRect& rect) const {
     CallIfPresent(Host().DeskletLayerSetPlacement, deskletWindow, id, FALSE, TRUE, &placement, skin->bgWidth, skin->bgHeight);
 }
 
-std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, bool forAnimation) {
+SkinModelPtr WidgetInstance::LoadSkin(const std::string& name, bool forAnimation) {
     skinDir = CutToBuffer(name);
     skinChanged = true;
     // Read before anything is replaced, so a widget whose load fails keeps a
     // skin. The previous model goes back to the caller, who may still be
     // walking its hotspots and discards it when done.
-    std::unique_ptr<SkinModel> fresh = ReadSkinModel(SkinIniPath());
-    std::unique_ptr<SkinModel> previous = std::exchange(skin, std::move(fresh));
+    SkinModelPtr fresh = ReadSkinModel(SkinIniPath());
+    SkinCachesPtr freshCaches(new SkinCaches());
+    SkinModelPtr previous = std::exchange(skin, std::move(fresh));
+    skinCaches = std::move(freshCaches);
 
     artworkTrackName.reset();
-    ratingImage.reset();
-    soundImage.reset();
-    soundKnobImage.reset();
-    knobImage.reset();
-    textCache.Clear();
-    knobCache.Clear();
+    panes.ratingImage.reset();
+    panes.soundImage.reset();
+    panes.soundKnobImage.reset();
 
     const HostFunctions& host = Host();
     for (const char* layer : {kAlbumArtLayer, kPauseLayer, kInfoLayer}) {
@@ -97,7 +98,7 @@ std::unique_ptr<SkinModel> WidgetInstance::LoadSkin(const std::string& name, boo
     id = FindOrAddLayer(kInfoLayer);
     PlaceLayer(id, skin->displayPane);
 
-    if (skin->knobUseBitmap) knobImage = LoadImageFile(SkinImagePath(skinDir, "knob.png"));
+    if (skin->knobUseBitmap) skinCaches->knobImage = LoadImageFile(SkinImagePath(skinDir, "knob.png"));
 
     POINT position = {};
     CallIfPresent(host.DeskletGetPosition, deskletWindow, &position);

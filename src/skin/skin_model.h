@@ -1,7 +1,8 @@
 // The in-memory form of one "skin.ini"; read once, never changed afterwards.
 #pragma once
 
-#include "skin/pane_rect.h"
+#include "core/owned_parts.h"
+#include "core/pane_rect.h"
 
 #include <memory>
 #include <string>
@@ -85,7 +86,7 @@ struct SkinModel {
 };
 
 // Fills a new model from the "skin.ini" at the path; an absent file gives every default.
-std::unique_ptr<SkinModel> ReadSkinModel(const std::string& iniPath);
+SkinModelPtr ReadSkinModel(const std::string& iniPath);
 
 // Frees the model's extra-info and hotspot records; the owner then deletes the model.
 void ClearSkinModel(SkinModel& model);

@@ -59,9 +59,9 @@ std::wstring FaceNameFromText(const std::string& text) {
     return std::wstring(face, size_t(std::max(length, 0)));
 }
 
-std::unique_ptr<SkinModel> ReadSkinModel(const std::string& iniPath) {
+SkinModelPtr ReadSkinModel(const std::string& iniPath) {
     const IniFile ini = IniFile::Load(iniPath);
-    auto model = std::make_unique<SkinModel>();
+    SkinModelPtr model(new SkinModel());
     SkinModel& skin = *model;
 
     skin.artworkRect.height = ini.ReadInt("AlbumArt", "ArtWorkHeight", 0);
@@ -123,6 +123,8 @@ std::unique_ptr<SkinModel> ReadSkinModel(const std::string& iniPath) {
 
     return model;
 }
+
+void SkinModelDeleter::operator()(SkinModel* model) const { delete model; }
 
 void ClearSkinModel(SkinModel& model) {
     model.extraInfos.clear();

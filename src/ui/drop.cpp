@@ -2,6 +2,7 @@
 // everything else is added to the player's library, and the poll timer plays
 // the last addition once it has finished.
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 #include "platform/bstr.h"
 #include "ui/drop_medium.h"
 
@@ -32,18 +33,15 @@ void WidgetInstance::Drop(IDataObject* data) {
     FORMATETC format = FileListFormat();
     if (data->QueryGetData(&format) != S_OK) return;
     // A drop is a request to the player: start it if need be.
-    if (!iTunesApp) {
-        iTunesApp = itunes::CreateApp();
-        if (iTunesApp) StartPollTimer();
-    }
+    if (!player.Attached()) StartPlayer();
     // Whatever was waiting to play is superseded by this drop.
-    pendingOperation.Reset();
+    player.pendingOperation.Reset();
 
     // Declared first so the medium is given back before the playlist is released.
     itunes::ComPtr<itunes::IITLibraryPlaylist> library;
     DropMedium medium(data, format);
     if (!medium.HasFiles()) return;
-    if (iTunesApp) iTunesApp->get_LibraryPlaylist(library.GetAddressOf());
+    if (player.iTunesApp) player.iTunesApp->get_LibraryPlaylist(library.GetAddressOf());
 
     const UINT count = medium.Count();
     for (UINT index = 0; index < count; ++index) {
@@ -52,16 +50,16 @@ void WidgetInstance::Drop(IDataObject* data) {
         if (name.empty()) continue;
         const Bstr path(name);
         if (IsPicture(medium.AnsiName(index))) {
-            if (!iTunesApp) continue;
+            if (!player.iTunesApp) continue;
             itunes::ComPtr<itunes::IITTrack> track;
-            iTunesApp->get_CurrentTrack(track.GetAddressOf());
+            player.iTunesApp->get_CurrentTrack(track.GetAddressOf());
             if (!track) continue;
             itunes::ComPtr<itunes::IITArtwork> artwork;
             track->AddArtworkFromFile(path.get(), artwork.GetAddressOf());
             // The next redraw fetches the track's artwork afresh.
             artworkTrackName.reset();
         } else if (library) {
-            library->AddFile(path.get(), pendingOperation.ReleaseAndGetAddressOf());
+            library->AddFile(path.get(), player.pendingOperation.ReleaseAndGetAddressOf());
         }
     }
 }

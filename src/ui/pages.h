@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/widget_instance.h"
+#include "skin/skin_model.h"
 
 #include <windows.h>
 

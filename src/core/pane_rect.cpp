@@ -1,4 +1,4 @@
-#include "skin/pane_rect.h"
+#include "core/pane_rect.h"
 
 #include <algorithm>
 #include <limits>

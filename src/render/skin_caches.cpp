@@ -1,0 +1,3 @@
+#include "render/skin_caches.h"
+
+void SkinCachesDeleter::operator()(SkinCaches* caches) const { delete caches; }

@@ -1,0 +1,15 @@
+// What the widget loads and draws from the skin in use, kept from frame to
+// frame and dropped when another skin loads: the progress knob's image, and
+// the pixels of texts and of the knob that later frames lay over again.
+#pragma once
+
+#include "core/widget_instance.h"
+#include "skin/skin_model.h"
+#include "render/knob_cache.h"
+#include "render/text_cache.h"
+
+struct SkinCaches {
+    std::unique_ptr<Gdiplus::Image> knobImage;
+    TextPixelCache text;
+    KnobPixelCache knob;
+};
