@@ -1,4 +1,5 @@
-// The player's main window, of class "iTunes": the sign that it runs.
+// The player's main window, of class "iTunes": the sign that it runs, and a
+// small face of the player (what plays, the transport, the volume, the library).
 #pragma once
 
 #include <windows.h>
