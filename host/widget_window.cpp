@@ -180,6 +180,10 @@ LRESULT WidgetWindow::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM
                      {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;
+    // A click on the widget leaves the window the user works in active. Under
+    // Wine, activating the widget would also show it anew on the display,
+    // which ends a drag under way.
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_CLOSE: owner_.RequestExit(); return 0;  // closing keeps the widget for next time
     case WM_ENDSESSION:
         // Windows is shutting down: the message loop will not get to save.
