@@ -5,7 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
-packages=(g++-mingw-w64-i686 wine wine32 cmake make fonts-liberation2 python3)
+packages=(g++-mingw-w64-i686 wine wine32 cmake make fonts-liberation2 python3 xvfb xdotool x11-utils imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
