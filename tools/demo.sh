@@ -8,13 +8,8 @@ dist=$(cd "${1:-out/dist}" && pwd)
 
 if [ -n "${DISPLAY:-}" ]; then
   # The shared prefix draws nothing (null driver); a window needs a prefix of its own.
-  prefix="$here/build/wineprefix-display"
-  QB_WINEPREFIX="$prefix" "$here/tools/setup.sh"
-  if [ ! -f "$prefix/.quillbracket-display" ]; then
-    WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
-    WINEPREFIX="$prefix" wineserver -w
-    touch "$prefix/.quillbracket-display"
-  fi
+  source "$here/tools/display-session.sh"
+  prefix=$(display_prefix "$here/build" display)
   echo "The widget is on your screen: drag it to move it, right-click it for the menu, Exit to end."
   QB_WINEPREFIX="$prefix" exec "$here/tools/wine-run" "$dist/quillhost.exe" --player sim
 fi

@@ -39,8 +39,9 @@ wait_until() {  # SECONDS COMMAND...
 }
 
 # A copy of the project's prefix with the null graphics driver taken out:
-# seconds, where a new prefix takes half a minute. Made once, then reused.
-qb_display_prefix() {  # BUILD_FOLDER NAME
+# seconds, where a new prefix takes half a minute. Made once, then reused;
+# prints its folder.
+display_prefix() {  # BUILD_FOLDER NAME
   local prefix="$1/wineprefix-$2"
   if [ ! -f "$prefix/.quillbracket-display" ]; then
     QB_WINEPREFIX="$1/wineprefix" "$qb_here/tools/setup.sh" >&2
@@ -62,7 +63,7 @@ display_session_start() {  # BUILD_FOLDER NAME
   trap 'exit 1' INT TERM HUP
 
   export WINEPREFIX WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-  WINEPREFIX=$(qb_display_prefix "$build" "$2")
+  WINEPREFIX=$(display_prefix "$build" "$2")
 
   # Xvfb picks the first free display number and writes it once it listens.
   if ! command -v Xvfb >/dev/null; then
