@@ -6,7 +6,6 @@
 
 #include <commctrl.h>
 
-
 namespace sim {
 namespace {
 

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <string>
 #include <type_traits>
 
 namespace sim {
