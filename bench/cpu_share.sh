@@ -3,10 +3,10 @@
 # real X display, 60 s playing, 60 s paused, 30 s with the pointer over a long
 # title that scrolls, each as a share of one core. Read from /proc: utime +
 # stime of quillhost; of the Wine server, which carries every message and
-# timer of the widget, less what it spends with the prefix's own services and
-# no widget (measured first); of the X server, shown apart (on a desktop that
-# work is the compositor's); and the run time of quillhost's threads to the
-# nanosecond. Usage: bench/cpu_share.sh BUILD_FOLDER
+# timer of the widget, next to what it spends with the prefix's own services
+# and no widget (measured first); of the X server, shown apart (on a desktop
+# that work is the compositor's); and the run time of quillhost's threads to
+# the nanosecond. Usage: bench/cpu_share.sh BUILD_FOLDER
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$here/tools/display-session.sh"
@@ -48,15 +48,25 @@ Y=80
 SkinDir=Default
 AutoHideiTunes=1
 EOF
-# The prefix's services alone, kept up by a persistent server: the Wine
-# server's share that is no part of the widget.
+# Share of one core a process had over some seconds, from two readings.
+share() {  # BEFORE AFTER SECONDS
+  awk -v a="$1" -v b="$2" -v s="$3" 'BEGIN {printf "%9.3f %%", 100 * (b - a) / s}'
+}
+row() { printf '%-30s %7s %11s %11s %11s %13s\n' "$@"; }
+
+row phase seconds quillhost wineserver "X server" "quillhost ns"
+
+# The prefix's services alone, kept up by a persistent server: what the Wine
+# server spends with no widget at all.
 wineserver -p
 wine cmd /c exit </dev/null >/dev/null 2>&1
 server=$(wineserver_pid)
 sleep 5
-idle_before=$(cpu_seconds "$server")
+server_before=$(cpu_seconds "$server")
+x_before=$(cpu_seconds "$QB_XVFB_PID")
 sleep 30
-idle_share=$(awk -v a="$idle_before" -v b="$(cpu_seconds "$server")" 'BEGIN {printf "%.3f", 100 * (b - a) / 30}')
+row "no widget (Wine's services)" 30 - "$(share "$server_before" "$(cpu_seconds "$server")" 30)" \
+  "$(share "$x_before" "$(cpu_seconds "$QB_XVFB_PID")" 30)" -
 
 host_start "$config"
 wait_until 30 widget_at 700 80 >/dev/null || { echo "the widget did not appear" >&2; exit 1; }
@@ -64,20 +74,17 @@ widget=$(widget_at 700 80)
 pointer_away
 sleep 5  # start-up done
 
-echo "the Wine server with the prefix's services and no widget: $idle_share % of a core, taken off below"
-printf '%-30s %7s %11s %11s %11s %13s\n' phase seconds quillhost wineserver "X server" "quillhost ns"
 measure() {  # WHAT SECONDS
-  local host_before server_before x_before run_before
+  local host_before run_before
   host_before=$(cpu_seconds "$HOST_PID")
+  run_before=$(run_seconds "$HOST_PID")
   server_before=$(cpu_seconds "$server")
   x_before=$(cpu_seconds "$QB_XVFB_PID")
-  run_before=$(run_seconds "$HOST_PID")
   sleep "$2"
-  awk -v what="$1" -v s="$2" -v h="$host_before" -v H="$(cpu_seconds "$HOST_PID")" \
-      -v w="$server_before" -v W="$(cpu_seconds "$server")" -v idle="$idle_share" \
-      -v x="$x_before" -v X="$(cpu_seconds "$QB_XVFB_PID")" -v r="$run_before" -v R="$(run_seconds "$HOST_PID")" \
-      'BEGIN {printf "%-30s %7d %9.3f %% %9.3f %% %9.3f %% %11.3f %%\n", what, s,
-              100 * (H - h) / s, 100 * (W - w) / s - idle, 100 * (X - x) / s, 100 * (R - r) / s}'
+  row "$1" "$2" "$(share "$host_before" "$(cpu_seconds "$HOST_PID")" "$2")" \
+    "$(share "$server_before" "$(cpu_seconds "$server")" "$2")" \
+    "$(share "$x_before" "$(cpu_seconds "$QB_XVFB_PID")" "$2")" \
+    "$(share "$run_before" "$(run_seconds "$HOST_PID")" "$2")"
 }
 
 click_on_widget() {  # DX DY
@@ -103,5 +110,5 @@ sleep 3
 measure "pointer over a scrolling title" 30
 pointer_away
 
-echo "share of one core; a tick of utime + stime is $(awk -v hz="$ticks_per_second" 'BEGIN {printf "%.3f", 100 / hz / 30}') % over 30 s"
-echo "goal: quillhost and wineserver together under 0.2 % playing, under 0.05 % paused"
+echo "shares of one core; one tick of utime + stime (1/$ticks_per_second s) is $(awk -v hz="$ticks_per_second" 'BEGIN {printf "%.3f", 100 / hz / 60}') % over 60 s"
+echo "goal: quillhost under 0.2 % playing, under 0.05 % paused; the Wine server's part is what it spends above the no-widget row"

@@ -13,16 +13,17 @@ QB_XVFB_PID=""
 HOST_PID=""
 
 # Stops the host, the prefix's Wine processes and the X server, in that order.
+# Runs as the shell exits, also under set -e: nothing here may fail the exit.
 display_session_end() {
   if [ -n "$HOST_PID" ] && kill -0 "$HOST_PID" 2>/dev/null; then
-    kill "$HOST_PID" 2>/dev/null
-    wait "$HOST_PID" 2>/dev/null
+    kill "$HOST_PID" 2>/dev/null || true
+    wait "$HOST_PID" 2>/dev/null || true
   fi
   # The prefix is the session's own: ending its server ends only what this session started.
-  [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
   if [ -n "$QB_XVFB_PID" ] && kill -0 "$QB_XVFB_PID" 2>/dev/null; then
-    kill "$QB_XVFB_PID" 2>/dev/null
-    wait "$QB_XVFB_PID" 2>/dev/null
+    kill "$QB_XVFB_PID" 2>/dev/null || true
+    wait "$QB_XVFB_PID" 2>/dev/null || true
   fi
   QB_XVFB_PID=""
   HOST_PID=""
@@ -64,6 +65,8 @@ display_session_start() {  # BUILD_FOLDER NAME
 
   export WINEPREFIX WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   WINEPREFIX=$(display_prefix "$build" "$2")
+  # A session killed outright may have left its Wine server running.
+  wineserver -k 2>/dev/null || true
 
   # Xvfb picks the first free display number and writes it once it listens.
   if ! command -v Xvfb >/dev/null; then
