@@ -76,7 +76,9 @@ display_session_start() {  # BUILD_FOLDER NAME
   rm -f "$QB_WORK/display"
   Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$QB_WORK/display" >"$QB_WORK/xvfb.log" 2>&1 &
   QB_XVFB_PID=$!
-  if ! wait_until 15 test -s "$QB_WORK/display"; then
+  xvfb_settled() { test -s "$QB_WORK/display" || ! kill -0 "$QB_XVFB_PID" 2>/dev/null; }
+  wait_until 15 xvfb_settled || true
+  if ! test -s "$QB_WORK/display"; then
     echo "Xvfb could not start:" >&2
     cat "$QB_WORK/xvfb.log" >&2
     return 1
