@@ -31,7 +31,7 @@ void Send(const host::WidgetWindow& widget, UINT msg, WPARAM keys, POINT client)
 // The pointer comes onto the widget, presses and moves by (dx, 0) in small steps, as a hand would.
 void Drag(const host::WidgetWindow& widget, int dx) {
     const POINT origin = widget.Position();
-    POINT grip = {40, 40};
+    const POINT grip = {40, 40};
     SetCursorPos(origin.x + grip.x, origin.y + grip.y);
     Send(widget, WM_MOUSEMOVE, 0, grip);
     Send(widget, WM_LBUTTONDOWN, MK_LBUTTON, grip);
