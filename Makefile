@@ -46,3 +46,13 @@ soak: setup
 	@cmake --build $(BUILD) -j $(JOBS) --target soak
 	@WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEARCH=win32 wineserver -p 60
 	@cd $(BUILD) && $(CURDIR)/tools/wine-run soak.exe
+
+.PHONY: bench
+# The figures: redraw cost as multiples of the floor, timed in turn with it,
+# then the CPU one widget costs on a display, playing, paused and scrolling.
+bench: setup
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target bench_redraw quillhost
+	@WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEARCH=win32 wineserver -p 60
+	@cd $(BUILD) && $(CURDIR)/tools/wine-run bench_redraw.exe
+	@bench/cpu_share.sh $(BUILD)

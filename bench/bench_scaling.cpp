@@ -1,6 +1,7 @@
 // How a playing tick's cost grows with the skin: 0, 8 and 32 extra infos on a
 // display pane of 1x and 4x the area, each as a multiple of the floor (a
-// fresh frame with one cached image, handed over) measured in the same run.
+// fresh frame with one cached image, handed over) of the base area and of its
+// own, timed in turn with the tick.
 #include "bench/timing.h"
 #include "rig/rig.h"
 #include "sim/player.h"
@@ -36,8 +37,7 @@ TEST_CASE(redraw_cost_against_extra_infos_and_pane_area) {
     player.SetCurrentTrack(0);
     player.SetPlaying(true);
 
-    double floors[3] = {};  // by scale, both measured on the first widget
-    std::printf("playing tick against the skin, %d samples each\n", kScaleSamples);
+    std::printf("playing tick against the skin, %d rounds each; ratios: median (quartiles)\n", kScaleSamples);
     for (int scale : {1, 2}) {
         for (int extraInfos : {0, 8, 32}) {
             const std::string name = "Scale" + std::to_string(extraInfos) + "x" + std::to_string(scale);
@@ -46,13 +46,15 @@ TEST_CASE(redraw_cost_against_extra_infos_and_pane_area) {
             rig::WriteTextFile(ini, "[W]\nSkinDir=" + name + "\n");
             rig::Widget widget(ini.c_str(), "W");
             for (int tick = 0; tick < 50; ++tick) widget.PollTick();
-            if (floors[1] == 0)
-                for (int s : {1, 2}) floors[s] = FloorMicroseconds(kScaleSamples, widget.window(), kBaseWidth * s, kBaseHeight * s);
-            const double tick =
-                MedianMicroseconds(kScaleSamples, [&] { widget.PollTick(); }, [&] { player.clock().Advance(1000); });
-            std::printf("%2d extra infos, %dx area  %8.1f us  %6.2f x floor  %6.2f x floor of its area\n", extraInfos,
-                        scale * scale, tick, tick / floors[1], tick / floors[scale]);
+            const TickKind playing = {[&] { player.clock().Advance(1000); }, [&] { widget.PollTick(); }};
+            const RatioFigures base =
+                InterleavedRatio(kScaleSamples, FloorTick(widget.window(), kBaseWidth, kBaseHeight), playing);
+            const RatioFigures own = InterleavedRatio(
+                kScaleSamples, FloorTick(widget.window(), kBaseWidth * scale, kBaseHeight * scale), playing);
+            std::printf("%2d extra infos, %dx area  %8.1f us  %6.2f x floor (%.2f to %.2f)  "
+                        "%6.2f x floor of its area (%.2f to %.2f)\n",
+                        extraInfos, scale * scale, base.tickMicroseconds, base.medianRatio, base.lowerQuartile,
+                        base.upperQuartile, own.medianRatio, own.lowerQuartile, own.upperQuartile);
         }
     }
-    std::printf("floor %d x %d  %8.1f us, 4x area %8.1f us\n", kBaseWidth, kBaseHeight, floors[1], floors[2]);
 }

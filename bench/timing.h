@@ -1,14 +1,43 @@
-// Timing shared by the benchmarks: medians of timed runs and the floor every
-// figure is a multiple of.
+// Timing shared by the benchmarks: every figure is a multiple of the floor,
+// and the floor and the tick are timed in turn, round by round, so that both
+// see the same state of the machine.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
+#include <gdiplus.h>
 
-// Median of `samples` timed runs of `tick`; `between` runs untimed before each.
-double MedianMicroseconds(int samples, const std::function<void()>& tick, const std::function<void()>& between);
+#include <functional>
+#include <memory>
 
 // The least a redraw can do: a fresh width x height frame with one cached
 // image drawn into it, handed to the widget's info layer.
-double FloorMicroseconds(int samples, HWND widget, int width, int height);
+class FloorTick {
+public:
+    FloorTick(HWND widget, int width, int height);
+    void operator()() const;
+
+private:
+    HWND widget_;
+    int width_, height_;
+    UINT layer_;
+    std::unique_ptr<Gdiplus::Bitmap> cached_;
+};
+
+// One kind of tick: `between` runs untimed before each timed `tick`.
+struct TickKind {
+    std::function<void()> between;
+    std::function<void()> tick;
+};
+
+// Medians of the tick and the floor in microseconds, and the tick's ratio to
+// the floor of the same round: its median and quartiles over the rounds.
+struct RatioFigures {
+    double tickMicroseconds = 0;
+    double floorMicroseconds = 0;
+    double medianRatio = 0;
+    double lowerQuartile = 0;
+    double upperQuartile = 0;
+};
+
+RatioFigures InterleavedRatio(int rounds, const FloorTick& floor, const TickKind& kind);

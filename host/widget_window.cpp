@@ -179,7 +179,11 @@ LRESULT WidgetWindow::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM
         OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam),
                      {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
-    case WM_CAPTURECHANGED: OnCaptureChanged(); return 0;
+    case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;
+    // A click on the widget leaves the window the user works in active. Under
+    // Wine, activating the widget would also show it anew on the display,
+    // which ends a drag under way.
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_CLOSE: owner_.RequestExit(); return 0;  // closing keeps the widget for next time
     case WM_ENDSESSION:
         // Windows is shutting down: the message loop will not get to save.
@@ -236,7 +240,10 @@ void WidgetWindow::OnMouseLeave() {
     if (instance_) CallIfPresent(module_.entry().OnMouseOut, instance_);
 }
 
-void WidgetWindow::OnCaptureChanged() {
+// The module takes the capture itself when the pointer arrives, so the press's
+// own SetCapture announces a change to this same window: the press goes on.
+void WidgetWindow::OnCaptureChanged(HWND newOwner) {
+    if (newOwner == window_.get()) return;
     pressed_ = false;
     dragging_ = false;
 }

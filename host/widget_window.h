@@ -95,7 +95,7 @@ private:
     void OnMouseLeave();
     void OnRightButtonUp(POINT point);
     void OnMouseWheel(short delta, WORD keys, POINT screenPoint);
-    void OnCaptureChanged();
+    void OnCaptureChanged(HWND newOwner);
 
     const ModuleLibrary& module_;
     WidgetOwner& owner_;

@@ -14,14 +14,6 @@ namespace {
 constexpr uint64_t kBackTrackRestartMs = 2000;
 constexpr long kAddedTrackDuration = 180;
 
-LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        Player::Get().OnWindowDestroyed();
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 std::shared_ptr<Track> TrackFromFile(const std::wstring& path) {
     size_t nameStart = path.find_last_of(L"\\/");
     std::wstring file = nameStart == std::wstring::npos ? path : path.substr(nameStart + 1);
@@ -87,7 +79,7 @@ void Player::Revoke() {
 
 bool Player::Start(bool windowVisible) {
     if (Running()) return true;
-    HWND window = CreatePlayerWindow(L"Simulated player", windowVisible, PlayerWindowProc);
+    HWND window = CreatePlayerWindow(L"Simulated player", windowVisible, SimulatedPlayerWindowProc);
     if (!window) return false;
     window_ = window;
     ++session_;

@@ -1,4 +1,5 @@
-// A main window of the player's class, "iTunes": the sign that a player runs.
+// The player's main window, of class "iTunes": the sign that it runs, and a
+// small face of the player (what plays, the transport, the volume, the library).
 #pragma once
 
 #include <windows.h>
@@ -8,5 +9,8 @@ namespace sim {
 // Null if the window could not be made. Each window has the procedure given,
 // so the players of one process (the simulated one, the bridge) share the class.
 HWND CreatePlayerWindow(const wchar_t* title, bool visible, WNDPROC procedure);
+
+// The simulated player's window: its face, and the player's end when it closes.
+LRESULT CALLBACK SimulatedPlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace sim

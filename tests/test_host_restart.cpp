@@ -24,6 +24,24 @@ std::string Read(const std::string& file, const std::string& group, const char* 
     return buffer;
 }
 
+void Send(const host::WidgetWindow& widget, UINT msg, WPARAM keys, POINT client) {
+    SendMessageA(widget.window(), msg, keys, MAKELPARAM(client.x, client.y));
+}
+
+// The pointer comes onto the widget, presses and moves by (dx, 0) in small steps, as a hand would.
+void Drag(const host::WidgetWindow& widget, int dx) {
+    const POINT origin = widget.Position();
+    const POINT grip = {40, 40};
+    SetCursorPos(origin.x + grip.x, origin.y + grip.y);
+    Send(widget, WM_MOUSEMOVE, 0, grip);
+    Send(widget, WM_LBUTTONDOWN, MK_LBUTTON, grip);
+    for (int moved = 5; moved <= dx; moved += 5) {
+        SetCursorPos(origin.x + grip.x + moved, origin.y + grip.y);
+        Send(widget, WM_MOUSEMOVE, MK_LBUTTON, grip);  // the widget follows the pointer
+    }
+    Send(widget, WM_LBUTTONUP, 0, grip);
+}
+
 void MoveTo(host::WidgetWindow& widget, LONG x, LONG y) {
     const SIZE size = widget.Size();
     RECT bounds = {x, y, x + size.cx, y + size.cy};
@@ -59,6 +77,28 @@ TEST_CASE(host_restart_restores_widgets_where_they_stood_with_their_settings) {
     app.Shutdown();
     CHECK_EQ(Read(config, "Widget2.Settings", "ShowTimePlayed"), std::string("0"));
     CHECK_EQ(Read(config, "Widget1.Settings", "ShowTimePlayed"), std::string("1"));
+}
+
+// The module captures the mouse when the pointer arrives; the press's own
+// capture of the same window must not end the drag.
+TEST_CASE(host_widget_dragged_by_the_pointer_moves_and_comes_back_there) {
+    const std::string config = FreshConfig();
+    {
+        host::HostApp app(ModulePath(), config);
+        app.Restore();
+        REQUIRE(app.widgets().size() == 1u);
+        host::WidgetWindow& widget = *app.widgets()[0];
+        MoveTo(widget, 100, 80);
+        Drag(widget, 60);
+        CHECK_EQ(widget.Position().x, 160L);
+        CHECK_EQ(widget.Position().y, 80L);
+        app.Shutdown();
+    }
+    host::HostApp app(ModulePath(), config);
+    app.Restore();
+    REQUIRE(app.widgets().size() == 1u);
+    CHECK_EQ(app.widgets()[0]->Position().x, 160L);
+    app.Shutdown();
 }
 
 TEST_CASE(host_removed_widget_stays_removed_and_leaves_nothing_to_a_newcomer) {

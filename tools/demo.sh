@@ -7,7 +7,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 dist=$(cd "${1:-out/dist}" && pwd)
 
 if [ -n "${DISPLAY:-}" ]; then
-  prefix=$("$here/tools/display-prefix.sh")
+  # The shared prefix draws nothing (null driver); a window needs a prefix of its own.
+  source "$here/tools/display-session.sh"
+  prefix=$(display_prefix "$here/build" display)
   echo "The widget is on your screen: drag it to move it, right-click it for the menu, Exit to end."
   QB_WINEPREFIX="$prefix" exec "$here/tools/wine-run" "$dist/quillhost.exe" --player sim
 fi

@@ -44,6 +44,7 @@ if ! serving; then
   done
 fi
 
-prefix=$("$here/tools/display-prefix.sh")
+source "$here/tools/display-session.sh"
+prefix=$(display_prefix "$here/build" display)
 echo "The widget follows your media player: right-click it for the menu (Player pins one), Exit to end."
 QB_WINEPREFIX="$prefix" "$here/tools/wine-run" "$here/out/dist/quillhost.exe" --player mpris

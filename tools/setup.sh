@@ -6,6 +6,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
 packages=(g++-mingw-w64-i686 wine wine32 cmake make fonts-liberation2 python3)
+# The widget in a real window: an X server of the tests' own, a pointer and
+# window tools, and screenshots.
+packages+=(xvfb xdotool x11-utils imagemagick)
 # The player bridge's native helper: a compiler, sd-bus and curl to build it;
 # a bus, a real MPRIS player, media tools and playerctl to test it against.
 bridge_packages=(g++ pkg-config libsystemd-dev libcurl4-openssl-dev dbus-daemon dbus-bin mpv mpv-mpris playerctl ffmpeg)

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# What one widget costs as a user would see it: quillhost with one widget on a
+# real X display, 60 s playing, 60 s paused, 30 s with the pointer over a long
+# title that scrolls, each as a share of one core. Read from /proc: utime +
+# stime of quillhost; of the Wine server, which carries every message and
+# timer of the widget, next to what it spends with the prefix's own services
+# and no widget (measured first); of the X server, shown apart (on a desktop
+# that work is the compositor's); and the run time of quillhost's threads to
+# the nanosecond. Usage: bench/cpu_share.sh BUILD_FOLDER
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$here/tools/display-session.sh"
+display_session_start "${1:-$here/build}" display-bench
+ticks_per_second=$(getconf CLK_TCK)
+
+# Seconds of CPU a process has had: utime + stime, fields 14 and 15 after the name.
+cpu_seconds() {  # PID
+  awk -v hz="$ticks_per_second" '{sub(/.*\) /, ""); printf "%.3f\n", ($12 + $13) / hz}' "/proc/$1/stat"
+}
+
+# Seconds the process's threads have run, from the scheduler's own count.
+run_seconds() {  # PID
+  cat /proc/"$1"/task/*/schedstat | awk '{sum += $1} END {printf "%.6f\n", sum / 1e9}'
+}
+
+# The Wine server of this session's prefix.
+wineserver_pid() {
+  local entry
+  for entry in /proc/[0-9]*; do
+    case "$(cat "$entry/comm" 2>/dev/null)" in wineserver*) ;; *) continue ;; esac
+    if tr '\0' '\n' <"$entry/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+      basename "$entry"
+      return 0
+    fi
+  done
+  return 1
+}
+
+config="$QB_WORK/quillhost.ini"
+# The player's own window stays hidden: its face is no part of the widget's cost.
+cat >"$config" <<'EOF'
+[Quillhost]
+Widgets=Widget1
+[Widget1]
+X=700
+Y=80
+[Widget1.Settings]
+SkinDir=Default
+AutoHideiTunes=1
+EOF
+# Share of one core a process had over some seconds, from two readings.
+share() {  # BEFORE AFTER SECONDS
+  awk -v a="$1" -v b="$2" -v s="$3" 'BEGIN {printf "%9.3f %%", 100 * (b - a) / s}'
+}
+row() { printf '%-30s %7s %11s %11s %11s %13s\n' "$@"; }
+
+row phase seconds quillhost wineserver "X server" "quillhost ns"
+
+# The prefix's services alone, kept up by a persistent server: what the Wine
+# server spends with no widget at all.
+wineserver -p
+wine cmd /c exit </dev/null >/dev/null 2>&1
+server=$(wineserver_pid)
+sleep 5
+server_before=$(cpu_seconds "$server")
+x_before=$(cpu_seconds "$QB_XVFB_PID")
+sleep 30
+row "no widget (Wine's services)" 30 - "$(share "$server_before" "$(cpu_seconds "$server")" 30)" \
+  "$(share "$x_before" "$(cpu_seconds "$QB_XVFB_PID")" 30)" -
+
+host_start "$config"
+wait_until 30 widget_at 700 80 >/dev/null || { echo "the widget did not appear" >&2; exit 1; }
+widget=$(widget_at 700 80)
+pointer_away
+sleep 5  # start-up done
+
+measure() {  # WHAT SECONDS
+  local host_before run_before
+  host_before=$(cpu_seconds "$HOST_PID")
+  run_before=$(run_seconds "$HOST_PID")
+  server_before=$(cpu_seconds "$server")
+  x_before=$(cpu_seconds "$QB_XVFB_PID")
+  sleep "$2"
+  row "$1" "$2" "$(share "$host_before" "$(cpu_seconds "$HOST_PID")" "$2")" \
+    "$(share "$server_before" "$(cpu_seconds "$server")" "$2")" \
+    "$(share "$x_before" "$(cpu_seconds "$QB_XVFB_PID")" "$2")" \
+    "$(share "$run_before" "$(run_seconds "$HOST_PID")" "$2")"
+}
+
+click_on_widget() {  # DX DY
+  point_at "$widget" "$1" "$2"
+  sleep 0.2
+  xdotool click 1
+}
+
+measure "playing" 60
+
+click_on_widget 140 88  # pause
+pointer_away
+sleep 3
+measure "paused" 60
+
+# The long title is the 24th track: on from the first, then play.
+for _ in $(seq 23); do
+  click_on_widget 192 88
+done
+click_on_widget 140 88
+point_at "$widget" 170 20  # over the title, which scrolls while the pointer stays
+sleep 3
+measure "pointer over a scrolling title" 30
+pointer_away
+
+echo "shares of one core; one tick of utime + stime (1/$ticks_per_second s) is $(awk -v hz="$ticks_per_second" 'BEGIN {printf "%.3f", 100 / hz / 60}') % over 60 s"
+echo "goal: quillhost under 0.2 % playing, under 0.05 % paused; the Wine server's part is what it spends above the no-widget row"

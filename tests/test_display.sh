@@ -1,0 +1,309 @@
+#!/usr/bin/env bash
+# quillhost in a real window on a private X server, driven by the pointer and
+# the keyboard as a person would, and read back from the screen. Where the
+# screen is held against a picture, the picture is quillhost --render-skin of
+# the same track. Usage: tests/test_display.sh BUILD_FOLDER
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$here/tools/display-session.sh"
+
+if ! display_session_start "${1:-$here/build}" display-test; then
+  echo "FAIL the X server or the display prefix could not be set up"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+work=$QB_WORK
+rm -f "$work"/failed-*.png
+config="$work/quillhost.ini"
+passed=0
+failed=0
+
+check() {  # WHAT COMMAND...
+  local what=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+    echo "ok   $what"
+  else
+    failed=$((failed + 1))
+    echo "FAIL $what"
+    import -window root "$work/failed-$failed.png" 2>/dev/null
+  fi
+}
+
+finish() {
+  [ "$failed" -gt 0 ] && echo "screens of the failures: $work/failed-*.png"
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+  exit
+}
+
+ini_value() {  # GROUP KEY
+  tr -d '\r' <"$config" | awk -v group="[$1]" -v key="$2" '
+    $0 == group {inside = 1; next} /^\[/ {inside = 0}
+    inside && index($0, key "=") == 1 {print substr($0, length(key) + 2)}'
+}
+
+# "LEFT TOP WIDTH HEIGHT" of a group of a skin's skin.ini.
+skin_rect() {  # SKIN GROUP
+  tr -d '\r' <"$work/dist/skins/$1/skin.ini" | awk -v group="[$2]" '
+    $0 == group {inside = 1; next} /^\[/ {inside = 0}
+    inside && /^(Left|Top|Width|Height)=/ {split($0, pair, "="); value[pair[1]] = pair[2]}
+    END {print value["Left"] + 0, value["Top"] + 0, value["Width"] + 0, value["Height"] + 0}'
+}
+
+# ImageMagick arguments that black out panes of the skin's display pane.
+pane_masks() {  # SKIN GROUP...
+  local skin=$1 group left top width height
+  shift
+  read -r dx dy _ _ < <(skin_rect "$skin" DisplayPane)
+  for group in "$@"; do
+    read -r left top width height < <(skin_rect "$skin" "$group")
+    printf -- '-draw\nrectangle %d,%d %d,%d\n' $((dx + left)) $((dy + top)) \
+      $((dx + left + width - 1)) $((dy + top + height - 1))
+  done
+}
+
+render() {  # NAME SKIN TRACK
+  wine "$work/dist/quillhost.exe" --render-skin "$2" --track "$3" \
+    --out "$(windows_path "$work/render-$1.png")" </dev/null >/dev/null 2>&1
+}
+
+# The widget on screen as the renderer draws the same track, pixel for pixel,
+# but for the panes left out (time moves on; the artist and the title take
+# turns). On the bare root window the layered window blends over black.
+looks_like() {  # WINDOW RENDER SKIN GROUP...
+  local window=$1 picture="$work/render-$2.png" skin=$3 x y width height
+  shift 3
+  local masks
+  mapfile -t masks < <(pane_masks "$skin" "$@")
+  read -r x y width height < <(geometry "$window")
+  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$work/screen.png" 2>/dev/null || return 1
+  convert "$work/screen.png" -fill black "${masks[@]}" "$work/screen-masked.png"
+  convert "$picture" -background black -alpha remove -fill black "${masks[@]}" "$work/render-masked.png"
+  [ "$(compare -metric AE -fuzz 1% "$work/screen-masked.png" "$work/render-masked.png" null: 2>&1)" = 0 ]
+}
+
+# The window's pixels stay the same for the seconds given.
+stands_still() {  # WINDOW SECONDS
+  read -r x y width height < <(geometry "$1")
+  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$work/before.png" 2>/dev/null
+  sleep "$2"
+  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$work/after.png" 2>/dev/null
+  [ "$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1)" = 0 ]
+}
+
+has_size() {  # WINDOW WIDTH HEIGHT
+  read -r _ _ width height < <(geometry "$1")
+  [ "$width $height" = "$2 $3" ]
+}
+
+stands_at() {  # WINDOW X Y
+  read -r x y _ _ < <(geometry "$1")
+  [ "$x $y" = "$2 $3" ]
+}
+
+visible_windows() { xdotool search --onlyvisible --class quillhost 2>/dev/null | sort; }
+
+# Runs an action and waits for a window of the host that was not on screen
+# before (a menu, a submenu, a drop-down list); NEW_WINDOW names it.
+NEW_WINDOW=""
+windows_before=""
+new_window_shown() {
+  NEW_WINDOW=$(comm -13 <(echo "$windows_before") <(visible_windows) | head -1)
+  [ -n "$NEW_WINDOW" ]
+}
+opens_window() {  # COMMAND...
+  windows_before=$(visible_windows)
+  "$@"
+  wait_until 10 new_window_shown
+}
+
+right_click() {  # WINDOW DX DY
+  point_at "$1" "$2" "$3"
+  sleep 0.2
+  xdotool click 3
+}
+
+keys() { xdotool key --delay 120 "$@"; }
+
+# The host's menu, in Wine's menu metrics: rows of 16 pixels, separators of 9
+# and a border of 3. Properties, Remove widget, Exit, then one row a source.
+menu_row=16
+menu_border=3
+properties_row=11
+remove_row=27
+exit_row=52
+menu_x=0
+menu_y=0
+open_menu() {  # WINDOW DX DY
+  opens_window right_click "$@" || return 1
+  read -r menu_x menu_y _ menu_height < <(geometry "$NEW_WINDOW")
+  # The sources are the last rows.
+  library_row=$((menu_height - menu_border - 3 * menu_row / 2))
+  pocket_row=$((menu_height - menu_border - menu_row / 2))
+}
+point_in_menu() { xdotool mousemove $((menu_x + 30)) $((menu_y + $1)); }
+choose_in_menu() {  # ROW
+  point_in_menu "$1"
+  sleep 0.2
+  xdotool click 1
+}
+
+# Presses on the widget and moves it in small steps with the button held.
+drag() {  # WINDOW DX DY BY_X
+  point_at "$1" "$2" "$3"
+  sleep 0.2
+  xdotool mousedown 1
+  for _ in $(seq 1 $(($4 / 5))); do
+    xdotool mousemove_relative -- 5 0
+    sleep 0.03
+  done
+  xdotool mouseup 1
+}
+
+not() { ! "$@"; }
+gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+host_ended() { ! kill -0 "$HOST_PID" 2>/dev/null; }
+
+# Tracks of the simulated library, counted from 1: Quiet Hours starts with
+# two tracks that have no artist, so their titles always show. One picture at
+# a time: the simulated players of two renderers would share artwork files.
+render first Default 1
+render quiet Default 18
+render quiet-next Default 19
+render tower Tower 19
+render tower-face-next Tower 14
+render tower-first Tower 1
+
+cat >"$config" <<'EOF'
+[Quillhost]
+Widgets=Widget1,Widget2
+[Widget1]
+X=700
+Y=80
+[Widget2]
+X=700
+Y=500
+[Widget2.Settings]
+SkinDir=Slim
+EOF
+host_start "$config"
+
+both_shown() { widget_at 700 80 >/dev/null && widget_at 700 500 >/dev/null; }
+if ! wait_until 30 both_shown; then
+  check "the host shows its two widgets" false
+  finish
+fi
+main=$(widget_at 700 80)
+slim=$(widget_at 700 500)
+check "the Default widget appears where the settings file puts it, at its skin's size" has_size "$main" 266 108
+check "the Slim widget appears where the settings file puts it, at its skin's size" has_size "$slim" 266 40
+check "the widget looks as the renderer draws it" \
+  wait_until 10 looks_like "$main" first Default InfoPane CounterPane ProgressBar SoundPane
+
+# The context menu: each source a submenu of its playlists.
+check "a right click shows the menu" open_menu "$main" 50 50
+check "pointing at the first source opens its submenu" opens_window point_in_menu "$library_row"
+library_height=$(geometry "$NEW_WINDOW" | cut -d' ' -f4)
+check "pointing at the second source opens its submenu" opens_window point_in_menu "$pocket_row"
+pocket_height=$(geometry "$NEW_WINDOW" | cut -d' ' -f4)
+check "the submenus hold the library's four playlists and the pocket player's two" \
+  test "$library_height,$pocket_height" = "$((2 * menu_border + 4 * menu_row)),$((2 * menu_border + 2 * menu_row))"
+opens_window point_in_menu "$library_row"
+read -r submenu_x submenu_y _ _ < <(geometry "$NEW_WINDOW")
+# Along the row into the submenu, then down to its third playlist.
+xdotool mousemove $((submenu_x + 20)) $((menu_y + library_row))
+sleep 0.2
+xdotool mousemove $((submenu_x + 20)) $((submenu_y + menu_border + 2 * menu_row + menu_row / 2))
+sleep 0.2
+xdotool click 1
+pointer_away
+check "a playlist chosen from the menu plays its first track" \
+  wait_until 10 looks_like "$main" quiet Default CounterPane ProgressBar SoundPane
+
+read -r left top _ _ < <(skin_rect Default NextButton)
+point_at "$main" $((left + 12)) $((top + 12))
+xdotool click 1
+pointer_away
+check "a click on next shows the next title" \
+  wait_until 10 looks_like "$main" quiet-next Default CounterPane ProgressBar SoundPane
+
+check "before the wheel the volume strip shows another volume than the picture's" \
+  not looks_like "$main" quiet-next Default CounterPane ProgressBar
+point_at "$main" 50 50
+sleep 0.2
+xdotool click --repeat 4 --delay 200 4  # four steps of 5 up: the picture's 70
+pointer_away
+check "the wheel moves the volume strip" \
+  wait_until 10 looks_like "$main" quiet-next Default CounterPane ProgressBar
+
+drag "$main" 50 50 60
+check "a drag moves the widget with the pointer" wait_until 10 stands_at "$main" 760 80
+
+point_at "$slim" 150 20
+check "pointing at the Slim display unrolls it" wait_until 10 has_size "$slim" 266 108
+pointer_away
+check "leaving rolls it back" wait_until 10 has_size "$slim" 266 40
+
+check "Remove widget is in the menu" open_menu "$slim" 20 20
+choose_in_menu "$remove_row"
+check "Remove widget takes the widget away" wait_until 10 gone "$slim"
+check "the settings file forgets it" test "$(ini_value Quillhost Widgets)" = Widget1
+
+# Properties: the skin page, its list, Tower, OK.
+open_menu "$main" 50 50
+choose_in_menu "$properties_row"
+sheet_shown() { sheet=$(xdotool search --onlyvisible --name '^Quillbracket Properties$' | head -1); [ -n "$sheet" ]; }
+if check "Properties opens the property sheet" wait_until 10 sheet_shown; then
+  point_at "$sheet" 132 15  # the Skin tab; the sheet takes the keyboard from here on
+  xdotool click 1
+  keys Tab  # to the skin list
+  check "the skin list drops down" opens_window keys alt+Down
+  skins=$(find "$work/dist/skins" -mindepth 1 -maxdepth 1 -type d | wc -l)
+  list_height=$(geometry "$NEW_WINDOW" | cut -d' ' -f4)
+  check "the skin list shows all $skins skins, a row of text each" test $((list_height - 2)) -ge $((skins * 10))
+  keys End Return Return  # Tower, the last; then OK
+  check "OK puts the widget in the Tower skin" wait_until 10 has_size "$main" 110 300
+  pointer_away
+  check "the Tower widget looks as the renderer draws it" \
+    wait_until 10 looks_like "$main" tower Tower CounterPane ProgressBar
+  check "the settings file holds the new skin" test "$(ini_value Widget1.Settings SkinDir)" = Tower
+fi
+
+# Applying the page shows the player's window (the player is not to be hidden).
+player_shown() { player=$(xdotool search --onlyvisible --name '^Simulated player$' | head -1); [ -n "$player" ]; }
+if check "the player's window shows" wait_until 10 player_shown; then
+  import -window "$player" "$work/player.png" 2>/dev/null
+  check "the player's window has a face, not a blank rectangle" \
+    test "$(convert "$work/player.png" -format %k info:)" -gt 16
+  # Places in the player's window as its face lays them out.
+  point_at "$player" 195 69  # the Next button
+  xdotool click 1
+  check "the player's Next button moves the widget on" \
+    wait_until 10 looks_like "$main" tower-face-next Tower InfoPane CounterPane ProgressBar
+  point_at "$player" 300 114  # the first track of the library's list
+  xdotool click --repeat 2 --delay 80 1
+  check "a double-click on a track plays it" \
+    wait_until 10 looks_like "$main" tower-first Tower InfoPane CounterPane ProgressBar
+  keys alt+F4
+  check "closing the player's window quits the player" wait_until 10 gone "$player"
+  # As with the real player: the last frame stays and its time stands still.
+  check "the widget lets go of the player that quit" stands_still "$main" 3
+  point_at "$main" 50 50
+  xdotool click 1
+  pointer_away
+  check "a click on the widget starts the player again" wait_until 10 player_shown
+fi
+
+check "Exit is in the menu" open_menu "$main" 50 50
+choose_in_menu "$exit_row"
+check "Exit ends the host" wait_until 10 host_ended
+check "the settings file keeps where the widget was dragged" \
+  test "$(ini_value Widget1 X),$(ini_value Widget1 Y)" = "760,80"
+
+host_start "$config"
+tower_at() { local window; window=$(widget_at "$1" "$2") && has_size "$window" 110 300; }
+check "the next start shows the widget where it was dragged, in Tower" wait_until 30 tower_at 760 80
+
+finish
