@@ -18,6 +18,9 @@
 namespace proof {
 
 constexpr DWORD kSlowMs = 500;
+// A case that is a whole session (ticks, every button and pane, a menu the
+// modal driver answers on its timer, a drop) gets more of the second.
+constexpr DWORD kSlowSessionMs = 900;
 constexpr DWORD kHangMs = 20000;
 
 struct Tally {
