@@ -49,9 +49,6 @@ public:
     // Path of a file in a skin's "images" folder as the host sees it; empty when too long.
     std::string SkinImagePath(const std::string& skinName, const std::string& file) const;
     std::unique_ptr<Gdiplus::Image> LoadImageFile(const std::string& path) const;
-    UINT FindLayer(const char* name, bool* found) const;
-    UINT FindOrAddLayer(const char* name) const;
-    void PlaceLayer(UINT id, const PaneRect& rect) const;
 
     // Rendering.
     void Redraw(bool force);

@@ -8,12 +8,12 @@
 #include "platform/host_api.h"
 #include "render/argb_bitmap.h"
 #include "render/text.h"
+#include "skin/widget_layers.h"
 
 #include <optional>
 
 namespace {
 
-constexpr char kAlbumArtLayer[] = "Quillbracket.AlbumArt";
 constexpr char kArtworkFile[] = "temp";
 constexpr float kPerAlphaStep = 0.003921569f;  // 1 / 255
 
@@ -101,12 +101,7 @@ void UpdateAlbumArt(WidgetInstance& widget) {
     itunes::ComPtr<itunes::IITTrack> track;
     const std::optional<std::wstring> name = CurrentTrackName(widget.player.iTunesApp.Get(), track);
 
-    bool found = false;
-    UINT layer = widget.FindLayer(kAlbumArtLayer, &found);
-    if (!found) {
-        layer = CallIfPresent(Host().DeskletLayerAdd, widget.deskletWindow, kAlbumArtLayer);
-        widget.PlaceLayer(layer, widget.skin->albumArtPane);
-    }
+    const UINT layer = WidgetLayers(widget.deskletWindow, *widget.skin).Ensure(kAlbumArtLayer, widget.skin->albumArtPane);
 
     const bool newTrack = name && widget.artworkTrackName != name;
     if (!name || (newTrack && !ShowArt(widget, layer, *track.Get()))) {

@@ -12,6 +12,7 @@
 #include "render/argb_bitmap.h"
 #include "render/panes.h"
 #include "render/text.h"
+#include "skin/widget_layers.h"
 
 #include <algorithm>
 
@@ -19,8 +20,6 @@ using namespace Gdiplus;
 
 namespace {
 
-constexpr char kPauseLayer[] = "Quillbracket.Pause_Button";
-constexpr char kInfoLayer[] = "Quillbracket.Info";
 constexpr wchar_t kNotLoadedText[] = L"iTunes not loaded";
 
 bool PlayerIsPlaying(itunes::IiTunes* app) {
@@ -32,10 +31,11 @@ bool PlayerIsPlaying(itunes::IiTunes* app) {
 
 void ShowPauseLayer(WidgetInstance& widget, bool visible) {
     const HostFunctions& host = Host();
-    UINT id = widget.FindLayer(kPauseLayer, nullptr);
-    if (id == 0) {
-        id = CallIfPresent(host.DeskletLayerAdd, widget.deskletWindow, kPauseLayer);
-        widget.PlaceLayer(id, widget.skin->pausePlayButton);
+    const WidgetLayers layers(widget.deskletWindow, *widget.skin);
+    bool added = false;
+    const UINT id = layers.FindOrAdd(kPauseLayer, &added);
+    if (added) {
+        layers.Place(id, widget.skin->pausePlayButton);
         const std::string path = widget.SkinImagePath(widget.skinDir, "pause.png");
         if (!path.empty()) CallIfPresent(host.DeskletLayerSetImageFile, widget.deskletWindow, id, FALSE, path.c_str());
     }
@@ -121,11 +121,7 @@ void ComposeFrame(WidgetInstance& widget) {
     std::unique_ptr<Bitmap> frame = NewArgbBitmap(widget.skin->displayPane.width, widget.skin->displayPane.height);
     UINT layer = 0;
     if (frame) {
-        layer = widget.FindLayer(kInfoLayer, nullptr);
-        if (layer == 0) {
-            layer = CallIfPresent(host.DeskletLayerAdd, widget.deskletWindow, kInfoLayer);
-            widget.PlaceLayer(layer, widget.skin->displayPane);
-        }
+        layer = WidgetLayers(widget.deskletWindow, *widget.skin).Ensure(kInfoLayer, widget.skin->displayPane);
         // The graphics goes before the host gets the frame, which it may delete at once.
         Graphics graphics(frame.get());
         widget.skinCaches->text.BeginFrame(*frame);

@@ -4,16 +4,9 @@
 #include "render/skin_caches.h"
 #include "skin/skin_model.h"
 #include "platform/host_api.h"
+#include "skin/widget_layers.h"
 
 #include <utility>
-
-namespace {
-
-constexpr char kAlbumArtLayer[] = "Quillbracket.AlbumArt";
-constexpr char kPauseLayer[] = "Quillbracket.Pause_Button";
-constexpr char kInfoLayer[] = "Quillbracket.Info";
-
-}  // namespace
 
 std::string WidgetInstance::SkinIniPath() const {
     return JoinPath({ModuleFolder(moduleHandle), "skins", skinDir, "skin.ini"});
@@ -28,24 +21,6 @@ std::string WidgetInstance::RelativeFolder() const {
 
 std::string WidgetInstance::SkinImagePath(const std::string& skinName, const std::string& file) const {
     return JoinPath({RelativeFolder(), "skins", skinName, "images", file});
-}
-
-UINT WidgetInstance::FindLayer(const char* name, bool* found) const {
-    BOOL exists = FALSE;
-    const UINT id = CallIfPresent(Host().DeskletLayerGetLayer, deskletWindow, name, &exists);
-    if (found) *found = exists != FALSE;
-    return id;
-}
-
-UINT WidgetInstance::FindOrAddLayer(const char* name) const {
-    bool found = false;
-    const UINT id = FindLayer(name, &found);
-    return found ? id : CallIfPresent(Host().DeskletLayerAdd, deskletWindow, name);
-}
-
-void WidgetInstance::PlaceLayer(UINT id, const PaneRect& rect) const {
-    RECT placement = rect.ToRect();
-    CallIfPresent(Host().DeskletLayerSetPlacement, deskletWindow, id, FALSE, TRUE, &placement, skin->bgWidth, skin->bgHeight);
 }
 
 SkinModelPtr WidgetInstance::LoadSkin(const std::string& name, bool forAnimation) {
@@ -65,38 +40,38 @@ SkinModelPtr WidgetInstance::LoadSkin(const std::string& name, bool forAnimation
     panes.soundKnobImage.reset();
 
     const HostFunctions& host = Host();
+    const WidgetLayers layers(deskletWindow, *skin);
     for (const char* layer : {kAlbumArtLayer, kPauseLayer, kInfoLayer}) {
-        bool found = false;
-        const UINT id = FindLayer(layer, &found);
-        if (found) CallIfPresent(host.DeskletLayerRemove, deskletWindow, id, FALSE);
+        bool present = false;
+        const UINT id = layers.Find(layer, &present);
+        if (present) CallIfPresent(host.DeskletLayerRemove, deskletWindow, id, FALSE);
     }
 
-    bool found = false;
-    UINT id = FindLayer(kAlbumArtLayer, &found);
+    bool present = false;
+    UINT id = layers.Find(kAlbumArtLayer, &present);
     if (skin->showAlbumArt) {
-        if (!found) {
+        if (!present) {
             id = CallIfPresent(host.DeskletLayerAdd, deskletWindow, kAlbumArtLayer);
             if (id > 1) {
                 // Restacking renumbers the layers: look the layer up after each move.
                 CallIfPresent(host.DeskletLayerMoveBottom, deskletWindow, id, FALSE);
-                id = FindLayer(kAlbumArtLayer, nullptr);
+                id = layers.Find(kAlbumArtLayer);
                 CallIfPresent(host.DeskletLayerMoveUp, deskletWindow, id, FALSE);
-                id = FindLayer(kAlbumArtLayer, nullptr);
+                id = layers.Find(kAlbumArtLayer);
             }
         }
-        PlaceLayer(id, skin->albumArtPane);
-    } else if (found) {
+        layers.Place(id, skin->albumArtPane);
+    } else if (present) {
         CallIfPresent(host.DeskletLayerSetVisibility, deskletWindow, id, FALSE, FALSE);
     }
 
-    id = FindOrAddLayer(kPauseLayer);
-    PlaceLayer(id, skin->pausePlayButton);
+    id = layers.FindOrAdd(kPauseLayer);
+    layers.Place(id, skin->pausePlayButton);
     CallIfPresent(host.DeskletLayerSetVisibility, deskletWindow, id, FALSE, BOOL(notPlaying && !forAnimation));
     const std::string pausePath = SkinImagePath(skinDir, "pause.png");
     if (!pausePath.empty()) CallIfPresent(host.DeskletLayerSetImageFile, deskletWindow, id, FALSE, pausePath.c_str());
 
-    id = FindOrAddLayer(kInfoLayer);
-    PlaceLayer(id, skin->displayPane);
+    layers.Place(layers.FindOrAdd(kInfoLayer), skin->displayPane);
 
     if (skin->knobUseBitmap) skinCaches->knobImage = LoadImageFile(SkinImagePath(skinDir, "knob.png"));
 

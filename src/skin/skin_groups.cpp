@@ -18,13 +18,9 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 std::unique_ptr<ExtraInfo> ReadExtraInfo(const IniFile& ini, const std::string& group) {
     auto info = std::make_unique<ExtraInfo>();
     const char* name = group.c_str();
-    info->font.faceName = FaceNameFromText(ini.ReadText(name, "Facename", "Arial", kSkinTextBuffer));
     // No fallback to [Font]: an extra info without colour keys is opaque black.
-    info->font.color = ReadColor(ini, name, 255, 0, 0, 0);
+    info->font = ReadFont(ini, name);
     info->rect = ReadPaneRect(ini, name);
-    info->font.size = float(ini.ReadInt(name, "Size", 12));
-    info->font.style = ini.ReadInt(name, "Style", 0);
-    info->font.hAlignment = ini.ReadInt(name, "HAlignment", 1);
     info->type = ini.ReadText(name, "Type", "", kSkinTypeBuffer);
     return info;
 }

@@ -14,5 +14,20 @@ Argb ReadColor(const IniFile& ini, const char* group, int alpha, int red, int gr
 // A face name as the 8-bit text of the file gives it, in UTF-16.
 std::wstring FaceNameFromText(const std::string& text);
 
+// What a font's group falls back to for the keys it leaves out.
+struct FontFallback {
+    std::string faceName = "Arial";
+    int alpha = 255;
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    int size = 12;
+    int style = 0;
+    int hAlignment = 1;
+};
+
+// A font's "Facename", colour keys, "Size", "Style" and "HAlignment".
+FontSpec ReadFont(const IniFile& ini, const char* group, const FontFallback& fallback = {});
+
 std::unique_ptr<ExtraInfo> ReadExtraInfo(const IniFile& ini, const std::string& group);
 std::unique_ptr<ChangeSkinHotSpot> ReadChangeSkinHotSpot(const IniFile& ini, const std::string& group);

@@ -13,25 +13,18 @@ std::string ReadText(const IniFile& ini, const char* group, const char* key, con
     return ini.ReadText(group, key, fallback, kSkinTextBuffer);
 }
 
-void ReadFont(const IniFile& ini, FontSpec& font) {
-    font.faceName = FaceNameFromText(ReadText(ini, "Font", "Facename", "Arial"));
-    font.color = ReadColor(ini, "Font", 255, 0, 0, 0);
-    font.size = float(ini.ReadInt("Font", "Size", 12));
-    font.style = ini.ReadInt("Font", "Style", 0);
-    font.hAlignment = ini.ReadInt("Font", "HAlignment", 1);
-}
-
 // The counter falls back to [Font] for its face, colour and size, but with
 // colour keys read with 255 as default: so with no colour given anywhere the
 // counter is white while the info text is black. Style and alignment are its own.
-void ReadCounterFont(const IniFile& ini, FontSpec& counter, const FontSpec& font) {
-    counter.faceName = FaceNameFromText(
-        ReadText(ini, "CounterFont", "Facename", ReadText(ini, "Font", "Facename", "Arial").c_str()));
-    counter.color = ReadColor(ini, "CounterFont", ini.ReadInt("Font", "ColorA", 255), ini.ReadInt("Font", "ColorR", 255),
-                              ini.ReadInt("Font", "ColorG", 255), ini.ReadInt("Font", "ColorB", 255));
-    counter.size = float(ini.ReadInt("CounterFont", "Size", int(font.size)));
-    counter.style = ini.ReadInt("CounterFont", "Style", 0);
-    counter.hAlignment = ini.ReadInt("CounterFont", "HAlignment", 1);
+FontFallback CounterFallback(const IniFile& ini, const FontSpec& font) {
+    FontFallback fallback;
+    fallback.faceName = ReadText(ini, "Font", "Facename", "Arial");
+    fallback.alpha = ini.ReadInt("Font", "ColorA", 255);
+    fallback.red = ini.ReadInt("Font", "ColorR", 255);
+    fallback.green = ini.ReadInt("Font", "ColorG", 255);
+    fallback.blue = ini.ReadInt("Font", "ColorB", 255);
+    fallback.size = int(font.size);
+    return fallback;
 }
 
 std::string NumberedGroup(const char* prefix, int number) { return prefix + std::to_string(number); }
@@ -41,6 +34,16 @@ std::string NumberedGroup(const char* prefix, int number) { return prefix + std:
 PaneRect ReadPaneRect(const IniFile& ini, const char* group) {
     return {ini.ReadInt(group, "Left", 0), ini.ReadInt(group, "Top", 0), ini.ReadInt(group, "Width", 0),
             ini.ReadInt(group, "Height", 0)};
+}
+
+FontSpec ReadFont(const IniFile& ini, const char* group, const FontFallback& fallback) {
+    FontSpec font;
+    font.faceName = FaceNameFromText(ReadText(ini, group, "Facename", fallback.faceName.c_str()));
+    font.color = ReadColor(ini, group, fallback.alpha, fallback.red, fallback.green, fallback.blue);
+    font.size = float(ini.ReadInt(group, "Size", fallback.size));
+    font.style = ini.ReadInt(group, "Style", fallback.style);
+    font.hAlignment = ini.ReadInt(group, "HAlignment", fallback.hAlignment);
+    return font;
 }
 
 Argb ReadColor(const IniFile& ini, const char* group, int alpha, int red, int green, int blue) {
@@ -73,8 +76,8 @@ SkinModelPtr ReadSkinModel(const std::string& iniPath) {
     skin.author = ReadText(ini, "Info", "Author", "Unknown");
     skin.comments = ReadText(ini, "Info", "Info", "");
 
-    ReadFont(ini, skin.font);
-    ReadCounterFont(ini, skin.counterFont, skin.font);
+    skin.font = ReadFont(ini, "Font");
+    skin.counterFont = ReadFont(ini, "CounterFont", CounterFallback(ini, skin.font));
 
     skin.displayPane = ReadPaneRect(ini, "DisplayPane");
     skin.progressBar = ReadPaneRect(ini, "ProgressBar");
