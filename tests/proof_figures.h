@@ -72,14 +72,20 @@ inline void Print(const char* what, const Figures& start, const Figures& end) {
     std::fflush(stdout);
 }
 
-// Growth beyond the allowance for what the system itself caches (heap
-// fragments, font and image decoder caches) fails the run.
-inline void CheckNoGrowth(const Figures& start, const Figures& end, long long allowedBytes) {
-    CHECK(end.privateBytes - start.privateBytes <= allowedBytes);
+// Every GDI+ object, player reference and string handed out since the start
+// has been given back.
+inline void CheckAllGivenBack(const Figures& start, const Figures& end) {
     CHECK_EQ(end.gdiplusObjects, start.gdiplusObjects);
     CHECK_EQ(end.playerReferences, start.playerReferences);
     CHECK_EQ(end.playerBstrs, start.playerBstrs);
     CHECK_EQ(end.moduleBstrs, start.moduleBstrs);
+}
+
+// Growth beyond the allowance for what the system itself caches (heap
+// fragments, font and image decoder caches) fails the run.
+inline void CheckNoGrowth(const Figures& start, const Figures& end, long long allowedBytes) {
+    CHECK(end.privateBytes - start.privateBytes <= allowedBytes);
+    CheckAllGivenBack(start, end);
 }
 
 }  // namespace proof

@@ -75,19 +75,16 @@ inline void Drop(const rig::Widget& widget, rig::HDropDataObject* data) {
     rig::TheModule().OnDragLeave(widget.instance());
 }
 
-inline void RunEverything(sim::Player& player, const std::string& settings) {
-    rig::ModalDriver driver;
-    driver.ChooseInNextMenu(1000);
-    const std::string music = rig::WorkFolder() + "music.mp3";
-    driver.ChooseInNextFileDialog(std::wstring(music.begin(), music.end()));
-    rig::Widget widget(settings.c_str(), "W");
+// What the widget asks the player for on its own and at every touch: ticks,
+// the marquee, the buttons given, every pane, the wheel, the menu (which the
+// caller's modal driver answers) and a drop whose addition then finishes.
+inline void Touch(const rig::Widget& widget, sim::Player& player, std::initializer_list<Button> buttons) {
     widget.PollTick();
     widget.MouseOn();
     widget.ScrollTick();
     widget.ScrollTick();
     widget.MouseOut();
-    for (Button button : {kPausePlay, kPausePlay, kNext, kPrevious, kMute, kUpdateIPod, kToggle, kToggle})
-        Press(widget, button);
+    for (Button button : buttons) Press(widget, button);
     for (POINT pane : {POINT{50, 10}, POINT{125, 10}, POINT{75, 29}, POINT{40, 48}, POINT{130, 48}})
         widget.Click(pane.x, pane.y);
     widget.WheelForward();
@@ -97,6 +94,15 @@ inline void RunEverything(sim::Player& player, const std::string& settings) {
     Drop(widget, files.Get());
     player.clock().Advance(5000);
     widget.PollTick();
+}
+
+inline void RunEverything(sim::Player& player, const std::string& settings) {
+    rig::ModalDriver driver;
+    driver.ChooseInNextMenu(1000);
+    const std::string music = rig::WorkFolder() + "music.mp3";
+    driver.ChooseInNextFileDialog(std::wstring(music.begin(), music.end()));
+    rig::Widget widget(settings.c_str(), "W");
+    Touch(widget, player, {kPausePlay, kPausePlay, kNext, kPrevious, kMute, kUpdateIPod, kToggle, kToggle});
     Press(widget, kOpen);
     player.clock().Advance(5000);
     widget.PollTick();

@@ -2,33 +2,6 @@
 // state and the counts of its collections) at the extremes of the range.
 #include "proof_extremes.h"
 
-namespace {
-
-// What the widget asks the player for on its own and at every touch: ticks,
-// the marquee, buttons and panes, the wheel, the menu and a drop.
-void ExercisePlayer(sim::Player& player, const std::string& settings) {
-    rig::ModalDriver driver;
-    driver.ChooseInNextMenu(1000);
-    rig::Widget widget(settings.c_str(), "W");
-    widget.PollTick();
-    widget.MouseOn();
-    widget.ScrollTick();
-    widget.MouseOut();
-    for (proof::Button button : {proof::kPausePlay, proof::kPausePlay, proof::kNext, proof::kPrevious})
-        proof::Press(widget, button);
-    for (POINT pane : {POINT{50, 10}, POINT{125, 10}, POINT{75, 29}, POINT{40, 48}, POINT{130, 48}})
-        widget.Click(pane.x, pane.y);
-    widget.WheelForward();
-    widget.WheelBackward();
-    widget.RightClick();
-    auto files = rig::HDropDataObject::Make({L"C:\\music\\dropped.mp3", L"C:\\art\\cover.png"});
-    proof::Drop(widget, files.Get());
-    player.clock().Advance(5000);
-    widget.PollTick();
-}
-
-}  // namespace
-
 TEST_CASE(every_number_the_player_answers_at_the_extremes) {
     proof::WatchModule();
     const struct {
@@ -54,7 +27,13 @@ TEST_CASE(every_number_the_player_answers_at_the_extremes) {
                 proof::RunTimed(watchdog, tally, label, [&] {
                     sim::Player& player = proof::PlayingPlayer();
                     player.faults().ReturnNumber(method.method, number);
-                    ExercisePlayer(player, settings);
+                    {
+                        rig::ModalDriver driver;
+                        driver.ChooseInNextMenu(1000);
+                        const rig::Widget widget(settings.c_str(), "W");
+                        proof::Touch(widget, player,
+                                     {proof::kPausePlay, proof::kPausePlay, proof::kNext, proof::kPrevious});
+                    }
                     CHECK_EQ(sim::OutstandingReferences(), 0L);
                 });
             }
@@ -64,8 +43,5 @@ TEST_CASE(every_number_the_player_answers_at_the_extremes) {
     CHECK(tally.slow.empty());
     const proof::Figures end = proof::Measure();
     proof::Print("across all numbers", start, end);
-    CHECK_EQ(end.playerReferences, 0L);
-    CHECK_EQ(end.playerBstrs, start.playerBstrs);
-    CHECK_EQ(end.moduleBstrs, start.moduleBstrs);
-    CHECK_EQ(end.gdiplusObjects, start.gdiplusObjects);
+    proof::CheckAllGivenBack(start, end);
 }
