@@ -45,10 +45,6 @@ public:
     // Skins. LoadSkin hands back the previous model for the caller to discard.
     [[nodiscard]] SkinModelPtr LoadSkin(const std::string& name, bool forAnimation);
     std::string SkinIniPath() const;
-    std::string RelativeFolder() const;
-    // Path of a file in a skin's "images" folder as the host sees it; empty when too long.
-    std::string SkinImagePath(const std::string& skinName, const std::string& file) const;
-    std::unique_ptr<Gdiplus::Image> LoadImageFile(const std::string& path) const;
 
     // Rendering.
     void Redraw(bool force);

@@ -1,6 +1,7 @@
 #include "input/hotspots.h"
 
 #include "platform/host_api.h"
+#include "skin/skin_images.h"
 
 #include <algorithm>
 #include <climits>
@@ -28,7 +29,7 @@ void MoveWidget(const WidgetInstance& widget, RECT bounds, BOOL redraw) {
 template <class Iterator>
 void PlayFrames(const WidgetInstance& widget, const std::string& skinName, Iterator first, Iterator last) {
     for (; first != last; ++first) {
-        const std::string path = widget.SkinImagePath(skinName, *first);
+        const std::string path = SkinImages(widget.deskletWindow, skinName).Path(*first);
         if (!path.empty()) CallIfPresent(Host().DeskletSetImageFile, widget.deskletWindow, path.c_str());
     }
 }
@@ -119,7 +120,7 @@ void LeaveHoverSkin(WidgetInstance& widget) {
     MoveWidget(widget, current, FALSE);
     PlayFrames(widget, widget.hover.mouseOutSkinName, frames.rbegin(), frames.rend());
     MoveWidget(widget, loaded, FALSE);
-    const std::string background = widget.SkinImagePath(widget.skinDir, "bg.png");
+    const std::string background = SkinImages(widget.deskletWindow, widget.skinDir).Path("bg.png");
     if (!background.empty()) CallIfPresent(Host().DeskletSetImageFile, widget.deskletWindow, background.c_str());
     widget.Redraw(true);
     Discard(std::move(previous));

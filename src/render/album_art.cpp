@@ -50,8 +50,8 @@ bool SaveArtwork(itunes::IITTrack& track, const std::string& file) {
     return SUCCEEDED(artwork->SaveArtworkToFile(path.get()));
 }
 
-std::unique_ptr<Gdiplus::Bitmap> ComposeArt(const WidgetInstance& widget, const std::string& file) {
-    const SkinModel& skin = *widget.skin;
+// The artwork file with the skin's opacity under its overlay, in a bitmap of the album-art pane's size.
+std::unique_ptr<Gdiplus::Bitmap> ComposeArt(const SkinModel& skin, const SkinImages& images, const std::string& file) {
     const PaneRect& pane = skin.albumArtPane;
     std::unique_ptr<Gdiplus::Bitmap> bitmap = NewArgbBitmap(pane.width, pane.height);
     if (!bitmap) return nullptr;
@@ -59,7 +59,7 @@ std::unique_ptr<Gdiplus::Bitmap> ComposeArt(const WidgetInstance& widget, const 
     PrepareGraphics(graphics);
     const Gdiplus::Rect whole(0, 0, pane.width, pane.height);
 
-    if (const auto artwork = widget.LoadImageFile(file)) {
+    if (const auto artwork = LoadHostImage(file)) {
         Gdiplus::ColorMatrix matrix = {{{1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 1, 0, 0}, {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}};
         matrix.m[3][3] = skin.albumArtAlpha * kPerAlphaStep;
         Gdiplus::ImageAttributes attributes;
@@ -71,7 +71,7 @@ std::unique_ptr<Gdiplus::Bitmap> ComposeArt(const WidgetInstance& widget, const 
     }
     if (skin.drawOverlay) {
         // The overlay keeps full opacity: it is drawn without the attributes.
-        if (const auto overlay = widget.LoadImageFile(widget.SkinImagePath(widget.skinDir, "overlay.png"))) {
+        if (const auto overlay = images.Load("overlay.png")) {
             if (skin.drawOverlayActualSize) {
                 graphics.DrawImage(overlay.get(), 0, 0, static_cast<INT>(overlay->GetWidth()),
                                    static_cast<INT>(overlay->GetHeight()));
@@ -87,7 +87,7 @@ std::unique_ptr<Gdiplus::Bitmap> ComposeArt(const WidgetInstance& widget, const 
 bool ShowArt(const WidgetInstance& widget, UINT layer, itunes::IITTrack& track) {
     const std::string file = JoinPath({ModuleFolder(widget.moduleHandle), kArtworkFile});
     if (file.empty() || !SaveArtwork(track, file)) return false;
-    std::unique_ptr<Gdiplus::Bitmap> art = ComposeArt(widget, file);
+    std::unique_ptr<Gdiplus::Bitmap> art = ComposeArt(*widget.skin, SkinImages(widget.deskletWindow, widget.skinDir), file);
     const HostFunctions& host = Host();
     if (!art || !host.DeskletLayerSetImage) return false;
     host.DeskletLayerSetImage(widget.deskletWindow, layer, FALSE, art.release(), TRUE);  // the host owns it now

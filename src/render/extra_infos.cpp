@@ -34,15 +34,15 @@ TextProperty PropertyFor(const std::string& type) {
 
 }  // namespace
 
-void DrawExtraInfos(WidgetInstance& widget, Gdiplus::Graphics& frame) {
-    for (const auto& info : widget.skin->extraInfos) {
+void DrawExtraInfos(Gdiplus::Graphics& frame, TextPixelCache& texts, const SkinModel& skin, itunes::IiTunes& player) {
+    for (const auto& info : skin.extraInfos) {
         itunes::ComPtr<itunes::IITTrack> track;
-        widget.player.iTunesApp->get_CurrentTrack(track.GetAddressOf());
+        player.get_CurrentTrack(track.GetAddressOf());
         if (!track) continue;
         const TextProperty property = PropertyFor(info->type);
         if (!property) continue;
         Bstr text;
         (track.Get()->*property)(text.out());
-        if (info->rect.HasArea()) DrawCachedText(widget, frame, text.str(), info->font, info->rect);
+        if (info->rect.HasArea()) texts.Draw(frame, text.str(), info->font, info->rect);
     }
 }

@@ -1,9 +1,10 @@
 #include "render/pane_strip.h"
 
-#include "core/widget_instance.h"
-#include "skin/skin_model.h"
+#include "core/pane_rect.h"
 #include "render/argb_bitmap.h"
 #include "render/text.h"
+#include "skin/skin_images.h"
+#include "skin/skin_model.h"
 
 #include <algorithm>
 
@@ -62,14 +63,14 @@ void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Im
     CopyPart(strip, unfilled, parts.unfilled, w, h);
 }
 
-std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const WidgetInstance& widget, const PaneRect& pane,
+std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const SkinImages& images, const PaneRect& pane,
                                                 int direction, float fraction,
                                                 const std::string& filledFile,
                                                 const std::string& unfilledFile) {
     std::unique_ptr<Gdiplus::Bitmap> bitmap = NewArgbBitmap(pane.width, pane.height);
     if (!bitmap) return nullptr;
-    const auto unfilled = widget.LoadImageFile(widget.SkinImagePath(widget.skinDir, unfilledFile));
-    const auto filled = widget.LoadImageFile(widget.SkinImagePath(widget.skinDir, filledFile));
+    const auto unfilled = images.Load(unfilledFile);
+    const auto filled = images.Load(filledFile);
     {
         Gdiplus::Graphics graphics(bitmap.get());
         PrepareGraphics(graphics);

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-class WidgetInstance;
+class SkinImages;
 struct PaneRect;
 
 // Copies the filled part (fraction of the pane) and the rest from the two
@@ -19,7 +19,7 @@ void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Im
 
 // A strip of the pane's size from the skin's two images, loaded only for this;
 // null when the pane's size allows no bitmap.
-std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const WidgetInstance& widget, const PaneRect& pane,
+std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const SkinImages& images, const PaneRect& pane,
                                                 int direction, float fraction,
                                                 const std::string& filledFile,
                                                 const std::string& unfilledFile);

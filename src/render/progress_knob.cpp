@@ -1,8 +1,6 @@
 // The progress knob: where playback stands, drawn last so it lies on top.
 #include "render/panes.h"
 
-#include "render/skin_caches.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -87,16 +85,14 @@ void DrawKnob(Gdiplus::Graphics& frame, const SkinModel& skin, Gdiplus::Image* i
 
 }  // namespace
 
-void DrawProgressKnob(WidgetInstance& widget, Gdiplus::Bitmap& frameBitmap, Gdiplus::Graphics& frame, int position,
-                      int duration) {
-    const SkinModel& skin = *widget.skin;
+void DrawProgressKnob(FrameTarget frame, SkinCaches& caches, const SkinModel& skin, int position, int duration) {
     const PaneRect& bar = skin.progressBar;
     // A stream has no length, and a skin without a bar leaves it at zero size.
     if (duration == 0 || !bar.HasArea()) return;
     const double percent = static_cast<double>(position) / duration * 100;
     const float x = static_cast<float>(bar.width * percent * 0.01);
     const int wholeX = Truncate(x);
-    const FrameSize frameSize{static_cast<int>(frameBitmap.GetWidth()), static_cast<int>(frameBitmap.GetHeight())};
+    const FrameSize frameSize{static_cast<int>(frame.bitmap.GetWidth()), static_cast<int>(frame.bitmap.GetHeight())};
     // The knob's left edge, not its centre, marks the position.
     const PaneRect knob =
         PaneRect{bar.left, bar.top, BoundedSide(skin.knobWidth), BoundedSide(skin.knobHeight)}.Offset(wholeX, 0);
@@ -112,10 +108,10 @@ void DrawProgressKnob(WidgetInstance& widget, Gdiplus::Bitmap& frameBitmap, Gdip
     } else {
         drawing.kind = KnobDrawing::kImage;
     }
-    Gdiplus::Image* image = widget.skinCaches->knobImage.get();
+    Gdiplus::Image* image = caches.knobImage.get();
     if (skin.knobUseBitmap && !image) return;
     if (!WithinReach(Bounds(drawing), frameSize)) return;
     if (drawing.kind == KnobDrawing::kBar) drawing.box = CutToReach(drawing.box, frameSize);
-    widget.skinCaches->knob.Draw(frameBitmap, frame, drawing, Bounds(drawing),
+    caches.knob.Draw(frame.bitmap, frame.graphics, drawing, Bounds(drawing),
                           [&](Gdiplus::Graphics& graphics) { DrawKnob(graphics, skin, image, drawing); });
 }

@@ -9,20 +9,20 @@ constexpr int kPointsPerStar = 20;
 
 }  // namespace
 
-void DrawRatingPane(WidgetInstance& widget, Gdiplus::Graphics& frame, itunes::IITTrack& track) {
-    const PaneRect& pane = widget.skin->ratingPane;
+void DrawRatingPane(Gdiplus::Graphics& frame, PaneCaches& caches, const SkinModel& skin, const SkinImages& images,
+                    itunes::IITTrack& track, bool use5Rating) {
+    const PaneRect& pane = skin.ratingPane;
     if (!pane.HasArea()) return;
     long rating = 0;
     track.get_Rating(&rating);
-    if (widget.panes.ratingImageValue != rating) widget.panes.ratingImage.reset();
-    if (!widget.panes.ratingImage) {
+    if (caches.ratingImageValue != rating) caches.ratingImage.reset();
+    if (!caches.ratingImage) {
         long shown = rating;
-        if (widget.use5Rating) shown = shown / kPointsPerStar * kPointsPerStar;
-        widget.panes.ratingImage = RenderPaneStrip(widget, pane, widget.skin->ratingDirection, static_cast<float>(shown * 0.01),
+        if (use5Rating) shown = shown / kPointsPerStar * kPointsPerStar;
+        caches.ratingImage = RenderPaneStrip(images, pane, skin.ratingDirection, static_cast<float>(shown * 0.01),
                                              "rating_filled.png", "rating_unfilled.png");
     }
-    if (widget.panes.ratingImage) {
-        frame.DrawImage(widget.panes.ratingImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
-    }
-    widget.panes.ratingImageValue = rating;
+    if (caches.ratingImage)
+        frame.DrawImage(caches.ratingImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
+    caches.ratingImageValue = rating;
 }

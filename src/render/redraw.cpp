@@ -1,17 +1,18 @@
 // Composing the widget's information frame: one redraw turns the player's
 // state into a frame for the "Quillbracket.Info" layer. A paused or absent
 // player composes nothing until something forces it.
+#include "core/info_cycle.h"
 #include "core/widget_instance.h"
-#include "render/skin_caches.h"
-#include "skin/skin_model.h"
 #include "platform/bstr.h"
 #include "platform/host_api.h"
+#include "render/argb_bitmap.h"
 #include "render/blend.h"
 #include "render/extra_infos.h"
-#include "core/info_cycle.h"
-#include "render/argb_bitmap.h"
 #include "render/panes.h"
+#include "render/skin_caches.h"
 #include "render/text.h"
+#include "skin/skin_images.h"
+#include "skin/skin_model.h"
 #include "skin/widget_layers.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ void ShowPauseLayer(WidgetInstance& widget, bool visible) {
     const UINT id = layers.FindOrAdd(kPauseLayer, &added);
     if (added) {
         layers.Place(id, widget.skin->pausePlayButton);
-        const std::string path = widget.SkinImagePath(widget.skinDir, "pause.png");
+        const std::string path = SkinImages(widget.deskletWindow, widget.skinDir).Path("pause.png");
         if (!path.empty()) CallIfPresent(host.DeskletLayerSetImageFile, widget.deskletWindow, id, FALSE, path.c_str());
     }
     CallIfPresent(host.DeskletLayerSetVisibility, widget.deskletWindow, id, FALSE, BOOL(visible));
@@ -49,29 +50,27 @@ std::wstring ChooseInfoText(itunes::IITTrack& track, int pollTick) {
     return text.str();
 }
 
-// The visible window of the marquee image: from marquee.scrollOffset, the pane's
+// The visible window of the marquee image: from the scroll offset, the pane's
 // width and the pane's height plus 10, laid over the frame unscaled.
-void DrawMarqueeWindow(WidgetInstance& widget, Bitmap& frame, Graphics& graphics) {
-    Bitmap& image = *widget.marquee.scrollImage;
-    const PaneRect& pane = widget.skin->infoPane;
-    const int width = std::min<int>(pane.width, static_cast<int>(image.GetWidth()) - widget.marquee.scrollOffset);
+void DrawMarqueeWindow(FrameTarget frame, Bitmap& image, int scrollOffset, const PaneRect& pane) {
+    const int width = std::min<int>(pane.width, static_cast<int>(image.GetWidth()) - scrollOffset);
     const int height = std::min<int>(pane.height + 10, static_cast<int>(image.GetHeight()));
-    if (widget.marquee.scrollOffset < 0 || width <= 0 || height <= 0) return;
-    Rect area(widget.marquee.scrollOffset, 0, width, height);
+    if (scrollOffset < 0 || width <= 0 || height <= 0) return;
+    Rect area(scrollOffset, 0, width, height);
     BitmapData data;
     if (image.LockBits(&area, ImageLockModeRead, PixelFormat32bppARGB, &data) == Ok) {
         const PixelBlock block{static_cast<const uint32_t*>(data.Scan0), data.Stride / 4, width, height};
-        graphics.Flush(FlushIntentionSync);
-        const bool blended = BlendOnto(frame, block, pane.left, pane.top);
+        frame.graphics.Flush(FlushIntentionSync);
+        const bool blended = BlendOnto(frame.bitmap, block, pane.left, pane.top);
         image.UnlockBits(&data);
         if (blended) return;
     }
-    graphics.DrawImage(&image, pane.left, pane.top, widget.marquee.scrollOffset, 0, pane.width, pane.height + 10, UnitPixel);
+    frame.graphics.DrawImage(&image, pane.left, pane.top, scrollOffset, 0, pane.width, pane.height + 10, UnitPixel);
 }
 
 // A changed text restarts or stops the marquee; the text then shows either
 // laid out in its pane or as the slid window of the pre-rendered image.
-void DrawInfoText(WidgetInstance& widget, Bitmap& frame, Graphics& graphics, const std::wstring& text) {
+void DrawInfoText(WidgetInstance& widget, FrameTarget frame, const std::wstring& text) {
     if (text != widget.marquee.infoText) {
         widget.marquee.infoText = text;
         if (widget.hover.mouseOver && widget.TextTooWide())
@@ -81,36 +80,42 @@ void DrawInfoText(WidgetInstance& widget, Bitmap& frame, Graphics& graphics, con
     }
     const PaneRect& pane = widget.skin->infoPane;
     if (!pane.HasArea()) return;
-    if (!widget.marquee.scrolling)
-        DrawCachedText(widget, graphics, widget.marquee.infoText, widget.skin->font, pane);
-    else if (widget.marquee.scrollImage)
-        DrawMarqueeWindow(widget, frame, graphics);
+    const MarqueeState& marquee = widget.marquee;
+    if (!marquee.scrolling)
+        widget.skinCaches->text.Draw(frame.graphics, marquee.infoText, widget.skin->font, pane);
+    else if (marquee.scrollImage)
+        DrawMarqueeWindow(frame, *marquee.scrollImage, marquee.scrollOffset, pane);
 }
 
 // Bottom to top: sound pane, extra infos, rating pane, info text, counter, knob.
-void DrawFrameContents(WidgetInstance& widget, Bitmap& bitmap, Graphics& frame) {
+void DrawFrameContents(WidgetInstance& widget, FrameTarget frame) {
     const SkinModel& skin = *widget.skin;
-    if (!widget.player.iTunesApp) {
-        PrepareGraphics(frame);
-        if (skin.infoPane.HasArea()) DrawText(frame, kNotLoadedText, skin.font, skin.infoPane);
+    SkinCaches& caches = *widget.skinCaches;
+    itunes::IiTunes* player = widget.player.iTunesApp.Get();
+    if (!player) {
+        PrepareGraphics(frame.graphics);
+        if (skin.infoPane.HasArea()) DrawText(frame.graphics, kNotLoadedText, skin.font, skin.infoPane);
         return;
     }
-    if (skin.soundPane.HasArea()) DrawSoundPane(widget, frame);
+    const SkinImages images(widget.deskletWindow, widget.skinDir);
+    if (skin.soundPane.HasArea()) DrawSoundPane(frame.graphics, widget.panes, skin, images, *player);
     long position = 0;
-    widget.player.iTunesApp->get_PlayerPosition(&position);
+    player->get_PlayerPosition(&position);
     itunes::ComPtr<itunes::IITTrack> track;
-    widget.player.iTunesApp->get_CurrentTrack(track.GetAddressOf());
+    player->get_CurrentTrack(track.GetAddressOf());
     if (!track) return;
     // The sound pane above keeps the graphics' default modes.
-    PrepareGraphics(frame);
-    DrawExtraInfos(widget, frame);
+    PrepareGraphics(frame.graphics);
+    DrawExtraInfos(frame.graphics, caches.text, skin, *player);
     long duration = 0;
     track->get_Duration(&duration);
     const std::wstring text = ChooseInfoText(*track.Get(), widget.pollTick);
-    if (skin.ratingPane.HasArea()) DrawRatingPane(widget, frame, *track.Get());
-    DrawInfoText(widget, bitmap, frame, text);
-    if (skin.counterPane.HasArea()) DrawCounter(widget, frame, position, duration);
-    if (skin.progressBar.HasArea()) DrawProgressKnob(widget, bitmap, frame, position, duration);
+    if (skin.ratingPane.HasArea())
+        DrawRatingPane(frame.graphics, widget.panes, skin, images, *track.Get(), widget.use5Rating);
+    DrawInfoText(widget, frame, text);
+    if (skin.counterPane.HasArea())
+        DrawCounter(frame.graphics, caches.text, skin, position, duration, widget.showTimePlayed != 0);
+    if (skin.progressBar.HasArea()) DrawProgressKnob(frame, caches, skin, position, duration);
 }
 
 void ComposeFrame(WidgetInstance& widget) {
@@ -125,7 +130,7 @@ void ComposeFrame(WidgetInstance& widget) {
         // The graphics goes before the host gets the frame, which it may delete at once.
         Graphics graphics(frame.get());
         widget.skinCaches->text.BeginFrame(*frame);
-        DrawFrameContents(widget, *frame, graphics);
+        DrawFrameContents(widget, {*frame, graphics});
         widget.skinCaches->text.EndFrame();
     }
 
@@ -134,7 +139,7 @@ void ComposeFrame(WidgetInstance& widget) {
     if (frame && host.DeskletLayerSetImage)
         host.DeskletLayerSetImage(widget.deskletWindow, layer, redrawWithFrame, frame.release(), TRUE);
     if (widget.skinChanged) {
-        const std::string background = widget.SkinImagePath(widget.skinDir, "bg.png");
+        const std::string background = SkinImages(widget.deskletWindow, widget.skinDir).Path("bg.png");
         if (!background.empty()) CallIfPresent(host.DeskletSetImageFile, widget.deskletWindow, background.c_str());
         CallIfPresent(host.DeskletLayerSetVisibility, widget.deskletWindow, 0u, TRUE, TRUE);
         widget.skinChanged = false;

@@ -5,14 +5,13 @@
 
 namespace {
 
-void DrawSoundKnob(WidgetInstance& widget, Gdiplus::Graphics& frame, long volume) {
-    if (!widget.panes.soundKnobImage) {
-        // A missing file leaves this null, so the next redraw tries again.
-        widget.panes.soundKnobImage = widget.LoadImageFile(widget.SkinImagePath(widget.skinDir, "sound_knob.png"));
-    }
-    Gdiplus::Image* knob = widget.panes.soundKnobImage.get();
+void DrawSoundKnob(Gdiplus::Graphics& frame, PaneCaches& caches, const SkinModel& skin, const SkinImages& images,
+                   long volume) {
+    // A missing file leaves the image null, so the next redraw tries again.
+    if (!caches.soundKnobImage) caches.soundKnobImage = images.Load("sound_knob.png");
+    Gdiplus::Image* knob = caches.soundKnobImage.get();
     if (!knob) return;
-    const PaneRect& pane = widget.skin->soundPane;
+    const PaneRect& pane = skin.soundPane;
     // Double product, then the nearest float: whole percentages cut on whole pixels.
     const float f = static_cast<float>(volume * 0.01);
     const float left = static_cast<float>(pane.left);
@@ -20,7 +19,7 @@ void DrawSoundKnob(WidgetInstance& widget, Gdiplus::Graphics& frame, long volume
     const float width = static_cast<float>(pane.width);
     const float height = static_cast<float>(pane.height);
     Gdiplus::PointF corner;
-    switch (widget.skin->soundDirection) {
+    switch (skin.soundDirection) {
     case kLeftToRight: corner = {left + width * f, top}; break;
     case kRightToLeft: corner = {left + width - width * f, top}; break;
     case kTopToBottom: corner = {left, top + height * f}; break;
@@ -33,22 +32,22 @@ void DrawSoundKnob(WidgetInstance& widget, Gdiplus::Graphics& frame, long volume
 
 }  // namespace
 
-void DrawSoundPane(WidgetInstance& widget, Gdiplus::Graphics& frame) {
-    const PaneRect& pane = widget.skin->soundPane;
-    if (!pane.HasArea() || !widget.player.iTunesApp) return;
+void DrawSoundPane(Gdiplus::Graphics& frame, PaneCaches& caches, const SkinModel& skin, const SkinImages& images,
+                   itunes::IiTunes& player) {
+    const PaneRect& pane = skin.soundPane;
+    if (!pane.HasArea()) return;
     long volume = 0;
-    widget.player.iTunesApp->get_SoundVolume(&volume);
-    if (widget.panes.soundImageValue != volume) widget.panes.soundImage.reset();
-    if (widget.skin->soundUseKnob) {
-        DrawSoundKnob(widget, frame, volume);
+    player.get_SoundVolume(&volume);
+    if (caches.soundImageValue != volume) caches.soundImage.reset();
+    if (skin.soundUseKnob) {
+        DrawSoundKnob(frame, caches, skin, images, volume);
     } else {
-        if (!widget.panes.soundImage) {
-            widget.panes.soundImage = RenderPaneStrip(widget, pane, widget.skin->soundDirection, static_cast<float>(volume * 0.01),
+        if (!caches.soundImage) {
+            caches.soundImage = RenderPaneStrip(images, pane, skin.soundDirection, static_cast<float>(volume * 0.01),
                                                 "sound_filled.png", "sound_unfilled.png");
         }
-        if (widget.panes.soundImage) {
-            frame.DrawImage(widget.panes.soundImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
-        }
+        if (caches.soundImage)
+            frame.DrawImage(caches.soundImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
     }
-    widget.panes.soundImageValue = volume;
+    caches.soundImageValue = volume;
 }

@@ -1,10 +1,6 @@
 // Text as filled glyph outlines: the same look for every text of a skin.
 #include "render/text.h"
 
-#include "core/widget_instance.h"
-#include "render/skin_caches.h"
-#include "skin/skin_model.h"
-
 using namespace Gdiplus;
 
 void PrepareGraphics(Graphics& graphics) {
@@ -25,9 +21,4 @@ void DrawText(Graphics& graphics, const std::wstring& text, const FontSpec& font
     AddTextOutline(path, text, font, rect);
     const SolidBrush brush(Color(font.color));
     graphics.FillPath(&brush, &path);
-}
-
-void DrawCachedText(WidgetInstance& widget, Graphics& graphics, const std::wstring& text, const FontSpec& font,
-                    const PaneRect& rect) {
-    widget.skinCaches->text.Draw(graphics, text, font, rect);
 }

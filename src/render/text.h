@@ -12,8 +12,6 @@
 // The Win32 macro of the same name would rename ours.
 #undef DrawText
 
-class WidgetInstance;
-
 // Anti-aliased outlines and high-quality bicubic scaling.
 void PrepareGraphics(Gdiplus::Graphics& graphics);
 
@@ -26,8 +24,3 @@ void AddTextOutline(Gdiplus::GraphicsPath& path, const std::wstring& text, const
 void DrawText(Gdiplus::Graphics& graphics, const std::wstring& text, const FontSpec& font,
               const PaneRect& rect);
 
-// DrawText through the widget's text-pixel cache: a text already drawn with the
-// same font in the same rectangle is copied instead of laid out again. Use it for
-// every text that repeats from tick to tick (info text, extra infos, counter).
-void DrawCachedText(WidgetInstance& widget, Gdiplus::Graphics& graphics, const std::wstring& text,
-                    const FontSpec& font, const PaneRect& rect);

@@ -4,23 +4,13 @@
 #include "render/skin_caches.h"
 #include "skin/skin_model.h"
 #include "platform/host_api.h"
+#include "skin/skin_images.h"
 #include "skin/widget_layers.h"
 
 #include <utility>
 
 std::string WidgetInstance::SkinIniPath() const {
     return JoinPath({ModuleFolder(moduleHandle), "skins", skinDir, "skin.ini"});
-}
-
-std::string WidgetInstance::RelativeFolder() const {
-    char folder[MAX_PATH] = {};
-    CallIfPresent(Host().DeskletGetRelativeFolder, deskletWindow, folder);
-    folder[MAX_PATH - 1] = '\0';
-    return folder;
-}
-
-std::string WidgetInstance::SkinImagePath(const std::string& skinName, const std::string& file) const {
-    return JoinPath({RelativeFolder(), "skins", skinName, "images", file});
 }
 
 SkinModelPtr WidgetInstance::LoadSkin(const std::string& name, bool forAnimation) {
@@ -68,12 +58,13 @@ SkinModelPtr WidgetInstance::LoadSkin(const std::string& name, bool forAnimation
     id = layers.FindOrAdd(kPauseLayer);
     layers.Place(id, skin->pausePlayButton);
     CallIfPresent(host.DeskletLayerSetVisibility, deskletWindow, id, FALSE, BOOL(notPlaying && !forAnimation));
-    const std::string pausePath = SkinImagePath(skinDir, "pause.png");
+    const SkinImages images(deskletWindow, skinDir);
+    const std::string pausePath = images.Path("pause.png");
     if (!pausePath.empty()) CallIfPresent(host.DeskletLayerSetImageFile, deskletWindow, id, FALSE, pausePath.c_str());
 
     layers.Place(layers.FindOrAdd(kInfoLayer), skin->displayPane);
 
-    if (skin->knobUseBitmap) skinCaches->knobImage = LoadImageFile(SkinImagePath(skinDir, "knob.png"));
+    if (skin->knobUseBitmap) skinCaches->knobImage = images.Load("knob.png");
 
     POINT position = {};
     CallIfPresent(host.DeskletGetPosition, deskletWindow, &position);
@@ -82,9 +73,4 @@ SkinModelPtr WidgetInstance::LoadSkin(const std::string& name, bool forAnimation
 
     if (!forAnimation) Redraw(true);
     return previous;
-}
-
-std::unique_ptr<Gdiplus::Image> WidgetInstance::LoadImageFile(const std::string& path) const {
-    if (path.empty()) return nullptr;
-    return std::unique_ptr<Gdiplus::Image>(CallIfPresent(Host().DeskletLoadGDIPlusImage, path.c_str()));
 }
