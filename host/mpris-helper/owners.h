@@ -7,8 +7,9 @@
 #include <systemd/sd-event.h>
 #include <unistd.h>
 
+#include "src/platform/unique_handle.h"
+
 #include <memory>
-#include <utility>
 
 namespace quillbridge {
 
@@ -42,29 +43,10 @@ private:
     sd_bus_error error_ = SD_BUS_ERROR_NULL;
 };
 
-class FdOwner {
-public:
-    FdOwner() = default;
-    explicit FdOwner(int fd) : fd_(fd) {}
-    ~FdOwner() { reset(); }
-    FdOwner(const FdOwner&) = delete;
-    FdOwner& operator=(const FdOwner&) = delete;
-    FdOwner(FdOwner&& other) noexcept : fd_(other.release()) {}
-    FdOwner& operator=(FdOwner&& other) noexcept {
-        if (this != &other) reset(other.release());
-        return *this;
-    }
-
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    int release() { return std::exchange(fd_, -1); }
-    void reset(int fd = -1) {
-        if (fd_ >= 0) close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_ = -1;
+struct FdTraits {
+    static int Empty() { return -1; }
+    static void Close(int fd) { close(fd); }
 };
+using FdOwner = UniqueHandle<int, FdTraits>;
 
 }  // namespace quillbridge

@@ -8,39 +8,8 @@
 
 #include <gdiplus.h>
 
-#include <utility>
+#include "platform/unique_handle.h"
 
-// One handle, released by Traits::Close unless it is Traits::Empty().
-template <class Handle, class Traits>
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(Handle handle) : handle_(handle) {}
-    ~UniqueHandle() { reset(); }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) reset(other.release());
-        return *this;
-    }
-
-    Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Traits::Empty(); }
-    Handle release() { return std::exchange(handle_, Traits::Empty()); }
-    void reset(Handle handle = Traits::Empty()) {
-        if (*this) Traits::Close(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = Traits::Empty();
-};
-
-template <class Handle>
-struct NullIsEmpty {
-    static Handle Empty() { return nullptr; }
-};
 // Files and searches say "none" with INVALID_HANDLE_VALUE, not null.
 struct InvalidIsEmpty {
     static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
