@@ -2,6 +2,7 @@
 // file or group still gives a usable skin.
 #include "skin/skin_keys.h"
 #include "skin/skin_limits.h"
+#include "skin/skin_schema.h"
 
 #include <windows.h>
 
@@ -67,53 +68,22 @@ SkinModelPtr ReadSkinModel(const std::string& iniPath) {
     SkinModelPtr model(new SkinModel());
     SkinModel& skin = *model;
 
-    skin.artworkRect.height = ini.ReadInt("AlbumArt", "ArtWorkHeight", 0);
-    skin.artworkRect.width = ini.ReadInt("AlbumArt", "ArtWorkWidth", 0);
-    skin.artworkRect.top = ini.ReadInt("AlbumArt", "ArtWorkTop", 0);
-    skin.artworkRect.left = ini.ReadInt("AlbumArt", "ArtWorkLeft", 0);
-
-    skin.name = ReadText(ini, "Info", "Name", "Unknown");
-    skin.author = ReadText(ini, "Info", "Author", "Unknown");
-    skin.comments = ReadText(ini, "Info", "Info", "");
-
+    // The keys the model takes one by one, where the schema says they go.
+    for (const SkinGroupSchema& group : SkinSchema()) {
+        if (group.numbered) continue;
+        for (const SkinKeySchema& key : group.keys) {
+            if (key.integer)
+                skin.*key.integer = ini.ReadInt(group.name, key.name, key.fallback);
+            else if (key.rect)
+                skin.*key.rect.*key.side = ini.ReadInt(group.name, key.name, key.fallback);
+            else if (key.text)
+                skin.*key.text = ini.ReadText(group.name, key.name, key.textFallback, kSkinTextBuffer);
+        }
+    }
     skin.font = ReadFont(ini, "Font");
     skin.counterFont = ReadFont(ini, "CounterFont", CounterFallback(ini, skin.font));
-
-    skin.displayPane = ReadPaneRect(ini, "DisplayPane");
-    skin.progressBar = ReadPaneRect(ini, "ProgressBar");
-    skin.infoPane = ReadPaneRect(ini, "InfoPane");
-    skin.counterPane = ReadPaneRect(ini, "CounterPane");
-    skin.previousButton = ReadPaneRect(ini, "PreviousButton");
-    skin.nextButton = ReadPaneRect(ini, "NextButton");
-    skin.pausePlayButton = ReadPaneRect(ini, "PausePlayButton");
-    skin.stopButton = ReadPaneRect(ini, "StopButton");
-    skin.updateIPodButton = ReadPaneRect(ini, "UpdateIPodButton");
-    skin.muteButton = ReadPaneRect(ini, "MuteButton");
-    skin.openButton = ReadPaneRect(ini, "OpenButton");
-    skin.quitButton = ReadPaneRect(ini, "QuitButton");
-    skin.toggleITunesWindowButton = ReadPaneRect(ini, "ToggleITunesWindowButton");
-    skin.ratingPane = ReadPaneRect(ini, "RatingPane");
-    skin.soundPane = ReadPaneRect(ini, "SoundPane");
-
-    skin.ratingDirection = ini.ReadInt("RatingPane", "Direction", 0);
-    skin.soundDirection = ini.ReadInt("SoundPane", "Direction", 0);
-    skin.soundUseKnob = ini.ReadInt("SoundPane", "UseKnob", 0);
-
-    skin.albumArtPane = ReadPaneRect(ini, "AlbumArt");
-    skin.showAlbumArt = ini.ReadInt("AlbumArt", "Show", 0);
-    skin.drawOverlay = ini.ReadInt("AlbumArt", "DrawOverlay", 0);
-    skin.drawOverlayActualSize = ini.ReadInt("AlbumArt", "DrawOverlayActualSize", 1);
-    skin.albumArtAlpha = ini.ReadInt("AlbumArt", "Alpha", 255);
-
     skin.innerKnobColor = ReadColor(ini, "InnerKnob", 255, 0, 0, 0);
     skin.outerKnobColor = ReadColor(ini, "OuterKnob", 255, 0, 0, 0);
-
-    skin.bgWidth = ini.ReadInt("Bg", "Width", 266);
-    skin.bgHeight = ini.ReadInt("Bg", "Height", 108);
-    skin.knobWidth = ini.ReadInt("Knob", "Width", 6);
-    skin.knobHeight = ini.ReadInt("Knob", "Height", 6);
-    skin.knobUseBitmap = ini.ReadInt("Knob", "UseBitmap", 0);
-    skin.stretchKnob = ini.ReadInt("Knob", "StretchKnob", 0);
 
     // Every number up to the count yields a record, present group or not.
     const int extraInfoCount = std::min(ini.ReadInt("ExtraInfos", "Count", 0), kMaxExtraInfos);

@@ -1,8 +1,11 @@
-// Every group and key of "skin.ini" that the reader looks at, with the kind of
-// value each holds: the one list the skin tools check skins against.
+// Every group and key of "skin.ini" that the reader looks at, the kind of
+// value each holds and, for the keys the model takes one by one, where in the
+// model the value goes and what an absent key gives: the one list the reader
+// reads through and the skin tools check skins against.
 #pragma once
 
 #include "skin/skin_limits.h"
+#include "skin/skin_model.h"
 
 #include <string_view>
 #include <vector>
@@ -15,6 +18,15 @@ enum class SkinSpace { None, Skin, Display };
 struct SkinKeySchema {
     std::string_view name;
     SkinValue value = SkinValue::Integer;
+    // The model's place for the value: an integer, one side of a rectangle,
+    // or a text. None for the keys of fonts, colours and counts, which are
+    // read a group at a time, and for the numbered groups' keys.
+    int SkinModel::*integer = nullptr;
+    PaneRect SkinModel::*rect = nullptr;
+    int PaneRect::*side = nullptr;
+    std::string SkinModel::*text = nullptr;
+    int fallback = 0;
+    std::string_view textFallback = {};
 };
 
 struct SkinGroupSchema {
@@ -39,44 +51,78 @@ inline const SkinNumbering kAnimationFrameKeys = {"EasyAnimationFrame", "", "Eas
 
 inline const std::vector<SkinGroupSchema>& SkinSchema() {
     using K = SkinKeySchema;
+    using M = SkinModel;
     constexpr SkinValue T = SkinValue::Text;
     const auto join = [](std::initializer_list<std::vector<K>> parts) {
         std::vector<K> keys;
         for (const std::vector<K>& part : parts) keys.insert(keys.end(), part.begin(), part.end());
         return keys;
     };
+    const auto side = [](std::string_view name, PaneRect M::*rect, int PaneRect::*side) {
+        K key{name};
+        key.rect = rect;
+        key.side = side;
+        return key;
+    };
+    // Left, Top, Width and Height (or other names) into one of the model's rectangles, 0 when absent.
+    const auto rectOf = [&](PaneRect M::*rect, std::string_view left = "Left", std::string_view top = "Top",
+                            std::string_view width = "Width", std::string_view height = "Height") {
+        return std::vector<K>{side(left, rect, &PaneRect::left), side(top, rect, &PaneRect::top),
+                              side(width, rect, &PaneRect::width), side(height, rect, &PaneRect::height)};
+    };
+    const auto integer = [](std::string_view name, int M::*field, int fallback) {
+        K key{name};
+        key.integer = field;
+        key.fallback = fallback;
+        return key;
+    };
+    const auto text = [](std::string_view name, std::string M::*field, std::string_view fallback) {
+        K key{name, T};
+        key.text = field;
+        key.textFallback = fallback;
+        return key;
+    };
     const std::vector<K> rect = {{"Left"}, {"Top"}, {"Width"}, {"Height"}};
     const std::vector<K> color = {{"ColorA"}, {"ColorR"}, {"ColorG"}, {"ColorB"}};
     const std::vector<K> font = join({{{"Facename", T}}, color, {{"Size"}, {"Style"}, {"HAlignment"}}});
-    const auto button = [&](std::string_view name) { return SkinGroupSchema{name, SkinSpace::Skin, rect}; };
+    const auto button = [&](std::string_view name, PaneRect M::*field) {
+        return SkinGroupSchema{name, SkinSpace::Skin, rectOf(field)};
+    };
 
     static const std::vector<SkinGroupSchema> schema = {
-        {"Info", SkinSpace::None, {{"Name", T}, {"Author", T}, {"Info", T}}},
-        {"Bg", SkinSpace::None, {{"Width"}, {"Height"}}},
+        {"Info", SkinSpace::None,
+         {text("Name", &M::name, "Unknown"), text("Author", &M::author, "Unknown"), text("Info", &M::comments, "")}},
+        {"Bg", SkinSpace::None, {integer("Width", &M::bgWidth, 266), integer("Height", &M::bgHeight, 108)}},
         {"Font", SkinSpace::None, font},
         {"CounterFont", SkinSpace::None, font},
-        {"DisplayPane", SkinSpace::Skin, rect},
-        {"InfoPane", SkinSpace::Display, rect},
-        {"CounterPane", SkinSpace::Display, rect},
-        {"ProgressBar", SkinSpace::Display, rect},
-        {"RatingPane", SkinSpace::Display, join({rect, {{"Direction"}}})},
-        {"SoundPane", SkinSpace::Display, join({rect, {{"Direction"}, {"UseKnob"}}})},
-        button("PreviousButton"),
-        button("NextButton"),
-        button("PausePlayButton"),
-        button("StopButton"),
-        button("UpdateIPodButton"),
-        button("MuteButton"),
-        button("OpenButton"),
-        button("QuitButton"),
-        button("ToggleITunesWindowButton"),
-        {"Knob", SkinSpace::None, {{"Width"}, {"Height"}, {"UseBitmap"}, {"StretchKnob"}}},
+        {"DisplayPane", SkinSpace::Skin, rectOf(&M::displayPane)},
+        {"InfoPane", SkinSpace::Display, rectOf(&M::infoPane)},
+        {"CounterPane", SkinSpace::Display, rectOf(&M::counterPane)},
+        {"ProgressBar", SkinSpace::Display, rectOf(&M::progressBar)},
+        {"RatingPane", SkinSpace::Display, join({rectOf(&M::ratingPane), {integer("Direction", &M::ratingDirection, 0)}})},
+        {"SoundPane", SkinSpace::Display,
+         join({rectOf(&M::soundPane),
+               {integer("Direction", &M::soundDirection, 0), integer("UseKnob", &M::soundUseKnob, 0)}})},
+        button("PreviousButton", &M::previousButton),
+        button("NextButton", &M::nextButton),
+        button("PausePlayButton", &M::pausePlayButton),
+        button("StopButton", &M::stopButton),
+        button("UpdateIPodButton", &M::updateIPodButton),
+        button("MuteButton", &M::muteButton),
+        button("OpenButton", &M::openButton),
+        button("QuitButton", &M::quitButton),
+        button("ToggleITunesWindowButton", &M::toggleITunesWindowButton),
+        {"Knob", SkinSpace::None,
+         {integer("Width", &M::knobWidth, 6), integer("Height", &M::knobHeight, 6),
+          integer("UseBitmap", &M::knobUseBitmap, 0), integer("StretchKnob", &M::stretchKnob, 0)}},
         {"InnerKnob", SkinSpace::None, color},
         {"OuterKnob", SkinSpace::None, color},
         {"AlbumArt", SkinSpace::Skin,
-         join({rect,
-               {{"ArtWorkLeft"}, {"ArtWorkTop"}, {"ArtWorkWidth"}, {"ArtWorkHeight"}, {"Show"}, {"DrawOverlay"},
-                {"DrawOverlayActualSize"}, {"Alpha"}}})},
+         join({rectOf(&M::albumArtPane),
+               rectOf(&M::artworkRect, "ArtWorkLeft", "ArtWorkTop", "ArtWorkWidth", "ArtWorkHeight"),
+               {integer("Show", &M::showAlbumArt, 0), integer("DrawOverlay", &M::drawOverlay, 0),
+                integer("DrawOverlayActualSize", &M::drawOverlayActualSize, 1),
+                integer("Alpha", &M::albumArtAlpha, 255)}})},
         {"ExtraInfos", SkinSpace::None, {{"Count"}}},
         {"ChangeSkinHotSpots", SkinSpace::None, {{"Count"}}},
         {kExtraInfoGroups.prefix, SkinSpace::Display, join({rect, font, {{"Type", T}}}), true},
