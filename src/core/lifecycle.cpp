@@ -20,7 +20,7 @@ void WidgetInstance::Create(const char* iniFile, const char* iniGroup) {
     else
         (void)LoadSkin("Default", false);
     Redraw(false);
-    if (player.iTunesApp || hideWhenNotLoaded) StartPollTimer();
+    if (player.Attached() || hideWhenNotLoaded) StartPollTimer();
     CallIfPresent(Host().DeskletActivateExtendedDragDrop, deskletWindow);
 }
 

@@ -28,12 +28,12 @@ struct MarqueeState {
 // replaced, so what leaving needs is kept here.
 struct HoverState {
     bool mouseOver = false;
-    bool hoverSkinActive = false;
-    PaneRect hoverRect;
+    bool skinActive = false;
+    PaneRect rect;
     std::string mouseOutSkinName;
     int mouseOutXOffset = 0;
     int mouseOutYOffset = 0;
-    std::vector<std::string> hoverAnimationFrames;
+    std::vector<std::string> animationFrames;
     bool inMouseMove = false;
 };
 

@@ -1,9 +1,9 @@
 // The right click: the host's menu with one submenu of playlists per source.
 #include "core/widget_instance.h"
-#include "skin/skin_model.h"
 #include "platform/bstr.h"
 #include "platform/host_api.h"
 #include "platform/win_owners.h"
+#include "skin/skin_model.h"
 
 #include <algorithm>
 
@@ -87,8 +87,8 @@ void WidgetInstance::RightButtonClick() {
 
     POINT cursor = {};
     if (!GetCursorPos(&cursor)) cursor = {};
-    const UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, deskletWindow, nullptr));
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, deskletWindow, nullptr));
     if (chosen < kFirstPlaylistId)
         CallIfPresent(Host().DeskletDoDefaultMenuCommand, deskletWindow, kFirstHostCommand, static_cast<int>(chosen));
     else if (chosen - kFirstPlaylistId < playlists.entries.size())

@@ -28,8 +28,9 @@ void MoveWidget(const WidgetInstance& widget, RECT bounds, BOOL redraw) {
 // before it loads the next, so the frames need no timer.
 template <class Iterator>
 void PlayFrames(const WidgetInstance& widget, const std::string& skinName, Iterator first, Iterator last) {
+    const SkinImages images(widget.deskletWindow, skinName);
     for (; first != last; ++first) {
-        const std::string path = SkinImages(widget.deskletWindow, skinName).Path(*first);
+        const std::string path = images.Path(*first);
         if (!path.empty()) CallIfPresent(Host().DeskletSetImageFile, widget.deskletWindow, path.c_str());
     }
 }
@@ -76,7 +77,7 @@ void ClickHotSpot(WidgetInstance& widget, POINT point) {
                !EqualsIgnoringAsciiCase(spot->newSkinName, widget.skinDir);
     });
     if (found == spots.end()) return;
-    widget.hover.hoverSkinActive = false;
+    widget.hover.skinActive = false;
     Discard(RunTransition(widget, **found, Trigger::Click));
 }
 
@@ -87,26 +88,28 @@ void HoverHotSpot(WidgetInstance& widget, int x, int y) {
     if (found == spots.end()) return;
     const ChangeSkinHotSpot& spot = **found;
     SkinModelPtr previous;
-    if (!EqualsIgnoringAsciiCase(spot.newSkinName, widget.skinDir)) previous = RunTransition(widget, spot, Trigger::Hover);
+    if (!EqualsIgnoringAsciiCase(spot.newSkinName, widget.skinDir))
+        previous = RunTransition(widget, spot, Trigger::Hover);
 
-    widget.hover.hoverSkinActive = true;
+    widget.hover.skinActive = true;
     // Without a watched area of its own, the hotspot watches the screen area
     // it covered before the widget moved by its offsets.
-    widget.hover.hoverRect = spot.newRect.HasArea() ? spot.newRect
-                                              : spot.rect.Offset(Negated(spot.xOffset), Negated(spot.yOffset));
+    widget.hover.rect =
+        spot.newRect.HasArea() ? spot.newRect : spot.rect.Offset(Negated(spot.xOffset), Negated(spot.yOffset));
     widget.hover.mouseOutXOffset = spot.mouseOutXOffset;
     widget.hover.mouseOutYOffset = spot.mouseOutYOffset;
-    widget.hover.hoverAnimationFrames = spot.animationFrames;
+    widget.hover.animationFrames = spot.animationFrames;
     widget.hover.mouseOutSkinName = spot.mouseOutSkinName;
     Discard(std::move(previous));
 }
 
 void LeaveHoverSkin(WidgetInstance& widget) {
-    widget.hover.hoverSkinActive = false;
-    if (widget.hover.mouseOutSkinName.empty() || EqualsIgnoringAsciiCase(widget.hover.mouseOutSkinName, widget.skinDir)) return;
+    widget.hover.skinActive = false;
+    if (widget.hover.mouseOutSkinName.empty() || EqualsIgnoringAsciiCase(widget.hover.mouseOutSkinName, widget.skinDir))
+        return;
 
     const RECT shifted = WidgetRect(widget, widget.hover.mouseOutXOffset, widget.hover.mouseOutYOffset);
-    const auto& frames = widget.hover.hoverAnimationFrames;
+    const auto& frames = widget.hover.animationFrames;
     if (frames.empty()) {
         MoveWidget(widget, shifted, FALSE);
         Discard(widget.LoadSkin(widget.hover.mouseOutSkinName, false));

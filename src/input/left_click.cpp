@@ -1,10 +1,10 @@
 // The left click: make sure there is a player, then the first skin element
 // under the point acts.
 #include "core/widget_instance.h"
-#include "skin/skin_model.h"
 #include "input/buttons.h"
 #include "input/hotspots.h"
 #include "input/pane_clicks.h"
+#include "skin/skin_model.h"
 
 namespace {
 

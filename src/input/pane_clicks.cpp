@@ -18,11 +18,11 @@ POINT OffsetInPane(const SkinModel& skin, const PaneRect& pane, POINT point) {
 int PaneValue(int direction, const PaneRect& pane, int dx, int dy) {
     // Only called for a hit, so the pane's extent in the direction is positive.
     switch (direction) {
-        case kLeftToRight: return static_cast<int>(double(dx) / pane.width * 100);
-        case kRightToLeft: return static_cast<int>(100 - double(dx) / pane.width * 100);
-        case kTopToBottom: return static_cast<int>(double(dy) / pane.height * 100);
-        case kBottomToTop: return static_cast<int>(100 - double(dy) / pane.height * 100);
-        default: return 0;
+    case kLeftToRight: return static_cast<int>(double(dx) / pane.width * 100);
+    case kRightToLeft: return static_cast<int>(100 - double(dx) / pane.width * 100);
+    case kTopToBottom: return static_cast<int>(double(dy) / pane.height * 100);
+    case kBottomToTop: return static_cast<int>(100 - double(dy) / pane.height * 100);
+    default: return 0;
     }
 }
 

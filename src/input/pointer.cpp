@@ -1,7 +1,7 @@
 // The pointer over the widget: hover hotspots, the marquee, mouse capture.
 #include "core/widget_instance.h"
-#include "skin/skin_model.h"
 #include "input/hotspots.h"
+#include "skin/skin_model.h"
 
 void WidgetInstance::MouseMove(int x, int y) {
     // A move that arrives while an earlier one still runs (a transition may
@@ -13,7 +13,7 @@ void WidgetInstance::MouseMove(int x, int y) {
         ~Clear() { flag = false; }
     } clear{hover.inMouseMove};
 
-    if (hover.hoverSkinActive && !hover.hoverRect.Contains(x, y)) LeaveHoverSkin(*this);
+    if (hover.skinActive && !hover.rect.Contains(x, y)) LeaveHoverSkin(*this);
     // The restored skin's own hotspot under the point fires in the same move.
     if (skin) HoverHotSpot(*this, x, y);
 }
@@ -30,7 +30,7 @@ void WidgetInstance::MouseOut() {
         StopMarquee();
         Redraw(false);
     }
-    if (hover.hoverSkinActive) LeaveHoverSkin(*this);
+    if (hover.skinActive) LeaveHoverSkin(*this);
     ReleaseCapture();
 }
 

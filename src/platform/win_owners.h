@@ -3,8 +3,8 @@
 // never copied.
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <gdiplus.h>
 
@@ -16,13 +16,27 @@ struct InvalidIsEmpty {
 };
 
 // DestroyMenu also destroys the submenus attached to the menu.
-struct MenuTraits : NullIsEmpty<HMENU> { static void Close(HMENU menu) { DestroyMenu(menu); } };
-struct MemoryDcTraits : NullIsEmpty<HDC> { static void Close(HDC dc) { DeleteDC(dc); } };
-struct GdiObjectTraits : NullIsEmpty<HGDIOBJ> { static void Close(HGDIOBJ object) { DeleteObject(object); } };
-struct WindowTraits : NullIsEmpty<HWND> { static void Close(HWND window) { DestroyWindow(window); } };
-struct LibraryTraits : NullIsEmpty<HMODULE> { static void Close(HMODULE module) { FreeLibrary(module); } };
-struct FileTraits : InvalidIsEmpty { static void Close(HANDLE file) { CloseHandle(file); } };
-struct FindTraits : InvalidIsEmpty { static void Close(HANDLE search) { FindClose(search); } };
+struct MenuTraits : NullIsEmpty<HMENU> {
+    static void Close(HMENU menu) { DestroyMenu(menu); }
+};
+struct MemoryDcTraits : NullIsEmpty<HDC> {
+    static void Close(HDC dc) { DeleteDC(dc); }
+};
+struct GdiObjectTraits : NullIsEmpty<HGDIOBJ> {
+    static void Close(HGDIOBJ object) { DeleteObject(object); }
+};
+struct WindowTraits : NullIsEmpty<HWND> {
+    static void Close(HWND window) { DestroyWindow(window); }
+};
+struct LibraryTraits : NullIsEmpty<HMODULE> {
+    static void Close(HMODULE module) { FreeLibrary(module); }
+};
+struct FileTraits : InvalidIsEmpty {
+    static void Close(HANDLE file) { CloseHandle(file); }
+};
+struct FindTraits : InvalidIsEmpty {
+    static void Close(HANDLE search) { FindClose(search); }
+};
 // Sockets say "none" with INVALID_SOCKET (the socket calls come with windows.h).
 struct SocketTraits {
     static SOCKET Empty() { return INVALID_SOCKET; }

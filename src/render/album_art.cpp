@@ -60,12 +60,14 @@ std::unique_ptr<Gdiplus::Bitmap> ComposeArt(const SkinModel& skin, const SkinIma
     const Gdiplus::Rect whole(0, 0, pane.width, pane.height);
 
     if (const auto artwork = LoadHostImage(file)) {
-        Gdiplus::ColorMatrix matrix = {{{1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 1, 0, 0}, {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}};
+        Gdiplus::ColorMatrix matrix = {
+            {{1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 1, 0, 0}, {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}};
         matrix.m[3][3] = skin.albumArtAlpha * kPerAlphaStep;
         Gdiplus::ImageAttributes attributes;
         attributes.SetColorMatrix(&matrix, Gdiplus::ColorMatrixFlagsDefault, Gdiplus::ColorAdjustTypeDefault);
         const PaneRect& inner = skin.artworkRect;
-        const Gdiplus::Rect target = inner.HasArea() ? Gdiplus::Rect(inner.left, inner.top, inner.width, inner.height) : whole;
+        const Gdiplus::Rect target =
+            inner.HasArea() ? Gdiplus::Rect(inner.left, inner.top, inner.width, inner.height) : whole;
         graphics.DrawImage(artwork.get(), target, 0, 0, static_cast<INT>(artwork->GetWidth()),
                            static_cast<INT>(artwork->GetHeight()), Gdiplus::UnitPixel, &attributes);
     }
@@ -87,7 +89,8 @@ std::unique_ptr<Gdiplus::Bitmap> ComposeArt(const SkinModel& skin, const SkinIma
 bool ShowArt(const WidgetInstance& widget, UINT layer, itunes::IITTrack& track) {
     const std::string file = JoinPath({ModuleFolder(widget.moduleHandle), kArtworkFile});
     if (file.empty() || !SaveArtwork(track, file)) return false;
-    std::unique_ptr<Gdiplus::Bitmap> art = ComposeArt(*widget.skin, SkinImages(widget.deskletWindow, widget.skinDir), file);
+    std::unique_ptr<Gdiplus::Bitmap> art =
+        ComposeArt(*widget.skin, SkinImages(widget.deskletWindow, widget.skinDir), file);
     const HostFunctions& host = Host();
     if (!art || !host.DeskletLayerSetImage) return false;
     host.DeskletLayerSetImage(widget.deskletWindow, layer, FALSE, art.release(), TRUE);  // the host owns it now
@@ -101,7 +104,8 @@ void UpdateAlbumArt(WidgetInstance& widget) {
     itunes::ComPtr<itunes::IITTrack> track;
     const std::optional<std::wstring> name = CurrentTrackName(widget.player.iTunesApp.Get(), track);
 
-    const UINT layer = WidgetLayers(widget.deskletWindow, *widget.skin).Ensure(kAlbumArtLayer, widget.skin->albumArtPane);
+    const UINT layer =
+        WidgetLayers(widget.deskletWindow, *widget.skin).Ensure(kAlbumArtLayer, widget.skin->albumArtPane);
 
     const bool newTrack = name && widget.artworkTrackName != name;
     if (!name || (newTrack && !ShowArt(widget, layer, *track.Get()))) {

@@ -11,7 +11,7 @@ void DrawCounter(Gdiplus::Graphics& frame, TextPixelCache& texts, const SkinMode
     // A skin without a counter leaves its pane at zero size.
     if (!skin.counterPane.HasArea()) return;
     const long long shown = showTimePlayed ? position : static_cast<long long>(duration) - position;
-    const int seconds = static_cast<int>(std::clamp<long long>(shown, std::numeric_limits<int>::min(),
-                                                               std::numeric_limits<int>::max()));
+    const int seconds = static_cast<int>(
+        std::clamp<long long>(shown, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     texts.Draw(frame, FormatTime(seconds), skin.counterFont, skin.counterPane);
 }

@@ -15,14 +15,10 @@ struct PropertyOfType {
 };
 
 constexpr PropertyOfType kProperties[] = {
-    {"genre", &itunes::IITTrack::get_Genre},
-    {"name", &itunes::IITTrack::get_Name},
-    {"album", &itunes::IITTrack::get_Album},
-    {"artist", &itunes::IITTrack::get_Artist},
-    {"comment", &itunes::IITTrack::get_Comment},
-    {"composer", &itunes::IITTrack::get_Composer},
-    {"kind", &itunes::IITTrack::get_KindAsString},
-    {"length", &itunes::IITTrack::get_Time},
+    {"genre", &itunes::IITTrack::get_Genre},       {"name", &itunes::IITTrack::get_Name},
+    {"album", &itunes::IITTrack::get_Album},       {"artist", &itunes::IITTrack::get_Artist},
+    {"comment", &itunes::IITTrack::get_Comment},   {"composer", &itunes::IITTrack::get_Composer},
+    {"kind", &itunes::IITTrack::get_KindAsString}, {"length", &itunes::IITTrack::get_Time},
 };
 
 // Null for a type that names no property: such a box shows nothing.

@@ -1,10 +1,10 @@
 // The marquee: an info text too wide for its pane, rendered once and slid
 // back and forth under the pane while the mouse is over the widget.
 #include "core/widget_instance.h"
-#include "render/skin_caches.h"
-#include "skin/skin_model.h"
 #include "render/argb_bitmap.h"
+#include "render/skin_caches.h"
 #include "render/text.h"
+#include "skin/skin_model.h"
 
 using namespace Gdiplus;
 

@@ -19,28 +19,18 @@ bool PartsFor(int direction, float width, float height, float fraction, StripPar
     const float cutX = width * fraction;
     const float cutY = height * fraction;
     switch (direction) {
-    case kLeftToRight:
-        *parts = {{0, 0, cutX, height}, {cutX, 0, width - cutX, height}};
-        return true;
-    case kRightToLeft:
-        *parts = {{width - cutX, 0, cutX, height}, {0, 0, width - cutX, height}};
-        return true;
-    case kTopToBottom:
-        *parts = {{0, 0, width, cutY}, {0, cutY, width, height - cutY}};
-        return true;
-    case kBottomToTop:
-        *parts = {{0, height - cutY, width, cutY}, {0, 0, width, height - cutY}};
-        return true;
-    default:
-        return false;
+    case kLeftToRight: *parts = {{0, 0, cutX, height}, {cutX, 0, width - cutX, height}}; return true;
+    case kRightToLeft: *parts = {{width - cutX, 0, cutX, height}, {0, 0, width - cutX, height}}; return true;
+    case kTopToBottom: *parts = {{0, 0, width, cutY}, {0, cutY, width, height - cutY}}; return true;
+    case kBottomToTop: *parts = {{0, height - cutY, width, cutY}, {0, 0, width, height - cutY}}; return true;
+    default: return false;
     }
 }
 
 // Source and destination are the same rectangle, so the image is copied
 // unscaled. Values outside 0..100 give parts reaching outside the strip or
 // with negative sizes; only what lies inside both strip and image is drawn.
-void CopyPart(Gdiplus::Graphics& strip, Gdiplus::Image* image, const Gdiplus::RectF& part,
-              float width, float height) {
+void CopyPart(Gdiplus::Graphics& strip, Gdiplus::Image* image, const Gdiplus::RectF& part, float width, float height) {
     if (!image) return;
     const float left = std::max(part.X, 0.0f);
     const float top = std::max(part.Y, 0.0f);
@@ -53,8 +43,8 @@ void CopyPart(Gdiplus::Graphics& strip, Gdiplus::Image* image, const Gdiplus::Re
 
 }  // namespace
 
-void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Image* filled,
-               Gdiplus::Image* unfilled, Gdiplus::Graphics& strip) {
+void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Image* filled, Gdiplus::Image* unfilled,
+               Gdiplus::Graphics& strip) {
     StripParts parts;
     const float w = static_cast<float>(width);
     const float h = static_cast<float>(height);
@@ -63,9 +53,8 @@ void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Im
     CopyPart(strip, unfilled, parts.unfilled, w, h);
 }
 
-std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const SkinImages& images, const PaneRect& pane,
-                                                int direction, float fraction,
-                                                const std::string& filledFile,
+std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const SkinImages& images, const PaneRect& pane, int direction,
+                                                float fraction, const std::string& filledFile,
                                                 const std::string& unfilledFile) {
     std::unique_ptr<Gdiplus::Bitmap> bitmap = NewArgbBitmap(pane.width, pane.height);
     if (!bitmap) return nullptr;

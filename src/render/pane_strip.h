@@ -14,12 +14,11 @@ struct PaneRect;
 
 // Copies the filled part (fraction of the pane) and the rest from the two
 // images into a width × height strip, unscaled. Either image may be null.
-void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Image* filled,
-               Gdiplus::Image* unfilled, Gdiplus::Graphics& strip);
+void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Image* filled, Gdiplus::Image* unfilled,
+               Gdiplus::Graphics& strip);
 
 // A strip of the pane's size from the skin's two images, loaded only for this;
 // null when the pane's size allows no bitmap.
-std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const SkinImages& images, const PaneRect& pane,
-                                                int direction, float fraction,
-                                                const std::string& filledFile,
+std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const SkinImages& images, const PaneRect& pane, int direction,
+                                                float fraction, const std::string& filledFile,
                                                 const std::string& unfilledFile);

@@ -38,8 +38,8 @@ Gdiplus::RectF Bounds(const KnobDrawing& drawing) {
 // Whether any of the box (either way round) lies within reach of the frame.
 bool WithinReach(const Gdiplus::RectF& box, FrameSize frame) {
     const double x0 = box.X, x1 = x0 + box.Width, y0 = box.Y, y1 = y0 + box.Height;
-    return std::max(x0, x1) >= -kReach && std::min(x0, x1) <= frame.width + kReach &&
-           std::max(y0, y1) >= -kReach && std::min(y0, y1) <= frame.height + kReach;
+    return std::max(x0, x1) >= -kReach && std::min(x0, x1) <= frame.width + kReach && std::max(y0, y1) >= -kReach &&
+           std::min(y0, y1) <= frame.height + kReach;
 }
 
 // The bar's edges moved in to just past the frame: inside the frame the fill
@@ -113,5 +113,5 @@ void DrawProgressKnob(FrameTarget frame, SkinCaches& caches, const SkinModel& sk
     if (!WithinReach(Bounds(drawing), frameSize)) return;
     if (drawing.kind == KnobDrawing::kBar) drawing.box = CutToReach(drawing.box, frameSize);
     caches.knob.Draw(frame.bitmap, frame.graphics, drawing, Bounds(drawing),
-                          [&](Gdiplus::Graphics& graphics) { DrawKnob(graphics, skin, image, drawing); });
+                     [&](Gdiplus::Graphics& graphics) { DrawKnob(graphics, skin, image, drawing); });
 }

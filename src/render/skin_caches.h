@@ -4,9 +4,9 @@
 #pragma once
 
 #include "core/widget_instance.h"
-#include "skin/skin_model.h"
 #include "render/knob_cache.h"
 #include "render/text_cache.h"
+#include "skin/skin_model.h"
 
 struct SkinCaches {
     std::unique_ptr<Gdiplus::Image> knobImage;

@@ -17,10 +17,7 @@ void PrepareGraphics(Gdiplus::Graphics& graphics);
 
 // Adds the text's outline, laid out in the integer rectangle with the font's
 // alignment; words wrap at the rectangle's width.
-void AddTextOutline(Gdiplus::GraphicsPath& path, const std::wstring& text, const FontSpec& font,
-                    const PaneRect& rect);
+void AddTextOutline(Gdiplus::GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect);
 
 // Fills the text's outline in the font's colour.
-void DrawText(Gdiplus::Graphics& graphics, const std::wstring& text, const FontSpec& font,
-              const PaneRect& rect);
-
+void DrawText(Gdiplus::Graphics& graphics, const std::wstring& text, const FontSpec& font, const PaneRect& rect);

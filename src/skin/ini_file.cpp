@@ -90,9 +90,12 @@ int ParseProfileInt(std::wstring_view text) {
     for (; i < text.size(); ++i) {
         const wchar_t c = text[i];
         uint32_t digit = 36;
-        if (c >= L'0' && c <= L'9') digit = c - L'0';
-        else if (c >= L'a' && c <= L'z') digit = c - L'a' + 10;
-        else if (c >= L'A' && c <= L'Z') digit = c - L'A' + 10;
+        if (c >= L'0' && c <= L'9')
+            digit = c - L'0';
+        else if (c >= L'a' && c <= L'z')
+            digit = c - L'a' + 10;
+        else if (c >= L'A' && c <= L'Z')
+            digit = c - L'A' + 10;
         if (digit >= base) break;
         total = total * base + digit;
     }
@@ -191,19 +194,18 @@ std::wstring_view IniFile::Folded(Span span) const {
 // name counts, also when it has no '='.
 const IniFile::Entry* IniFile::Find(std::string_view group, std::string_view key) const {
     const std::wstring groupName = LookupName(group);
-    const auto section = std::lower_bound(sectionsByName_.begin(), sectionsByName_.end(), groupName,
-                                          [&](uint32_t index, const std::wstring& name) {
-                                              return Folded(sections_[index]) < name;
-                                          });
+    const auto section =
+        std::lower_bound(sectionsByName_.begin(), sectionsByName_.end(), groupName,
+                         [&](uint32_t index, const std::wstring& name) { return Folded(sections_[index]) < name; });
     if (section == sectionsByName_.end() || Folded(sections_[*section]) != groupName) return nullptr;
 
     const std::wstring keyName = LookupName(key);
     const uint32_t sectionIndex = *section;
-    const auto entry = std::lower_bound(entries_.begin(), entries_.end(), keyName,
-                                        [&](const Entry& e, const std::wstring& name) {
-                                            if (e.section != sectionIndex) return e.section < sectionIndex;
-                                            return Folded(e.name) < name;
-                                        });
+    const auto entry =
+        std::lower_bound(entries_.begin(), entries_.end(), keyName, [&](const Entry& e, const std::wstring& name) {
+            if (e.section != sectionIndex) return e.section < sectionIndex;
+            return Folded(e.name) < name;
+        });
     if (entry == entries_.end() || entry->section != sectionIndex || Folded(entry->name) != keyName) return nullptr;
     return &*entry;
 }

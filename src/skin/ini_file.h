@@ -40,8 +40,7 @@ private:
     void Index();
     std::wstring_view Folded(Span span) const;
     const Entry* Find(std::string_view group, std::string_view key) const;
-    std::wstring ReadWide(std::string_view group, std::string_view key, std::wstring fallback,
-                          size_t bufferSize) const;
+    std::wstring ReadWide(std::string_view group, std::string_view key, std::wstring fallback, size_t bufferSize) const;
 
     std::wstring text_;
     std::wstring folded_;  // text_ lower-cased, for matching names

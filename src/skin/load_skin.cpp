@@ -1,10 +1,10 @@
 // Installing a skin on the widget: model, caches, the three layers, size.
 #include "core/paths.h"
 #include "core/widget_instance.h"
-#include "render/skin_caches.h"
-#include "skin/skin_model.h"
 #include "platform/host_api.h"
+#include "render/skin_caches.h"
 #include "skin/skin_images.h"
+#include "skin/skin_model.h"
 #include "skin/widget_layers.h"
 
 #include <utility>

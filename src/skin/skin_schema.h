@@ -90,7 +90,8 @@ inline const std::vector<SkinGroupSchema>& SkinSchema() {
     };
 
     static const std::vector<SkinGroupSchema> schema = {
-        {"Info", SkinSpace::None,
+        {"Info",
+         SkinSpace::None,
          {text("Name", &M::name, "Unknown"), text("Author", &M::author, "Unknown"), text("Info", &M::comments, "")}},
         {"Bg", SkinSpace::None, {integer("Width", &M::bgWidth, 266), integer("Height", &M::bgHeight, 108)}},
         {"Font", SkinSpace::None, font},
@@ -99,7 +100,8 @@ inline const std::vector<SkinGroupSchema>& SkinSchema() {
         {"InfoPane", SkinSpace::Display, rectOf(&M::infoPane)},
         {"CounterPane", SkinSpace::Display, rectOf(&M::counterPane)},
         {"ProgressBar", SkinSpace::Display, rectOf(&M::progressBar)},
-        {"RatingPane", SkinSpace::Display, join({rectOf(&M::ratingPane), {integer("Direction", &M::ratingDirection, 0)}})},
+        {"RatingPane", SkinSpace::Display,
+         join({rectOf(&M::ratingPane), {integer("Direction", &M::ratingDirection, 0)}})},
         {"SoundPane", SkinSpace::Display,
          join({rectOf(&M::soundPane),
                {integer("Direction", &M::soundDirection, 0), integer("UseKnob", &M::soundUseKnob, 0)}})},
@@ -112,7 +114,8 @@ inline const std::vector<SkinGroupSchema>& SkinSchema() {
         button("OpenButton", &M::openButton),
         button("QuitButton", &M::quitButton),
         button("ToggleITunesWindowButton", &M::toggleITunesWindowButton),
-        {"Knob", SkinSpace::None,
+        {"Knob",
+         SkinSpace::None,
          {integer("Width", &M::knobWidth, 6), integer("Height", &M::knobHeight, 6),
           integer("UseBitmap", &M::knobUseBitmap, 0), integer("StretchKnob", &M::stretchKnob, 0)}},
         {"InnerKnob", SkinSpace::None, color},
@@ -128,9 +131,19 @@ inline const std::vector<SkinGroupSchema>& SkinSchema() {
         {kExtraInfoGroups.prefix, SkinSpace::Display, join({rect, font, {{"Type", T}}}), true},
         {kHotSpotGroups.prefix, SkinSpace::Skin,
          join({rect,
-               {{"Type", T}, {"NewSkinName", T}, {"XOffset"}, {"YOffset"}, {"NewLeft"}, {"NewTop"}, {"NewWidth"},
-                {"NewHeight"}, {"MouseOutSkinName", T}, {"MouseOutXOffset"}, {"MouseOutYOffset"},
-                {kAnimationFrameKeys.countKey}, {kAnimationFrameKeys.prefix, T},
+               {{"Type", T},
+                {"NewSkinName", T},
+                {"XOffset"},
+                {"YOffset"},
+                {"NewLeft"},
+                {"NewTop"},
+                {"NewWidth"},
+                {"NewHeight"},
+                {"MouseOutSkinName", T},
+                {"MouseOutXOffset"},
+                {"MouseOutYOffset"},
+                {kAnimationFrameKeys.countKey},
+                {kAnimationFrameKeys.prefix, T},
                 {"UseCurrentSkinSizeForAnimation"}}}),
          true},
     };
@@ -139,7 +152,7 @@ inline const std::vector<SkinGroupSchema>& SkinSchema() {
 
 // The values of an extra info's "Type" that show something.
 inline const std::vector<std::string_view>& ExtraInfoTypes() {
-    static const std::vector<std::string_view> types = {"genre", "name",     "album", "artist",
+    static const std::vector<std::string_view> types = {"genre",   "name",     "album", "artist",
                                                         "comment", "composer", "kind",  "length"};
     return types;
 }

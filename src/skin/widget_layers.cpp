@@ -29,6 +29,5 @@ UINT WidgetLayers::Ensure(const char* name, const PaneRect& rect) const {
 
 void WidgetLayers::Place(UINT id, const PaneRect& rect) const {
     RECT placement = rect.ToRect();
-    CallIfPresent(Host().DeskletLayerSetPlacement, window_, id, FALSE, TRUE, &placement, reference_.cx,
-                  reference_.cy);
+    CallIfPresent(Host().DeskletLayerSetPlacement, window_, id, FALSE, TRUE, &placement, reference_.cx, reference_.cy);
 }

@@ -2,8 +2,8 @@
 // everything else is added to the player's library, and the poll timer plays
 // the last addition once it has finished.
 #include "core/widget_instance.h"
-#include "skin/skin_model.h"
 #include "platform/bstr.h"
+#include "skin/skin_model.h"
 #include "ui/drop_medium.h"
 
 #include <cctype>

@@ -13,7 +13,7 @@ INT_PTR CALLBACK SkinPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam)
 // What one page does; each runs only while the page has a widget behind it.
 struct PageActions {
     void (*show)(HWND page, WidgetInstance& instance);   // at initialisation
-    bool (*isEdit)(WPARAM command);                     // a WM_COMMAND that changes the page
+    bool (*isEdit)(WPARAM command);                      // a WM_COMMAND that changes the page
     void (*apply)(HWND page, WidgetInstance& instance);  // on the sheet's Apply
 };
 

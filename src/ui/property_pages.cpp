@@ -62,11 +62,8 @@ INT_PTR HandlePageMessage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, con
         if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY))
             if (WidgetInstance* instance = PageInstance(page)) actions.apply(page, *instance);
         return FALSE;
-    case WM_DESTROY:
-        RemovePropA(page, kInstanceProperty);
-        return FALSE;
-    default:
-        return FALSE;
+    case WM_DESTROY: RemovePropA(page, kInstanceProperty); return FALSE;
+    default: return FALSE;
     }
 }
 
