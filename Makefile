@@ -1,58 +1,75 @@
 # Quillbracket: `make test` runs every test, `make demo` runs the widget.
+# Two architectures from one tree, each in a build folder of its own:
+# x86 (the contract's 32-bit module and host) in $(BUILD)/x86 and x64 in
+# $(BUILD)/x64. Both are always built; tests run for every architecture this
+# machine can run (tools/archs). ARCH=x86 or ARCH=x64 picks the one that demo,
+# bench and soak run; by default the first this machine runs, x86 where it can.
+SHELL := /bin/bash
 BUILD ?= build
-CMAKE_FLAGS ?= -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
 JOBS ?= 2
+ARCHS := x86 x64
+ARCH ?=
+# Sets the recipe's $$arch to the chosen architecture.
+choose_arch = arch=$(ARCH); arch=$${arch:-$$(tools/archs | cut -d' ' -f1)}
 
-.PHONY: setup build test
+configure = cmake -S . -B $(BUILD)/$(1) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-$(1).cmake \
+            -DCMAKE_BUILD_TYPE=Release -DQB_NATIVE_DIR=$(CURDIR)/$(BUILD)/native >/dev/null
+
+.PHONY: setup build test bridge $(addprefix build-,$(ARCHS))
 
 setup:
 	@tools/setup.sh
 
-build: setup bridge
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
+build: setup bridge $(addprefix build-,$(ARCHS))
 
-.PHONY: bridge
-# The player bridge's native Linux helper, quillbridge, built for this machine into $(BUILD)/native.
+$(addprefix build-,$(ARCHS)): build-%: setup
+	@echo "Building $*"
+	@$(call configure,$*)
+	@cmake --build $(BUILD)/$* -j $(JOBS)
+
+# The player bridge's native helper, quillbridge, built for this machine into $(BUILD)/native.
 bridge: setup
 	@cmake -S host/mpris-helper -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD)/native -j $(JOBS)
 
-# One Wine server and its services stay up across the test programs, so the
-# suite stays fast; they go when the tests are done.
-test: build
-	@QB_WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix tools/wine-start
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS); status=$$?; \
-	 WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix wineserver -k 2>/dev/null; exit $$status
+# Every architecture's suite that this machine runs, one after the other; the
+# first and the last line say which.
+test:
+	@tools/test-all.sh --plan
+	@$(MAKE) --no-print-directory build
+	@tools/test-all.sh $(BUILD)
 
 .PHONY: dist demo
-# One folder to hand out: the host, the module, the skins and a read-me.
-# Builds only what it ships, so a test in the making cannot hold it up.
+# One folder per architecture to hand out: out/dist/x86 and out/dist/x64, each
+# with its host, module, skins and read-me; symbols in out/symbols. Builds only
+# what it ships, so a test in the making cannot hold it up.
 dist: setup
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target quillhost
-	@tools/dist.sh $(BUILD) out/dist
+	@for arch in $(ARCHS); do \
+	  $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target quillhost && \
+	  tools/dist.sh $(BUILD)/$$arch out/dist/$$arch out/symbols/$$arch || exit 1; \
+	done
 
 # The widget on the simulated player: a window with a display, else a scripted session into out/demo.
 # PLAYER=mpris: on the desktop's own media player, through the player bridge (tools/mpris-demo.sh).
 PLAYER ?= sim
 demo: dist
-	@if [ "$(PLAYER)" = mpris ]; then tools/mpris-demo.sh; else tools/demo.sh out/dist; fi
+	@$(choose_arch); export QB_ARCH=$$arch; echo "demo: $$arch"; \
+	 if [ "$(PLAYER)" = mpris ]; then tools/mpris-demo.sh; else tools/demo.sh out/dist/$$QB_ARCH; fi
 
 .PHONY: soak
 # The long run under load: minutes of ticks and widgets coming and going, with its figures.
 soak: setup
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target soak
-	@WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEARCH=win32 wineserver -p 60
-	@cd $(BUILD) && $(CURDIR)/tools/wine-run soak.exe
+	@$(choose_arch); echo "soak: $$arch"; \
+	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target soak && \
+	 export QB_ARCH=$$arch && . tools/wine-env && wineserver -p 60 && \
+	 cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run soak.exe
 
 .PHONY: bench
 # The figures: redraw cost as multiples of the floor, timed in turn with it,
 # then the CPU one widget costs on a display, playing, paused and scrolling.
 bench: setup
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target bench_redraw quillhost
-	@WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix WINEARCH=win32 wineserver -p 60
-	@cd $(BUILD) && $(CURDIR)/tools/wine-run bench_redraw.exe
-	@bench/cpu_share.sh $(BUILD)
+	@$(choose_arch); echo "bench: $$arch"; \
+	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw quillhost && \
+	 export QB_ARCH=$$arch && . tools/wine-env && wineserver -p 60 && \
+	 (cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run bench_redraw.exe) && \
+	 bench/cpu_share.sh $(BUILD)/$$arch

@@ -6,11 +6,12 @@
 # timer of the widget, next to what it spends with the prefix's own services
 # and no widget (measured first); of the X server, shown apart (on a desktop
 # that work is the compositor's); and the run time of quillhost's threads to
-# the nanosecond. Usage: bench/cpu_share.sh BUILD_FOLDER
+# the nanosecond. Usage: QB_ARCH=x86|x64 bench/cpu_share.sh BUILD_FOLDER
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$here/tools/display-session.sh"
-display_session_start "${1:-$here/build}" display-bench
+display_session_start "${1:-$here/build/$QB_ARCH}" display-bench
+echo "CPU share of one widget on a display, $QB_ARCH"
 ticks_per_second=$(getconf CLK_TCK)
 
 # Seconds of CPU a process has had: utime + stime, fields 14 and 15 after the name.
@@ -59,7 +60,7 @@ row phase seconds quillhost wineserver "X server" "quillhost ns"
 # The prefix's services alone, kept up by a persistent server: what the Wine
 # server spends with no widget at all.
 wineserver -p
-wine cmd /c exit </dev/null >/dev/null 2>&1
+"$QB_WINE" cmd /c exit </dev/null >/dev/null 2>&1
 server=$(wineserver_pid)
 sleep 5
 server_before=$(cpu_seconds "$server")

@@ -7,7 +7,7 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$here/tools/display-session.sh"
 
-if ! display_session_start "${1:-$here/build}" display-test; then
+if ! display_session_start "${1:-$here/build/$QB_ARCH}" display-test; then
   echo "FAIL the X server or the display prefix could not be set up"
   echo "0 passed, 1 failed"
   exit 1
@@ -65,7 +65,7 @@ pane_masks() {  # SKIN GROUP...
 }
 
 render() {  # NAME SKIN TRACK
-  wine "$work/dist/quillhost.exe" --render-skin "$2" --track "$3" \
+  "$QB_WINE" "$work/dist/quillhost.exe" --render-skin "$2" --track "$3" \
     --out "$(windows_path "$work/render-$1.png")" </dev/null >/dev/null 2>&1
 }
 

@@ -2,13 +2,14 @@
 # a private Xvfb, a Wine prefix of the session's own that draws on it, and
 # quillhost run from a folder laid out like the one users get.
 #
-#   source tools/display-session.sh
-#   display_session_start BUILD_FOLDER NAME   # NAME: prefix and work folder of this user
+#   QB_ARCH=x64 source tools/display-session.sh   # the architecture: x86 or x64
+#   display_session_start BUILD_FOLDER NAME   # that architecture's build; NAME: prefix and work folder of this user
 #   host_start CONFIG_INI                     # sets HOST_PID
 #   ...
 # Everything started here ends by process id when the calling shell exits.
 
 qb_here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$qb_here/tools/wine-env"
 QB_XVFB_PID=""
 HOST_PID=""
 
@@ -45,7 +46,7 @@ wait_until() {  # SECONDS COMMAND...
 display_prefix() {  # BUILD_FOLDER NAME
   local prefix="$1/wineprefix-$2"
   if [ ! -f "$prefix/.quillbracket-display" ]; then
-    QB_WINEPREFIX="$1/wineprefix" "$qb_here/tools/setup.sh" >&2
+    QB_WINEPREFIX="$1/wineprefix" "$qb_here/tools/wine-prefix" >&2
     rm -rf "$prefix"
     # With no server of its own running, the copy's registry is edited as a file.
     cp -a "$1/wineprefix" "$prefix"
@@ -63,7 +64,7 @@ display_session_start() {  # BUILD_FOLDER NAME
   trap display_session_end EXIT
   trap 'exit 1' INT TERM HUP
 
-  export WINEPREFIX WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   WINEPREFIX=$(display_prefix "$build" "$2")
   # A session killed outright may have left its Wine server running.
   wineserver -k 2>/dev/null || true
@@ -92,7 +93,7 @@ display_session_start() {  # BUILD_FOLDER NAME
 windows_path() { echo "Z:${1//\//\\}"; }
 
 host_start() {  # CONFIG_INI
-  wine "$QB_WORK/dist/quillhost.exe" --player sim --config "$(windows_path "$1")" \
+  "$QB_WINE" "$QB_WORK/dist/quillhost.exe" --player sim --config "$(windows_path "$1")" \
     </dev/null >>"$QB_WORK/host.log" 2>&1 &
   HOST_PID=$!
 }

@@ -3,7 +3,7 @@
 # builds what is needed, starts the bridge's helper for this user unless one
 # already serves, runs quillhost --player mpris on the display, and ends the
 # helper it started when quillhost exits. Usage: tools/mpris-demo.sh
-# (or make demo PLAYER=mpris). Any MPRIS player will do: mpv with mpv-mpris,
+# (or make demo PLAYER=mpris); QB_ARCH=x86|x64 picks the architecture. Any MPRIS player will do: mpv with mpv-mpris,
 # a desktop music player, a browser playing media.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -45,6 +45,6 @@ if ! serving; then
 fi
 
 source "$here/tools/display-session.sh"
-prefix=$(display_prefix "$here/build" display)
+prefix=$(display_prefix "$here/build/$QB_ARCH" display)
 echo "The widget follows your media player: right-click it for the menu (Player pins one), Exit to end."
-QB_WINEPREFIX="$prefix" "$here/tools/wine-run" "$here/out/dist/quillhost.exe" --player mpris
+QB_WINEPREFIX="$prefix" "$here/tools/wine-run" "$here/out/dist/$QB_ARCH/quillhost.exe" --player mpris

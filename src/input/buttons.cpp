@@ -4,18 +4,22 @@
 
 #include <commdlg.h>
 
+#include <cstddef>
 #include <vector>
 
 namespace {
 
-// The dialog structure as it was before the fields of later Windows versions.
-constexpr DWORD kOpenFileNameSize = 76;
+// The dialog structure as it was before the fields of later Windows versions,
+// at this architecture's size (OPENFILENAME_SIZE_VERSION_400W; 76 bytes on x86).
+constexpr DWORD kOpenFileNameSize =
+    offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(OPENFILENAMEW::lpTemplateName);
 constexpr DWORD kOpenFileFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 constexpr size_t kPathBufferChars = 52000;
 constexpr size_t kTitleBufferChars = MAX_PATH;
 constexpr wchar_t kFilters[] = L"MP3 Files(*.mp3)\0*.mp3\0All Files(*.*)\0*.*\0";
 
 static_assert(kOpenFileNameSize <= sizeof(OPENFILENAMEW));
+static_assert(sizeof(void*) != 4 || kOpenFileNameSize == 76);
 
 // The chosen path, empty when the dialog was cancelled or failed. The wide
 // dialog hands the path over exactly as the file system spells it.

@@ -18,7 +18,8 @@ constexpr char kInstanceProperty[] = "lpData";
 // Hosts expect the description layout that ends with the header subtitle.
 constexpr UINT kPageDescriptionSize =
     offsetof(PROPSHEETPAGEA, pszHeaderSubTitle) + sizeof(PROPSHEETPAGEA::pszHeaderSubTitle);
-static_assert(sizeof(void*) != 4 || kPageDescriptionSize == 48, "page description size");
+static_assert(sizeof(void*) != 4 || kPageDescriptionSize == 48, "page description size on x86");
+static_assert(sizeof(void*) != 8 || kPageDescriptionSize == 88, "page description size on x64");
 
 HPROPSHEETPAGE CreatePage(WidgetInstance& instance, int templateId, const char* title, DLGPROC procedure) {
     PROPSHEETPAGEA description = {};

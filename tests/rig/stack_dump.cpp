@@ -10,6 +10,19 @@ namespace {
 
 constexpr int kMaxFrames = 40;
 
+// The registers a walk starts from, by architecture.
+#if defined(_M_X64) || defined(__x86_64__)
+constexpr DWORD kMachine = IMAGE_FILE_MACHINE_AMD64;
+uintptr_t ProgramCounter(const CONTEXT& context) { return context.Rip; }
+uintptr_t FramePointer(const CONTEXT& context) { return context.Rbp; }
+uintptr_t StackPointer(const CONTEXT& context) { return context.Rsp; }
+#else
+constexpr DWORD kMachine = IMAGE_FILE_MACHINE_I386;
+uintptr_t ProgramCounter(const CONTEXT& context) { return context.Eip; }
+uintptr_t FramePointer(const CONTEXT& context) { return context.Ebp; }
+uintptr_t StackPointer(const CONTEXT& context) { return context.Esp; }
+#endif
+
 void InitialiseSymbols(HANDLE process) {
     static std::once_flag once;
     std::call_once(once, [process] {
@@ -48,7 +61,7 @@ void PrintFrame(HANDLE process, int index, DWORD64 address) {
 }
 
 // Whether the address lies in the code of a loaded module.
-bool InModuleCode(DWORD address) {
+bool InModuleCode(uintptr_t address) {
     HMODULE module = nullptr;
     if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             reinterpret_cast<LPCSTR>(static_cast<uintptr_t>(address)), &module))
@@ -60,11 +73,11 @@ bool InModuleCode(DWORD address) {
 
 // When the walk cannot unwind a system call's frames, the words on the stack
 // that point into code show where the thread came from.
-void ScanStack(HANDLE process, DWORD stackPointer) {
+void ScanStack(HANDLE process, uintptr_t stackPointer) {
     MEMORY_BASIC_INFORMATION region;
     if (!VirtualQuery(reinterpret_cast<LPCVOID>(static_cast<uintptr_t>(stackPointer)), &region, sizeof region)) return;
-    const auto* word = reinterpret_cast<const DWORD*>(static_cast<uintptr_t>(stackPointer));
-    const auto* end = reinterpret_cast<const DWORD*>(static_cast<const char*>(region.BaseAddress) + region.RegionSize);
+    const auto* word = reinterpret_cast<const uintptr_t*>(stackPointer);
+    const auto* end = reinterpret_cast<const uintptr_t*>(static_cast<const char*>(region.BaseAddress) + region.RegionSize);
     std::printf("    words on the stack that point into code:\n");
     for (int found = 0; word < end && found < kMaxFrames; ++word) {
         if (!InModuleCode(*word)) continue;
@@ -89,13 +102,13 @@ void PrintStackOf(HANDLE thread) {
     context.ContextFlags = CONTEXT_FULL;
     if (GetThreadContext(thread, &context)) {
         STACKFRAME64 frame = {};
-        frame.AddrPC = {context.Eip, 0, AddrModeFlat};
-        frame.AddrFrame = {context.Ebp, 0, AddrModeFlat};
-        frame.AddrStack = {context.Esp, 0, AddrModeFlat};
-        const DWORD stackPointer = context.Esp;
+        frame.AddrPC = {ProgramCounter(context), 0, AddrModeFlat};
+        frame.AddrFrame = {FramePointer(context), 0, AddrModeFlat};
+        frame.AddrStack = {StackPointer(context), 0, AddrModeFlat};
+        const uintptr_t stackPointer = StackPointer(context);
         int frames = 0;
         for (; frames < kMaxFrames; ++frames) {
-            if (!StackWalk64(IMAGE_FILE_MACHINE_I386, process, thread, &frame, &context, nullptr,
+            if (!StackWalk64(kMachine, process, thread, &frame, &context, nullptr,
                              SymFunctionTableAccess64, SymGetModuleBase64, nullptr) ||
                 frame.AddrPC.Offset == 0)
                 break;
