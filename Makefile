@@ -5,6 +5,7 @@
 # machine can run (tools/archs). ARCH=x86 or ARCH=x64 picks the one that demo,
 # bench and soak run; by default the first this machine runs, x86 where it can.
 SHELL := /bin/bash
+MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS ?= 2
 ARCHS := x86 x64
