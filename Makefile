@@ -12,6 +12,8 @@ ARCHS := x86 x64
 ARCH ?=
 # Sets the recipe's $$arch to the chosen architecture.
 choose_arch = arch=$(ARCH); arch=$${arch:-$$(tools/archs | cut -d' ' -f1)}
+# A Wine server for $$arch's prefix that outlives one program by a minute (one may already run).
+wine_server_up = export QB_ARCH=$$arch && . tools/wine-env && { wineserver -p 60 2>/dev/null || true; }
 
 configure = cmake -S . -B $(BUILD)/$(1) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-$(1).cmake \
             -DCMAKE_BUILD_TYPE=Release -DQB_NATIVE_DIR=$(CURDIR)/$(BUILD)/native >/dev/null
@@ -62,7 +64,7 @@ demo: dist
 soak: setup
 	@$(choose_arch); echo "soak: $$arch"; \
 	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target soak && \
-	 export QB_ARCH=$$arch && . tools/wine-env && wineserver -p 60 && \
+	 $(wine_server_up) && \
 	 cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run soak.exe
 
 .PHONY: bench
@@ -71,6 +73,6 @@ soak: setup
 bench: setup
 	@$(choose_arch); echo "bench: $$arch"; \
 	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw quillhost && \
-	 export QB_ARCH=$$arch && . tools/wine-env && wineserver -p 60 && \
+	 $(wine_server_up) && \
 	 (cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run bench_redraw.exe) && \
 	 bench/cpu_share.sh $(BUILD)/$$arch
