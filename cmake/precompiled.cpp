@@ -1,0 +1,1 @@
+// The precompiled headers are made with this empty file.
