@@ -8,8 +8,8 @@
 #include "host/mpris/bridge_session.h"
 #include "host/mpris/session_reader.h"
 #include "host/player_choice.h"
-#include "host/skin_check.h"
-#include "host/skin_render.h"
+#include "host/skin_tools/skin_check.h"
+#include "host/skin_tools/skin_render.h"
 #include "platform/win_owners.h"
 
 #include <commctrl.h>

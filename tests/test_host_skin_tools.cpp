@@ -1,6 +1,6 @@
 // The skin-author tools: the checker on a broken skin and on every bundled
 // one, and quillhost's --check-skin and --render-skin as an author runs them.
-#include "host/skin_check.h"
+#include "host/skin_tools/skin_check.h"
 #include "rig/rig.h"
 #include "skin/skin_schema.h"
 
@@ -122,7 +122,8 @@ TEST_CASE(check_warns_of_what_the_module_would_quietly_skip) {
                                              "[ChangeSkinHotSpot-1]\nLeft=1\nTop=1\nWidth=9\nHeight=9\n"
                                              "Type=hover\nNewSkinName=Return\nMouseOutSkinName=Return\n"
                                              "NewLeft=0\nNewTop=0\nNewWidth=80\nNewHeight=10\n"  // 23 wider than Return
-                                             "EasyAnimationFramesCount=1\nEasyAnimationFrame1=f.png\n");  // 28
+                                             "EasyAnimationFramesCount=1\nEasyAnimationFrame1=f.png\n"  // 28
+                                             "[Font]\nFacename=Quillbracket No Such Face\n");          // 30
     rig::WritePng(folder + "images\\bg.png", 40, 50, kBgColor);
     rig::WritePng(folder + "images\\f.png", 5, 5, kBgColor);
     const std::vector<host::SkinProblem> problems = host::CheckSkin(rig::WorkFolder() + "skins\\", "Quiet");
@@ -134,6 +135,9 @@ TEST_CASE(check_warns_of_what_the_module_would_quietly_skip) {
     CHECK(Reports(problems, 23, true, "reaches outside Return's background (50 x 50)"));
     // Leaving the hover skin plays the frames from the skin returned to.
     CHECK(Reports(problems, 28, true, "frame 1 skins/Return/images/f.png is missing"));
+    // The counter takes [Font]'s face too: one warning, where the face is named.
+    CHECK(Reports(problems, 30, false,
+                  "the face \"Quillbracket No Such Face\" of [Font] is not installed here: its text draws with \""));
     CHECK(host::NameDistance("Widht", "width") == 1);
 
     // The widget reads skin.ini up to a bound far above any real skin; the checker says when a file nears it.
@@ -148,7 +152,7 @@ TEST_CASE(check_warns_of_what_the_module_would_quietly_skip) {
     const Run run = Quillhost("--check-skin Quiet");
     CHECK_EQ(run.status, DWORD{1});
     CHECK(run.output.find("skins/Quiet/skin.ini:23: error: the hover area") != std::string::npos);
-    CHECK(run.output.find("skins/Quiet: 2 error(s), 5 warning(s)") != std::string::npos);
+    CHECK(run.output.find("skins/Quiet: 2 error(s), 6 warning(s)") != std::string::npos);
     CHECK_EQ(Quillhost("--check-skin Absent").status, DWORD{1});
 }
 

@@ -199,6 +199,22 @@ TEST_CASE(unchanged_texts_are_drawn_alike_from_the_cache_and_extra_infos_follow_
     CHECK(rig::Pixels(widget.InfoFrame(), counter) != firstCounter);
 }
 
+TEST_CASE(texts_in_a_face_that_is_not_installed_show_in_the_skins_colours) {
+    Player player(true, 0);
+    const std::string face = "Facename=Quillbracket No Such Face\nSize=20\nColorA=255\n";
+    const std::string groups =
+        "[DisplayPane]\nWidth=200\nHeight=100\n[InfoPane]\nWidth=200\nHeight=40\n[Font]\n" + face + "ColorR=255\n" +
+        "[CounterPane]\nTop=40\nWidth=200\nHeight=30\n[CounterFont]\n" + face + "ColorR=0\nColorG=0\nColorB=255\n" +
+        "[ExtraInfos]\nCount=1\n[ExtraInfo-1]\nTop=70\nWidth=200\nHeight=30\nType=album\n" + face + "ColorG=255\n";
+    rig::MakeSkin("no_such_face", groups);
+    rig::WriteTextFile(rig::WorkFolder() + "no_such_face.ini", "[W]\nSkinDir=no_such_face\n");
+    rig::Widget widget((rig::WorkFolder() + "no_such_face.ini").c_str(), "W");
+    REQUIRE(widget.InfoFrame() != nullptr);
+    CHECK(rig::CountColour(widget.InfoFrame(), kInfoArea, 0xFFFF0000) > 20);
+    CHECK(rig::CountColour(widget.InfoFrame(), {0, 40, 200, 70}, 0xFF0000FF) > 20);
+    CHECK(rig::CountColour(widget.InfoFrame(), {0, 70, 200, 100}, 0xFF00FF00) > 20);
+}
+
 TEST_CASE(panes_the_skin_leaves_out_draw_nothing_and_absurd_frames_are_not_composed) {
     Player player(true, 0);
     {

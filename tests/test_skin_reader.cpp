@@ -98,9 +98,6 @@ TEST_CASE(hotspot_type_frames_and_areas) {
     CHECK_EQ(skin->hotSpots[2]->newSkinName, std::string("Other"));
     CHECK_EQ(skin->hotSpots[2]->xOffset, -7);
     CHECK(!skin->hotSpots[3]->isHover);
-
-    ClearSkinModel(*skin);
-    CHECK(skin->hotSpots.empty() && skin->extraInfos.empty());
 }
 
 TEST_CASE(huge_counts_are_clamped) {

@@ -9,7 +9,13 @@
 
 WidgetInstance::WidgetInstance(HWND window, HINSTANCE module) : deskletWindow(window), moduleHandle(module) {}
 
-WidgetInstance::~WidgetInstance() { TeardownInstance(); }
+// The parts go in the reverse of their order in the record: everything held
+// of the player before the widget's COM ends, which goes last.
+WidgetInstance::~WidgetInstance() {
+    // The player must not stay hidden once the widget is gone.
+    if (autoHideITunes)
+        if (HWND window = itunes::MainWindow()) itunes::ShowMainWindow(window, SW_SHOWNA);
+}
 
 void WidgetInstance::Create(const char* iniFile, const char* iniGroup) {
     com.emplace();
@@ -25,25 +31,6 @@ void WidgetInstance::Create(const char* iniFile, const char* iniGroup) {
 }
 
 void WidgetInstance::StartPollTimer() { SetTimer(deskletWindow, kPollTimerId, kPollTimerPeriodMs, nullptr); }
-
-bool WidgetInstance::StartPlayer() {
-    if (!player.Start()) return false;
-    StartPollTimer();
-    return true;
-}
-
-void WidgetInstance::TeardownInstance() {
-    panes = {};
-    skinCaches.reset();
-    marquee.scrollImage.reset();
-    player.pendingOperation.Reset();
-    player.iTunesApp.Reset();
-    com.reset();
-    // The player must not stay hidden once the widget is gone.
-    if (autoHideITunes)
-        if (HWND window = itunes::MainWindow()) itunes::ShowMainWindow(window, SW_SHOWNA);
-    skin.reset();
-}
 
 extern "C" {
 

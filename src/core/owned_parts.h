@@ -4,7 +4,10 @@
 // whole.
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
+#include <string>
 
 struct SkinModel;
 struct SkinCaches;
@@ -18,3 +21,7 @@ struct SkinCachesDeleter {
 
 using SkinModelPtr = std::unique_ptr<SkinModel, SkinModelDeleter>;
 using SkinCachesPtr = std::unique_ptr<SkinCaches, SkinCachesDeleter>;
+
+// Empty caches for the skin in the widget's folder skinDir, with the images
+// they draw from loaded.
+SkinCachesPtr NewSkinCaches(HWND window, const SkinModel& skin, const std::string& skinDir);

@@ -1,7 +1,5 @@
 #include "core/paths.h"
 
-#include "core/widget_instance.h"
-
 std::string ModuleFolder(HINSTANCE module) {
     char buffer[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(module, buffer, MAX_PATH);

@@ -6,6 +6,9 @@
 
 #include <string>
 
+// Longest text of a skin name, settings text or path held in the 260-byte buffers.
+constexpr size_t kMaxText = 259;
+
 // Folder of the module's own file, ending in its separator; the whole file
 // name when it holds no separator.
 std::string ModuleFolder(HINSTANCE module);
@@ -15,4 +18,4 @@ std::string ModuleFolder(HINSTANCE module);
 std::string JoinPath(std::initializer_list<std::string> parts);
 
 // Cuts a text to what a 260-byte buffer holds.
-std::string CutToBuffer(std::string text, size_t maxChars = 259);
+std::string CutToBuffer(std::string text, size_t maxChars = kMaxText);

@@ -1,4 +1,5 @@
 // The five per-widget settings in the host's settings file.
+#include "core/paths.h"
 #include "core/widget_instance.h"
 
 #include <cstring>
@@ -39,7 +40,7 @@ void WidgetInstance::ReadInstanceSettings(const char* iniFile, const char* iniGr
     ApplyAutoHideITunes(ReadInt(iniFile, iniGroup, "AutoHideiTunes", autoHideITunes));
     if (FitsProfileFunctions(iniFile)) skinDir = ReadText(iniFile, iniGroup, "SkinDir", skinDir);
     use5Rating = ReadInt(iniFile, iniGroup, "Use5Rating", 1) == 1;
-    panes.ratingImageValue = -1;
+    panes.rating.value = -1;
     (void)LoadSkin(skinDir, false);
 }
 

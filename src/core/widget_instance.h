@@ -21,8 +21,15 @@
 #include <string>
 #include <vector>
 
-// Longest text of a skin name, settings text or path held in the 260-byte buffers.
-constexpr size_t kMaxText = 259;
+// How a request of the user's reaches the player before acting on it.
+struct PlayerRequest {
+    bool probeHeld;    // a held object is asked whether it still answers, else a running player attached
+    bool hideStarted;  // a player this request has to start gets the hide setting
+};
+// Clicks and the menu: probe, start, and hide what they started.
+constexpr PlayerRequest kClickRequest{true, true};
+// A drop takes a held object as it is and leaves a player it starts shown.
+constexpr PlayerRequest kDropRequest{false, false};
 
 class WidgetInstance {
 public:
@@ -33,14 +40,11 @@ public:
 
     // Lifecycle and settings (core).
     void Create(const char* iniFile, const char* iniGroup);
-    void TeardownInstance();
     void ReadInstanceSettings(const char* iniFile, const char* iniGroup);
     BOOL WriteInstanceSettings(const char* iniFile, const char* iniGroup) const;
     void ApplyAutoHideITunes(int value);
     void ProcessMessage(UINT msg, WPARAM wParam);
     void StartPollTimer();
-    // Starts the player for a request of the user's, and polls it from then on.
-    bool StartPlayer();
 
     // Skins. LoadSkin hands back the previous model for the caller to discard.
     [[nodiscard]] SkinModelPtr LoadSkin(const std::string& name, bool forAnimation);
@@ -48,13 +52,15 @@ public:
 
     // Rendering.
     void Redraw(bool force);
-    bool TextTooWide();
-    void StartMarquee(const std::wstring& text);
+    // Slides the info text when it is wider than its pane; false when it fits.
+    bool StartMarqueeIfTooWide();
     void StopMarquee();
     void MarqueeStep();
 
+    // Reaching the player for a request of the user's; a player it starts is polled from then on.
+    void AttachOrStart(PlayerRequest request);
+
     // Mouse input.
-    void AttachOrStart();
     void LeftButtonClick(POINT point);
     void RightButtonClick();
     void WheelForward();

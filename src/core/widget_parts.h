@@ -37,12 +37,15 @@ struct HoverState {
     bool inMouseMove = false;
 };
 
-// The rating and sound strips, each with the value it was drawn for (-1:
-// draw anew), and the sound knob's image once loaded.
+// A pane's strip as last drawn, with the value it was drawn for (-1: draw anew).
+struct ValueStrip {
+    std::unique_ptr<Gdiplus::Image> image;
+    long value = -1;
+};
+
+// The rating and sound strips, and the sound knob's image once loaded.
 struct PaneCaches {
-    std::unique_ptr<Gdiplus::Image> ratingImage;
-    int ratingImageValue = 0;
-    std::unique_ptr<Gdiplus::Image> soundImage;
-    int soundImageValue = -1;
+    ValueStrip rating;
+    ValueStrip sound;
     std::unique_ptr<Gdiplus::Image> soundKnobImage;
 };

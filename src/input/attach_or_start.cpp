@@ -1,10 +1,11 @@
-// Making sure the widget holds a player object before a click acts.
+// Making sure the widget holds a player object before a request acts: the
+// one way every request starts the player, each with its rules.
 #include "core/widget_instance.h"
-#include "skin/skin_model.h"
 
-void WidgetInstance::AttachOrStart() {
-    player.ProbeOrAttach();
-    // Only a click that had to start the player applies the hide setting to
-    // the window it has just opened.
-    if (!player.Attached() && StartPlayer()) ApplyAutoHideITunes(autoHideITunes);
+void WidgetInstance::AttachOrStart(PlayerRequest request) {
+    if (request.probeHeld) player.ProbeOrAttach();
+    if (player.Attached() || !player.Start()) return;
+    StartPollTimer();
+    // Only the window a request has just opened gets the hide setting here.
+    if (request.hideStarted) ApplyAutoHideITunes(autoHideITunes);
 }

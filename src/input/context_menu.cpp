@@ -77,7 +77,7 @@ void AddSources(itunes::IiTunes& app, HMENU menu, MenuPlaylists& playlists) {
 }  // namespace
 
 void WidgetInstance::RightButtonClick() {
-    AttachOrStart();
+    AttachOrStart(kClickRequest);
     UniqueMenu menu(CallIfPresent(Host().DeskletGetDefaultMenu, deskletWindow, kFirstHostCommand));
     // Without a menu from the host the playlists still get one.
     if (!menu.get()) menu = UniqueMenu(CreatePopupMenu());

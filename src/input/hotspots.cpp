@@ -35,10 +35,6 @@ void PlayFrames(const WidgetInstance& widget, const std::string& skinName, Itera
     }
 }
 
-void Discard(SkinModelPtr model) {
-    if (model) ClearSkinModel(*model);
-}
-
 enum class Trigger { Click, Hover };
 
 // Returns the model the transition replaced, if it loaded a skin. A click
@@ -78,7 +74,8 @@ void ClickHotSpot(WidgetInstance& widget, POINT point) {
     });
     if (found == spots.end()) return;
     widget.hover.skinActive = false;
-    Discard(RunTransition(widget, **found, Trigger::Click));
+    // The replaced model, which holds the hotspot, goes once the transition is done.
+    const SkinModelPtr previous = RunTransition(widget, **found, Trigger::Click);
 }
 
 void HoverHotSpot(WidgetInstance& widget, int x, int y) {
@@ -100,7 +97,6 @@ void HoverHotSpot(WidgetInstance& widget, int x, int y) {
     widget.hover.mouseOutYOffset = spot.mouseOutYOffset;
     widget.hover.animationFrames = spot.animationFrames;
     widget.hover.mouseOutSkinName = spot.mouseOutSkinName;
-    Discard(std::move(previous));
 }
 
 void LeaveHoverSkin(WidgetInstance& widget) {
@@ -112,13 +108,13 @@ void LeaveHoverSkin(WidgetInstance& widget) {
     const auto& frames = widget.hover.animationFrames;
     if (frames.empty()) {
         MoveWidget(widget, shifted, FALSE);
-        Discard(widget.LoadSkin(widget.hover.mouseOutSkinName, false));
+        (void)widget.LoadSkin(widget.hover.mouseOutSkinName, false);
         return;
     }
     // The entering frames run backwards at the hover skin's place; the
     // widget then takes the restored skin's size and background.
     const RECT current = WidgetRect(widget);
-    auto previous = widget.LoadSkin(widget.hover.mouseOutSkinName, true);
+    const SkinModelPtr previous = widget.LoadSkin(widget.hover.mouseOutSkinName, true);
     const RECT loaded = WidgetRect(widget);
     MoveWidget(widget, current, FALSE);
     PlayFrames(widget, widget.hover.mouseOutSkinName, frames.rbegin(), frames.rend());
@@ -126,5 +122,4 @@ void LeaveHoverSkin(WidgetInstance& widget) {
     const std::string background = SkinImages(widget.deskletWindow, widget.skinDir).Path("bg.png");
     if (!background.empty()) CallIfPresent(Host().DeskletSetImageFile, widget.deskletWindow, background.c_str());
     widget.Redraw(true);
-    Discard(std::move(previous));
 }

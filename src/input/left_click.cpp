@@ -68,7 +68,7 @@ bool Hits(const SkinModel& skin, const Element& element, POINT point) {
 }  // namespace
 
 void WidgetInstance::LeftButtonClick(POINT point) {
-    AttachOrStart();
+    AttachOrStart(kClickRequest);
     if (!player.iTunesApp) {
         MessageBoxA(nullptr, kNoPlayerText, "Quillbracket", MB_OK | MB_ICONERROR);
         return;

@@ -20,7 +20,7 @@ void WidgetInstance::MouseMove(int x, int y) {
 
 void WidgetInstance::MouseOn() {
     hover.mouseOver = true;
-    if (!marquee.scrolling && TextTooWide()) StartMarquee(marquee.infoText);
+    if (!marquee.scrolling) StartMarqueeIfTooWide();
     SetCapture(deskletWindow);
 }
 

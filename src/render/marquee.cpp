@@ -2,6 +2,7 @@
 // back and forth under the pane while the mouse is over the widget.
 #include "core/widget_instance.h"
 #include "render/argb_bitmap.h"
+#include "render/font_face.h"
 #include "render/skin_caches.h"
 #include "render/text.h"
 #include "skin/skin_model.h"
@@ -10,14 +11,15 @@ using namespace Gdiplus;
 
 namespace {
 
-// The text on one line in a 4000-pixel-wide rectangle of the pane's height.
-void AddOneLineOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, int height,
-                       bool alignLineNear) {
-    const FontFamily family(font.faceName.c_str());
+// The text on one line in a 4000-pixel-wide rectangle of the pane's height,
+// whatever the skin's alignment.
+void AddOneLineOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, int height) {
+    const std::unique_ptr<FontFamily> family = DrawingFamily(font.faceName);
+    if (!family) return;
     StringFormat format(0, LANG_NEUTRAL);
     format.SetAlignment(StringAlignmentNear);
-    if (alignLineNear) format.SetLineAlignment(StringAlignmentNear);
-    path.AddString(text.c_str(), -1, &family, font.style, font.size, RectF(0, 0, 4000, static_cast<REAL>(height)),
+    format.SetLineAlignment(StringAlignmentNear);
+    path.AddString(text.c_str(), -1, family.get(), font.style, font.size, RectF(0, 0, 4000, static_cast<REAL>(height)),
                    &format);
 }
 
@@ -26,41 +28,34 @@ constexpr int kStepPixels = 2;
 
 }  // namespace
 
-bool WidgetInstance::TextTooWide() {
+// The text is laid out once: the outline that measures it is the one slid.
+bool WidgetInstance::StartMarqueeIfTooWide() {
     const PaneRect& pane = skin->infoPane;
     // A pane the skin leaves out shows nothing, so there is nothing to scroll.
     if (pane.width <= 0 || pane.height == 0) return false;
     GraphicsPath path(FillModeAlternate);
-    AddOneLineOutline(path, marquee.infoText, skin->font, pane.height, false);
+    AddOneLineOutline(path, marquee.infoText, skin->font, pane.height);
     Rect bounds;
     path.GetBounds(&bounds);
-    return bounds.Width > pane.width;
-}
+    if (bounds.Width <= pane.width) return false;
 
-void WidgetInstance::StartMarquee(const std::wstring& text) {
-    marquee.infoText = text;
     marquee.scrolling = true;
     marquee.scrollingBack = false;
     marquee.scrollOffset = 0;
-
-    const PaneRect& pane = skin->infoPane;
-    GraphicsPath path(FillModeAlternate);
-    AddOneLineOutline(path, marquee.infoText, skin->font, pane.height, true);
-    Rect bounds;
-    path.GetBounds(&bounds);
 
     marquee.scrollImage.reset();
     marquee.scrollImage = NewArgbBitmap(bounds.Width + 10, pane.height + 10);
     if (!marquee.scrollImage) {
         // No image to slide: the text stays laid out in its pane.
         StopMarquee();
-        return;
+        return true;
     }
     Graphics graphics(marquee.scrollImage.get());
     PrepareGraphics(graphics);
     const SolidBrush brush(Color(skin->font.color));
     graphics.FillPath(&brush, &path);
     SetTimer(deskletWindow, kScrollTimerId, kScrollTimerPeriodMs, nullptr);
+    return true;
 }
 
 void WidgetInstance::StopMarquee() {

@@ -67,3 +67,11 @@ std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const SkinImages& images, const 
     }
     return bitmap;
 }
+
+void DrawValueStrip(Gdiplus::Graphics& frame, ValueStrip& cache, long value, float fraction, const SkinImages& images,
+                    const PaneRect& pane, int direction, StripFiles files) {
+    if (cache.value != value) cache.image.reset();
+    if (!cache.image) cache.image = RenderPaneStrip(images, pane, direction, fraction, files.filled, files.unfilled);
+    if (cache.image) frame.DrawImage(cache.image.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
+    cache.value = value;
+}

@@ -2,6 +2,8 @@
 // shared by the rating and sound panes and mirrored by their click handling.
 #pragma once
 
+#include "core/widget_parts.h"
+
 #include <windows.h>
 
 #include <gdiplus.h>
@@ -22,3 +24,14 @@ void PaneStrip(int direction, int width, int height, float fraction, Gdiplus::Im
 std::unique_ptr<Gdiplus::Image> RenderPaneStrip(const SkinImages& images, const PaneRect& pane, int direction,
                                                 float fraction, const std::string& filledFile,
                                                 const std::string& unfilledFile);
+
+// The files a pane's strip is cut from.
+struct StripFiles {
+    const char* filled;
+    const char* unfilled;
+};
+
+// Draws the pane's strip for the value, filled to the fraction: from the
+// cache while the value stays, else rendered anew and kept.
+void DrawValueStrip(Gdiplus::Graphics& frame, ValueStrip& cache, long value, float fraction, const SkinImages& images,
+                    const PaneRect& pane, int direction, StripFiles files);

@@ -15,14 +15,7 @@ void DrawRatingPane(Gdiplus::Graphics& frame, PaneCaches& caches, const SkinMode
     if (!pane.HasArea()) return;
     long rating = 0;
     track.get_Rating(&rating);
-    if (caches.ratingImageValue != rating) caches.ratingImage.reset();
-    if (!caches.ratingImage) {
-        long shown = rating;
-        if (use5Rating) shown = shown / kPointsPerStar * kPointsPerStar;
-        caches.ratingImage = RenderPaneStrip(images, pane, skin.ratingDirection, static_cast<float>(shown * 0.01),
-                                             "rating_filled.png", "rating_unfilled.png");
-    }
-    if (caches.ratingImage)
-        frame.DrawImage(caches.ratingImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
-    caches.ratingImageValue = rating;
+    const long shown = use5Rating ? rating / kPointsPerStar * kPointsPerStar : rating;
+    DrawValueStrip(frame, caches.rating, rating, static_cast<float>(shown * 0.01), images, pane, skin.ratingDirection,
+                   {"rating_filled.png", "rating_unfilled.png"});
 }

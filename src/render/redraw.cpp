@@ -31,16 +31,8 @@ bool PlayerIsPlaying(itunes::IiTunes* app) {
 }
 
 void ShowPauseLayer(WidgetInstance& widget, bool visible) {
-    const HostFunctions& host = Host();
-    const WidgetLayers layers(widget.deskletWindow, *widget.skin);
-    bool added = false;
-    const UINT id = layers.FindOrAdd(kPauseLayer, &added);
-    if (added) {
-        layers.Place(id, widget.skin->pausePlayButton);
-        const std::string path = SkinImages(widget.deskletWindow, widget.skinDir).Path("pause.png");
-        if (!path.empty()) CallIfPresent(host.DeskletLayerSetImageFile, widget.deskletWindow, id, FALSE, path.c_str());
-    }
-    CallIfPresent(host.DeskletLayerSetVisibility, widget.deskletWindow, id, FALSE, BOOL(visible));
+    WidgetLayers(widget.deskletWindow, *widget.skin)
+        .ShowPause(widget.skin->pausePlayButton, widget.skinDir, visible, false);
 }
 
 std::wstring ChooseInfoText(itunes::IITTrack& track, int pollTick) {
@@ -73,10 +65,7 @@ void DrawMarqueeWindow(FrameTarget frame, Bitmap& image, int scrollOffset, const
 void DrawInfoText(WidgetInstance& widget, FrameTarget frame, const std::wstring& text) {
     if (text != widget.marquee.infoText) {
         widget.marquee.infoText = text;
-        if (widget.hover.mouseOver && widget.TextTooWide())
-            widget.StartMarquee(widget.marquee.infoText);
-        else
-            widget.StopMarquee();
+        if (!widget.hover.mouseOver || !widget.StartMarqueeIfTooWide()) widget.StopMarquee();
     }
     const PaneRect& pane = widget.skin->infoPane;
     if (!pane.HasArea()) return;

@@ -38,16 +38,9 @@ void DrawSoundPane(Gdiplus::Graphics& frame, PaneCaches& caches, const SkinModel
     if (!pane.HasArea()) return;
     long volume = 0;
     player.get_SoundVolume(&volume);
-    if (caches.soundImageValue != volume) caches.soundImage.reset();
-    if (skin.soundUseKnob) {
+    if (skin.soundUseKnob)
         DrawSoundKnob(frame, caches, skin, images, volume);
-    } else {
-        if (!caches.soundImage) {
-            caches.soundImage = RenderPaneStrip(images, pane, skin.soundDirection, static_cast<float>(volume * 0.01),
-                                                "sound_filled.png", "sound_unfilled.png");
-        }
-        if (caches.soundImage)
-            frame.DrawImage(caches.soundImage.get(), Gdiplus::Rect(pane.left, pane.top, pane.width, pane.height));
-    }
-    caches.soundImageValue = volume;
+    else
+        DrawValueStrip(frame, caches.sound, volume, static_cast<float>(volume * 0.01), images, pane,
+                       skin.soundDirection, {"sound_filled.png", "sound_unfilled.png"});
 }

@@ -1,6 +1,8 @@
 // Text as filled glyph outlines: the same look for every text of a skin.
 #include "render/text.h"
 
+#include "render/font_face.h"
+
 using namespace Gdiplus;
 
 void PrepareGraphics(Graphics& graphics) {
@@ -9,11 +11,12 @@ void PrepareGraphics(Graphics& graphics) {
 }
 
 void AddTextOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
-    const FontFamily family(font.faceName.c_str());
+    const std::unique_ptr<FontFamily> family = DrawingFamily(font.faceName);
+    if (!family) return;
     StringFormat format(0, LANG_NEUTRAL);
     format.SetAlignment(static_cast<StringAlignment>(font.hAlignment));
-    path.AddString(text.c_str(), -1, &family, font.style, font.size, Rect(rect.left, rect.top, rect.width, rect.height),
-                   &format);
+    path.AddString(text.c_str(), -1, family.get(), font.style, font.size,
+                   Rect(rect.left, rect.top, rect.width, rect.height), &format);
 }
 
 void DrawText(Graphics& graphics, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {

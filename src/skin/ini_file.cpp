@@ -24,6 +24,15 @@ std::wstring Decode(std::string_view bytes, UINT codePage) {
     return text;
 }
 
+std::string Encode(std::wstring_view text) {
+    if (text.empty()) return {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(size_t(std::max(length, 0)), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+
 std::wstring DecodeFile(std::string_view bytes) {
     const auto starts = [&](std::string_view mark) { return bytes.substr(0, mark.size()) == mark; };
     if (starts("\xEF\xBB\xBF")) return Decode(bytes.substr(3), CP_UTF8);
@@ -138,12 +147,19 @@ void IniFile::Index() {
         while (stop > start && IsProfileSpace(text[stop - 1])) --stop;
     };
     // Keys before the first group belong to a group with an empty name.
-    if (end > 0) sections_.push_back({});
+    if (end > 0) {
+        sections_.push_back({});
+        sectionLines_.push_back(0);
+    }
     uint32_t next = 0;
+    uint32_t nextLine = 1;
     while (next < end) {
+        const uint32_t line = nextLine;
         uint32_t start = next;
         while (next < end && !isLineBreak(next)) ++next;
-        while (next < end && isLineBreak(next)) ++next;
+        // CR, LF and CR LF each end one line.
+        for (; next < end && isLineBreak(next); ++next)
+            if (text[next] == L'\n' || next + 1 == end || text[next + 1] != L'\n') ++nextLine;
         uint32_t stop = next;
         trim(start, stop);
         if (start == stop) continue;
@@ -155,6 +171,7 @@ void IniFile::Index() {
                 uint32_t nameStart = start + 1, nameStop = close - 1;
                 trim(nameStart, nameStop);
                 sections_.push_back({nameStart, LengthToZero(text, nameStart, nameStop - nameStart)});
+                sectionLines_.push_back(line);
                 continue;
             }
         }
@@ -162,6 +179,7 @@ void IniFile::Index() {
         entry.section = uint32_t(sections_.size() - 1);
         entry.order = uint32_t(entries_.size());
         entry.name = {start, stop - start};
+        entry.line = line;
         const size_t equals = text.find(L'=', start);
         if (equals != std::wstring::npos && equals < stop) {
             uint32_t nameEnd = uint32_t(equals);
@@ -223,14 +241,23 @@ std::wstring IniFile::ReadWide(std::string_view group, std::string_view key, std
 
 std::string IniFile::ReadText(std::string_view group, std::string_view key, std::string_view fallback,
                               size_t bufferSize) const {
-    const std::wstring value = ReadWide(group, key, Decode(fallback, CP_ACP), bufferSize);
-    if (value.empty()) return {};
-    const int length = WideCharToMultiByte(CP_ACP, 0, value.data(), int(value.size()), nullptr, 0, nullptr, nullptr);
-    std::string text(size_t(std::max(length, 0)), '\0');
-    if (length > 0)
-        WideCharToMultiByte(CP_ACP, 0, value.data(), int(value.size()), text.data(), length, nullptr, nullptr);
+    std::string text = Encode(ReadWide(group, key, Decode(fallback, CP_ACP), bufferSize));
     if (text.size() > bufferSize - 1) text.resize(bufferSize - 1);
     return text;
+}
+
+std::vector<IniFile::GroupLines> IniFile::Lines() const {
+    const auto textOf = [&](Span span) { return Encode(std::wstring_view(text_).substr(span.start, span.length)); };
+    std::vector<GroupLines> groups;
+    for (size_t i = 0; i < sections_.size(); ++i) groups.push_back({textOf(sections_[i]), int(sectionLines_[i]), {}});
+    std::vector<const Entry*> inFileOrder;
+    for (const Entry& entry : entries_) inFileOrder.push_back(&entry);
+    std::sort(inFileOrder.begin(), inFileOrder.end(),
+              [](const Entry* a, const Entry* b) { return a->order < b->order; });
+    for (const Entry* entry : inFileOrder)
+        groups[entry->section].keys.push_back(
+            {textOf(entry->name), textOf(entry->value), entry->hasValue, int(entry->line)});
+    return groups;
 }
 
 int IniFile::ReadInt(std::string_view group, std::string_view key, int fallback) const {

@@ -10,6 +10,18 @@
 
 class IniFile {
 public:
+    struct KeyLine {
+        std::string name;
+        std::string value;      // as written, quotes and all
+        bool hasValue = false;  // the line has an '='
+        int line = 0;
+    };
+    struct GroupLines {
+        std::string name;
+        int line = 0;  // 0 for the keys above the first group
+        std::vector<KeyLine> keys;
+    };
+
     IniFile() = default;
     // Reads the whole file up to kMaxSkinIniBytes; an absent or unreadable file is empty.
     static IniFile Load(const std::string& path);
@@ -24,6 +36,11 @@ public:
     // overflow; an absent or empty value gives the fallback.
     int ReadInt(std::string_view group, std::string_view key, int fallback) const;
 
+    // Every group and key where it stands, in file order and split as the
+    // lookups split them, for a tool that shows an author a line. The keys
+    // above the first group come first, in a group without a name.
+    std::vector<GroupLines> Lines() const;
+
 private:
     struct Span {
         uint32_t start = 0;
@@ -35,6 +52,7 @@ private:
         Span name;
         Span value;
         bool hasValue = false;
+        uint32_t line = 0;
     };
 
     void Index();
@@ -45,6 +63,7 @@ private:
     std::wstring text_;
     std::wstring folded_;  // text_ lower-cased, for matching names
     std::vector<Span> sections_;
+    std::vector<uint32_t> sectionLines_;
     std::vector<uint32_t> sectionsByName_;  // by name, then file order
     std::vector<Entry> entries_;            // by section, name, then file order
 };

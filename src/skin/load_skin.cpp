@@ -2,8 +2,6 @@
 #include "core/paths.h"
 #include "core/widget_instance.h"
 #include "platform/host_api.h"
-#include "render/skin_caches.h"
-#include "skin/skin_images.h"
 #include "skin/skin_model.h"
 #include "skin/widget_layers.h"
 
@@ -20,13 +18,13 @@ SkinModelPtr WidgetInstance::LoadSkin(const std::string& name, bool forAnimation
     // skin. The previous model goes back to the caller, who may still be
     // walking its hotspots and discards it when done.
     SkinModelPtr fresh = ReadSkinModel(SkinIniPath());
-    SkinCachesPtr freshCaches(new SkinCaches());
+    SkinCachesPtr freshCaches = NewSkinCaches(deskletWindow, *fresh, skinDir);
     SkinModelPtr previous = std::exchange(skin, std::move(fresh));
     skinCaches = std::move(freshCaches);
 
     artworkTrackName.reset();
-    panes.ratingImage.reset();
-    panes.soundImage.reset();
+    panes.rating.image.reset();
+    panes.sound.image.reset();
     panes.soundKnobImage.reset();
 
     const HostFunctions& host = Host();
@@ -40,31 +38,15 @@ SkinModelPtr WidgetInstance::LoadSkin(const std::string& name, bool forAnimation
     bool present = false;
     UINT id = layers.Find(kAlbumArtLayer, &present);
     if (skin->showAlbumArt) {
-        if (!present) {
-            id = CallIfPresent(host.DeskletLayerAdd, deskletWindow, kAlbumArtLayer);
-            if (id > 1) {
-                // Restacking renumbers the layers: look the layer up after each move.
-                CallIfPresent(host.DeskletLayerMoveBottom, deskletWindow, id, FALSE);
-                id = layers.Find(kAlbumArtLayer);
-                CallIfPresent(host.DeskletLayerMoveUp, deskletWindow, id, FALSE);
-                id = layers.Find(kAlbumArtLayer);
-            }
-        }
+        if (!present) id = layers.AddAboveBase(kAlbumArtLayer);
         layers.Place(id, skin->albumArtPane);
     } else if (present) {
         CallIfPresent(host.DeskletLayerSetVisibility, deskletWindow, id, FALSE, FALSE);
     }
 
-    id = layers.FindOrAdd(kPauseLayer);
-    layers.Place(id, skin->pausePlayButton);
-    CallIfPresent(host.DeskletLayerSetVisibility, deskletWindow, id, FALSE, BOOL(notPlaying && !forAnimation));
-    const SkinImages images(deskletWindow, skinDir);
-    const std::string pausePath = images.Path("pause.png");
-    if (!pausePath.empty()) CallIfPresent(host.DeskletLayerSetImageFile, deskletWindow, id, FALSE, pausePath.c_str());
+    layers.ShowPause(skin->pausePlayButton, skinDir, notPlaying && !forAnimation, true);
 
     layers.Place(layers.FindOrAdd(kInfoLayer), skin->displayPane);
-
-    if (skin->knobUseBitmap) skinCaches->knobImage = images.Load("knob.png");
 
     POINT position = {};
     CallIfPresent(host.DeskletGetPosition, deskletWindow, &position);

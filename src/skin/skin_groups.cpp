@@ -1,6 +1,7 @@
 // The numbered groups of "skin.ini": extra infos and change-skin hotspots.
 #include "skin/skin_keys.h"
 #include "skin/skin_limits.h"
+#include "skin/skin_schema.h"
 
 #include <algorithm>
 
@@ -42,10 +43,8 @@ std::unique_ptr<ChangeSkinHotSpot> ReadChangeSkinHotSpot(const IniFile& ini, con
     spot->isHover = EqualsIgnoringAsciiCase(ini.ReadText(name, "Type", "click", kSkinTypeBuffer), "hover");
 
     // Every frame up to the count is kept, an absent one as an empty name.
-    const int frameCount = std::min(ini.ReadInt(name, "EasyAnimationFramesCount", 0), kMaxAnimationFrames);
-    for (int k = 1; k <= frameCount; ++k)
-        spot->animationFrames.push_back(
-            ini.ReadText(name, "EasyAnimationFrame" + std::to_string(k), "", kSkinTextBuffer));
+    for (int k = 1, count = kAnimationFrameKeys.Count(ini, group); k <= count; ++k)
+        spot->animationFrames.push_back(ini.ReadText(name, kAnimationFrameKeys.Name(k), "", kSkinTextBuffer));
     spot->useCurrentSkinSizeForAnimation = ini.ReadInt(name, "UseCurrentSkinSizeForAnimation", 0) != 0;
     return spot;
 }

@@ -88,8 +88,5 @@ struct SkinModel {
 // Fills a new model from the "skin.ini" at the path; an absent file gives every default.
 SkinModelPtr ReadSkinModel(const std::string& iniPath);
 
-// Frees the model's extra-info and hotspot records; the owner then deletes the model.
-void ClearSkinModel(SkinModel& model);
-
 // Skin names and the words of "skin.ini" match ignoring the case of ASCII letters.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);

@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string ReadText(const IniFile& ini, const char* group, const char* key, const char* fallback) {
+std::string ReadText(const IniFile& ini, std::string_view group, std::string_view key, std::string_view fallback) {
     return ini.ReadText(group, key, fallback, kSkinTextBuffer);
 }
 
@@ -19,16 +19,14 @@ std::string ReadText(const IniFile& ini, const char* group, const char* key, con
 // counter is white while the info text is black. Style and alignment are its own.
 FontFallback CounterFallback(const IniFile& ini, const FontSpec& font) {
     FontFallback fallback;
-    fallback.faceName = ReadText(ini, "Font", "Facename", "Arial");
-    fallback.alpha = ini.ReadInt("Font", "ColorA", 255);
-    fallback.red = ini.ReadInt("Font", "ColorR", 255);
-    fallback.green = ini.ReadInt("Font", "ColorG", 255);
-    fallback.blue = ini.ReadInt("Font", "ColorB", 255);
+    fallback.faceName = ReadText(ini, "Font", kFontKeys.faceName, "Arial");
+    fallback.alpha = ini.ReadInt("Font", kColorKeys.alpha, 255);
+    fallback.red = ini.ReadInt("Font", kColorKeys.red, 255);
+    fallback.green = ini.ReadInt("Font", kColorKeys.green, 255);
+    fallback.blue = ini.ReadInt("Font", kColorKeys.blue, 255);
     fallback.size = int(font.size);
     return fallback;
 }
-
-std::string NumberedGroup(const char* prefix, int number) { return prefix + std::to_string(number); }
 
 }  // namespace
 
@@ -39,20 +37,20 @@ PaneRect ReadPaneRect(const IniFile& ini, const char* group) {
 
 FontSpec ReadFont(const IniFile& ini, const char* group, const FontFallback& fallback) {
     FontSpec font;
-    font.faceName = FaceNameFromText(ReadText(ini, group, "Facename", fallback.faceName.c_str()));
+    font.faceName = FaceNameFromText(ReadText(ini, group, kFontKeys.faceName, fallback.faceName));
     font.color = ReadColor(ini, group, fallback.alpha, fallback.red, fallback.green, fallback.blue);
-    font.size = float(ini.ReadInt(group, "Size", fallback.size));
-    font.style = ini.ReadInt(group, "Style", fallback.style);
-    font.hAlignment = ini.ReadInt(group, "HAlignment", fallback.hAlignment);
+    font.size = float(ini.ReadInt(group, kFontKeys.size, fallback.size));
+    font.style = ini.ReadInt(group, kFontKeys.style, fallback.style);
+    font.hAlignment = ini.ReadInt(group, kFontKeys.hAlignment, fallback.hAlignment);
     return font;
 }
 
 Argb ReadColor(const IniFile& ini, const char* group, int alpha, int red, int green, int blue) {
     const auto low8 = [](int value) { return Argb(value) & 0xFF; };
-    const Argb b = low8(ini.ReadInt(group, "ColorB", blue));
-    const Argb g = low8(ini.ReadInt(group, "ColorG", green));
-    const Argb r = low8(ini.ReadInt(group, "ColorR", red));
-    const Argb a = low8(ini.ReadInt(group, "ColorA", alpha));
+    const Argb b = low8(ini.ReadInt(group, kColorKeys.blue, blue));
+    const Argb g = low8(ini.ReadInt(group, kColorKeys.green, green));
+    const Argb r = low8(ini.ReadInt(group, kColorKeys.red, red));
+    const Argb a = low8(ini.ReadInt(group, kColorKeys.alpha, alpha));
     return a << 24 | r << 16 | g << 8 | b;
 }
 
@@ -86,22 +84,12 @@ SkinModelPtr ReadSkinModel(const std::string& iniPath) {
     skin.outerKnobColor = ReadColor(ini, "OuterKnob", 255, 0, 0, 0);
 
     // Every number up to the count yields a record, present group or not.
-    const int extraInfoCount = std::min(ini.ReadInt("ExtraInfos", "Count", 0), kMaxExtraInfos);
-    for (int n = 1; n <= extraInfoCount; ++n)
-        skin.extraInfos.push_back(ReadExtraInfo(ini, NumberedGroup("ExtraInfo-", n)));
-
-    const int hotSpotCount = std::min(ini.ReadInt("ChangeSkinHotSpots", "Count", 0), kMaxHotSpots);
-    for (int n = 1; n <= hotSpotCount; ++n)
-        skin.hotSpots.push_back(ReadChangeSkinHotSpot(ini, NumberedGroup("ChangeSkinHotSpot-", n)));
+    for (int n = 1, count = kExtraInfoGroups.Count(ini); n <= count; ++n)
+        skin.extraInfos.push_back(ReadExtraInfo(ini, kExtraInfoGroups.Name(n)));
+    for (int n = 1, count = kHotSpotGroups.Count(ini); n <= count; ++n)
+        skin.hotSpots.push_back(ReadChangeSkinHotSpot(ini, kHotSpotGroups.Name(n)));
 
     return model;
 }
 
 void SkinModelDeleter::operator()(SkinModel* model) const { delete model; }
-
-void ClearSkinModel(SkinModel& model) {
-    model.extraInfos.clear();
-    model.extraInfos.shrink_to_fit();
-    model.hotSpots.clear();
-    model.hotSpots.shrink_to_fit();
-}

@@ -4,9 +4,12 @@
 // reads through and the skin tools check skins against.
 #pragma once
 
+#include "skin/ini_file.h"
 #include "skin/skin_limits.h"
 #include "skin/skin_model.h"
 
+#include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -42,12 +45,30 @@ struct SkinNumbering {
     std::string_view countGroup;  // empty: the count is a key of the same group
     std::string_view countKey;
     int ceiling;
+
+    // The name of number n.
+    std::string Name(int n) const { return std::string(prefix) + std::to_string(n); }
+    // How many the reader goes through: the count up to the ceiling, taken
+    // from the count group, else from `group`.
+    int Count(const IniFile& ini, std::string_view group = {}) const {
+        return std::clamp(ini.ReadInt(countGroup.empty() ? group : countGroup, countKey, 0), 0, ceiling);
+    }
 };
 
 inline const SkinNumbering kExtraInfoGroups = {"ExtraInfo-", "ExtraInfos", "Count", kMaxExtraInfos};
 inline const SkinNumbering kHotSpotGroups = {"ChangeSkinHotSpot-", "ChangeSkinHotSpots", "Count", kMaxHotSpots};
 inline const SkinNumbering kAnimationFrameKeys = {"EasyAnimationFrame", "", "EasyAnimationFramesCount",
                                                   kMaxAnimationFrames};
+
+// The keys of a colour and of a font's group, which the reader takes a group at a time.
+struct SkinColorKeys {
+    std::string_view alpha, red, green, blue;
+};
+struct SkinFontKeys {
+    std::string_view faceName, size, style, hAlignment;
+};
+inline constexpr SkinColorKeys kColorKeys = {"ColorA", "ColorR", "ColorG", "ColorB"};
+inline constexpr SkinFontKeys kFontKeys = {"Facename", "Size", "Style", "HAlignment"};
 
 inline const std::vector<SkinGroupSchema>& SkinSchema() {
     using K = SkinKeySchema;
@@ -83,8 +104,9 @@ inline const std::vector<SkinGroupSchema>& SkinSchema() {
         return key;
     };
     const std::vector<K> rect = {{"Left"}, {"Top"}, {"Width"}, {"Height"}};
-    const std::vector<K> color = {{"ColorA"}, {"ColorR"}, {"ColorG"}, {"ColorB"}};
-    const std::vector<K> font = join({{{"Facename", T}}, color, {{"Size"}, {"Style"}, {"HAlignment"}}});
+    const std::vector<K> color = {{kColorKeys.alpha}, {kColorKeys.red}, {kColorKeys.green}, {kColorKeys.blue}};
+    const std::vector<K> font =
+        join({{{kFontKeys.faceName, T}}, color, {{kFontKeys.size}, {kFontKeys.style}, {kFontKeys.hAlignment}}});
     const auto button = [&](std::string_view name, PaneRect M::*field) {
         return SkinGroupSchema{name, SkinSpace::Skin, rectOf(field)};
     };

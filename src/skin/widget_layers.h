@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 struct SkinModel;
 
 constexpr char kAlbumArtLayer[] = "Quillbracket.AlbumArt";
@@ -23,7 +25,13 @@ public:
     UINT FindOrAdd(const char* name, bool* added = nullptr) const;
     // As FindOrAdd, and a layer just added is placed on the rectangle.
     UINT Ensure(const char* name, const PaneRect& rect) const;
+    // The named layer, added just above the base layer.
+    UINT AddAboveBase(const char* name) const;
     void Place(UINT id, const PaneRect& rect) const;
+    // Shows or hides the pause layer. A layer it has to add, or any when
+    // `install` says so, goes on the button with the pause image of the skin
+    // in the widget's folder skinDir.
+    void ShowPause(const PaneRect& button, const std::string& skinDir, bool visible, bool install) const;
 
 private:
     HWND window_;

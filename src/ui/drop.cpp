@@ -6,25 +6,25 @@
 #include "skin/skin_model.h"
 #include "ui/drop_medium.h"
 
-#include <cctype>
 #include <string>
 
 namespace {
 
 FORMATETC FileListFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
 
-// The last four characters of the name, lower-cased; a name of four
-// characters or fewer has none.
-std::string ExtensionKey(const std::string& name) {
+// The last four characters of the name, ASCII letters lower-cased; a name
+// of four characters or fewer has none.
+std::wstring ExtensionKey(const std::wstring& name) {
     if (name.size() <= 4) return {};
-    std::string key = name.substr(name.size() - 4);
-    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::wstring key = name.substr(name.size() - 4);
+    for (wchar_t& c : key)
+        if (c >= L'A' && c <= L'Z') c = wchar_t(c - L'A' + L'a');
     return key;
 }
 
-bool IsPicture(const std::string& name) {
-    const std::string key = ExtensionKey(name);
-    return key == ".png" || key == ".jpg" || key == ".bmp" || key == "jpeg";
+bool IsPicture(const std::wstring& name) {
+    const std::wstring key = ExtensionKey(name);
+    return key == L".png" || key == L".jpg" || key == L".bmp" || key == L"jpeg";
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ void WidgetInstance::Drop(IDataObject* data) {
     FORMATETC format = FileListFormat();
     if (data->QueryGetData(&format) != S_OK) return;
     // A drop is a request to the player: start it if need be.
-    if (!player.Attached()) StartPlayer();
+    AttachOrStart(kDropRequest);
     // Whatever was waiting to play is superseded by this drop.
     player.pendingOperation.Reset();
 
@@ -49,7 +49,7 @@ void WidgetInstance::Drop(IDataObject* data) {
         // Some systems report an empty list as one empty name; it names no file.
         if (name.empty()) continue;
         const Bstr path(name);
-        if (IsPicture(medium.AnsiName(index))) {
+        if (IsPicture(name)) {
             if (!player.iTunesApp) continue;
             itunes::ComPtr<itunes::IITTrack> track;
             player.iTunesApp->get_CurrentTrack(track.GetAddressOf());

@@ -60,5 +60,3 @@ DropMedium::~DropMedium() {
 UINT DropMedium::Count() const { return files_ ? DragQueryFileW(files_, 0xFFFFFFFF, nullptr, 0) : 0; }
 
 std::wstring DropMedium::WideName(UINT index) const { return NameAt<std::wstring>(files_, index, DragQueryFileW); }
-
-std::string DropMedium::AnsiName(UINT index) const { return NameAt<std::string>(files_, index, DragQueryFileA); }

@@ -21,7 +21,6 @@ public:
     UINT Count() const;
     // Whole names, however long.
     std::wstring WideName(UINT index) const;
-    std::string AnsiName(UINT index) const;
 
 private:
     STGMEDIUM medium_ = {};

@@ -22,7 +22,7 @@ void ApplySettings(WidgetInstance& instance, const InteractionSettings& settings
     instance.hideWhenNotLoaded = settings.hideWhenNotLoaded;
     // Shown or hidden at once only while attached; otherwise on the next attach.
     instance.ApplyAutoHideITunes(settings.autoHideITunes);
-    instance.panes.ratingImageValue = -1;
+    instance.panes.rating.value = -1;
     instance.use5Rating = settings.use5Rating == 1;
 }
 

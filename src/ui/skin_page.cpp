@@ -60,9 +60,7 @@ std::string ChosenSkin(HWND page) {
 }
 
 // Reloads even an unchanged choice, so the page always shows a fresh model.
-void SwitchSkin(WidgetInstance& instance, const std::string& name) {
-    if (SkinModelPtr previous = instance.LoadSkin(name, false)) ClearSkinModel(*previous);
-}
+void SwitchSkin(WidgetInstance& instance, const std::string& name) { (void)instance.LoadSkin(name, false); }
 
 bool IsSkinChoice(WPARAM command) { return LOWORD(command) == IDC_SKIN_LIST && HIWORD(command) == CBN_SELCHANGE; }
 

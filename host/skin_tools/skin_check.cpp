@@ -1,9 +1,10 @@
-// Values are read through the module's own ini reader, so the checker sees a
-// skin exactly as the widget will; the line scan only says where things stand.
-#include "host/skin_check.h"
+// Values are read through the module's own reader and model, so the checker
+// sees a skin exactly as the widget will; the reader's lines say where things stand.
+#include "host/skin_tools/skin_check.h"
 
-#include "host/skin_ini_lines.h"
+#include "render/font_face.h"
 #include "skin/ini_file.h"
+#include "skin/skin_model.h"
 #include "skin/skin_schema.h"
 
 #include <windows.h>
@@ -18,6 +19,8 @@
 
 namespace host {
 namespace {
+
+bool SameName(std::string_view a, std::string_view b) { return EqualsIgnoringAsciiCase(a, b); }
 
 constexpr int kDefaultBgWidth = 266;
 constexpr int kDefaultBgHeight = 108;
@@ -93,6 +96,54 @@ std::string Hint(const std::string& name, const std::vector<std::string>& candid
     return best.empty() ? "" : "; did you mean \"" + best + "\"?";
 }
 
+// A face name back in the code page the reader took it from.
+std::string OemText(const std::wstring& text) {
+    std::string bytes(text.size() * 2 + 1, '\0');
+    const int length = WideCharToMultiByte(CP_OEMCP, 0, text.c_str(), int(text.size()), bytes.data(), int(bytes.size()),
+                                           nullptr, nullptr);
+    bytes.resize(size_t(std::max(length, 0)));
+    return bytes;
+}
+
+// Where the groups and keys of a skin.ini stand. Comment lines are keys no
+// one looks up; authors mean them as comments.
+class SkinIniLines {
+public:
+    SkinIniLines() = default;
+    explicit SkinIniLines(std::vector<IniFile::GroupLines> groups) {
+        const auto comment = [](const IniFile::KeyLine& key) { return key.name[0] == ';' || key.name[0] == '#'; };
+        for (IniFile::GroupLines& group : groups)
+            group.keys.erase(std::remove_if(group.keys.begin(), group.keys.end(), comment), group.keys.end());
+        if (!groups.empty() && groups.front().line == 0) {
+            loose_ = std::move(groups.front().keys);
+            groups.erase(groups.begin());
+        }
+        groups_ = std::move(groups);
+    }
+
+    const std::vector<IniFile::GroupLines>& groups() const { return groups_; }
+    // Keys above the first group.
+    const std::vector<IniFile::KeyLine>& loose() const { return loose_; }
+    // The first group of the name, as the reader takes it.
+    const IniFile::GroupLines* Group(std::string_view name) const {
+        for (const IniFile::GroupLines& group : groups_)
+            if (SameName(group.name, name)) return &group;
+        return nullptr;
+    }
+    // The line of the key in that group, else of the group, else 0.
+    int LineOf(std::string_view group, std::string_view key = {}) const {
+        const IniFile::GroupLines* found = Group(group);
+        if (!found) return 0;
+        for (const IniFile::KeyLine& entry : found->keys)
+            if (!key.empty() && SameName(entry.name, key)) return entry.line;
+        return found->line;
+    }
+
+private:
+    std::vector<IniFile::GroupLines> groups_;
+    std::vector<IniFile::KeyLine> loose_;
+};
+
 class SkinChecker {
 public:
     SkinChecker(const std::string& skinsFolder, const std::string& name)
@@ -109,7 +160,7 @@ public:
         CheckFileSize(FileSize(path));
         const std::string bytes = ReadFileBytes(path);
         ini_ = IniFile::Parse(bytes);
-        lines_ = SkinIniLines::Scan(bytes);
+        lines_ = SkinIniLines(ini_.Lines());
         bgWidth_ = Int("Bg", "Width", kDefaultBgWidth);
         bgHeight_ = Int("Bg", "Height", kDefaultBgHeight);
         CheckNames();
@@ -118,6 +169,7 @@ public:
         CheckImages();
         CheckHotSpots();
         CheckValues();
+        CheckFaces(*ReadSkinModel(path));
         std::stable_sort(problems_.begin(), problems_.end(),
                          [](const SkinProblem& a, const SkinProblem& b) { return a.line < b.line; });
         return problems_;
@@ -150,24 +202,20 @@ private:
               const char* width = "Width", const char* height = "Height") const {
         return {Int(group, left), Int(group, top), Int(group, width), Int(group, height)};
     }
-    // How many of a numbered family the reader goes through.
     int Count(const SkinNumbering& numbering, const std::string& group = {}) const {
-        const std::string countGroup = numbering.countGroup.empty() ? group : std::string(numbering.countGroup);
-        return std::clamp(Int(countGroup, std::string(numbering.countKey).c_str()), 0, numbering.ceiling);
+        return numbering.Count(ini_, group);
     }
-    std::string Numbered(const SkinNumbering& numbering, int n) const {
-        return std::string(numbering.prefix) + std::to_string(n);
-    }
+    static std::string Numbered(const SkinNumbering& numbering, int n) { return numbering.Name(n); }
 
     void CheckNames() {
-        for (const IniKeyLine& key : lines_.loose())
+        for (const IniFile::KeyLine& key : lines_.loose())
             Warning(key.line, "\"" + key.name + "\" stands above the first group and is not read");
         std::vector<std::string> groupNames;
         for (const SkinGroupSchema& group : SkinSchema())
             if (!group.numbered) groupNames.emplace_back(group.name);
 
-        for (const IniGroupLines& group : lines_.groups()) {
-            const IniGroupLines* first = lines_.Group(group.name);
+        for (const IniFile::GroupLines& group : lines_.groups()) {
+            const IniFile::GroupLines* first = lines_.Group(group.name);
             if (first != &group) {
                 Warning(group.line, "a second [" + group.name + "]: only the one on line " + std::to_string(first->line) +
                                         " is read");
@@ -178,7 +226,7 @@ private:
         }
     }
 
-    const SkinGroupSchema* GroupSchema(const IniGroupLines& group, const std::vector<std::string>& groupNames) {
+    const SkinGroupSchema* GroupSchema(const IniFile::GroupLines& group, const std::vector<std::string>& groupNames) {
         for (const SkinGroupSchema& schema : SkinSchema()) {
             if (!schema.numbered && SameName(group.name, schema.name)) return &schema;
             if (!schema.numbered) continue;
@@ -204,12 +252,12 @@ private:
         return nullptr;
     }
 
-    void CheckKeys(const IniGroupLines& group, const SkinGroupSchema& schema) {
+    void CheckKeys(const IniFile::GroupLines& group, const SkinGroupSchema& schema) {
         std::vector<std::string> keyNames;
         for (const SkinKeySchema& key : schema.keys)
             keyNames.push_back(std::string(key.name) + (key.name == kAnimationFrameKeys.prefix ? "1" : ""));
         std::set<std::string> seen;
-        for (const IniKeyLine& key : group.keys) {
+        for (const IniFile::KeyLine& key : group.keys) {
             std::string folded = key.name;
             CharLowerBuffA(folded.data(), DWORD(folded.size()));
             if (!seen.insert(folded).second) {
@@ -407,6 +455,22 @@ private:
             const bool known = std::any_of(types.begin(), types.end(), [&](const std::string& t) { return SameName(t, type); });
             if (!known && lines_.Group(group))
                 Warning(lines_.LineOf(group, "Type"), "[" + group + "] Type \"" + type + "\" shows nothing" + Hint(type, types));
+        }
+    }
+
+    // Faces are read as the widget reads them, a counter without a face of its own taking [Font]'s.
+    void CheckFaces(const SkinModel& skin) {
+        std::vector<std::pair<std::string, const FontSpec*>> fonts = {{"Font", &skin.font},
+                                                                      {"CounterFont", &skin.counterFont}};
+        for (size_t n = 0; n < skin.extraInfos.size(); ++n)
+            fonts.emplace_back(Numbered(kExtraInfoGroups, int(n) + 1), &skin.extraInfos[n]->font);
+        std::set<std::wstring> warned;
+        for (const auto& [group, font] : fonts) {
+            if (!warned.insert(font->faceName).second || FaceInstalled(font->faceName)) continue;
+            const std::string fallback = OemText(FallbackFaceName());
+            Warning(lines_.LineOf(group, kFontKeys.faceName),
+                    "the face \"" + OemText(font->faceName) + "\" of [" + group + "] is not installed here: " +
+                        (fallback.empty() ? "its text does not show" : "its text draws with \"" + fallback + "\""));
         }
     }
 

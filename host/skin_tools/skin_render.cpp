@@ -1,6 +1,6 @@
 // The player runs on a hand-driven clock and the widget is given its timer
 // ticks directly, so the same request always gives the same picture.
-#include "host/skin_render.h"
+#include "host/skin_tools/skin_render.h"
 
 #include "host/host_app.h"
 #include "host/player_choice.h"
