@@ -38,7 +38,8 @@ HostApp::~HostApp() {
 void HostApp::Restore() {
     for (const std::string& group : config_.WidgetGroups())
         CreateWidget(group, config_.ReadPosition(group, kFirstPosition), config_.HasSettings(group));
-    if (widgets_.empty()) AddWidget(kFirstPosition);
+    // The first widget is kept at once, skin and all, like one added later.
+    if (widgets_.empty() && AddWidget(kFirstPosition)) SaveAll();
     KeepOnScreen();
 }
 

@@ -22,7 +22,7 @@ public:
     HostApp& operator=(const HostApp&) = delete;
 
     bool ModuleLoaded() const { return module_.loaded(); }
-    // Brings back the widgets of the settings file, or one new widget when there are none.
+    // Brings back the widgets of the settings file, or one new widget (saved at once) when there are none.
     void Restore();
     WidgetWindow* AddWidget(POINT position);
     // A new widget in that skin, at a free place of the primary monitor's work area; saved at once.
