@@ -102,10 +102,6 @@ void WidgetWindow::UpdateScale() {
 }
 
 void WidgetWindow::ApplyLayer() {
-    // Owned by the shell's desktop window, a widget on the desktop stays when
-    // the user shows the desktop; any other widget has no owner.
-    const HWND shell = options_.layer == WidgetLayer::Desktop ? GetShellWindow() : nullptr;
-    SetWindowLongPtrA(window_.get(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(shell));
     const HWND after = options_.layer == WidgetLayer::Topmost ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(window_.get(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (options_.layer == WidgetLayer::Desktop)

@@ -15,16 +15,7 @@ void Choose(host::WidgetWindow& widget, int item) {
 }
 
 // Offsets of the options items, in the order the menu lists them.
-enum {
-    kLock = 0,
-    kSnap = 1,
-    kHideForFullScreen = 2,
-    kTopmost = 3,
-    kNormal = 4,
-    kOnDesktop = 5,
-    kScale2 = 8,
-    kOpacity60 = 14
-};
+enum { kLock = 0, kSnap = 1, kHideForFullScreen = 2, kTopmost = 3, kNormal = 4, kScale2 = 8, kOpacity60 = 14 };
 
 bool Topmost(const host::WidgetWindow& widget) {
     return (GetWindowLongPtrA(widget.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -54,11 +45,6 @@ TEST_CASE(host_keeps_a_drag_and_each_option_at_once_in_the_widgets_host_group) {
         CHECK_EQ(Read(config, "Widget1", "HideForFullScreen"), std::string("1"));
         Choose(widget, kNormal);
         CHECK(!Topmost(widget));
-        Choose(widget, kOnDesktop);
-        CHECK(!Topmost(widget));
-        CHECK(GetWindow(widget.window(), GW_OWNER) == GetShellWindow());
-        Choose(widget, kNormal);
-        CHECK(GetWindow(widget.window(), GW_OWNER) == nullptr);
         Choose(widget, kTopmost);
 
         const LONG width = Width(widget);
