@@ -2,6 +2,7 @@
 
 #include "host/full_screen.h"
 #include "host/single_instance.h"
+#include "platform/entry_guard.h"
 
 namespace host {
 namespace {
@@ -153,31 +154,37 @@ void HostApp::RequestRemove(HWND widget) {
 
 void HostApp::RequestExit() { PostMessageA(control_.get(), kExitRequest, 0, 0); }
 
+// No exception may unwind through the system's frames that called in.
 LRESULT CALLBACK HostApp::ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE)
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* app = reinterpret_cast<HostApp*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (app && msg == kRemoveRequest) {
-        app->RemoveWidget(reinterpret_cast<HWND>(lParam));
+    return Guarded(LRESULT{0}, [&] {
+        if (msg == WM_NCCREATE)
+            SetWindowLongPtrA(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        auto* app = reinterpret_cast<HostApp*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (msg == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        if (!app || msg == WM_NCCREATE || msg == WM_NCDESTROY) return DefWindowProcA(window, msg, wParam, lParam);
+        return app->HandleControlMessage(window, msg, wParam, lParam);
+    });
+}
+
+LRESULT HostApp::HandleControlMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case kRemoveRequest:
+        RemoveWidget(reinterpret_cast<HWND>(lParam));
         // Without widgets, and with no icon in the notification area, nothing
         // would be left to show or to be closed from.
-        if (app->widgets_.empty() && !(app->tray_ && app->tray_->shown())) PostQuitMessage(0);
+        if (widgets_.empty() && !(tray_ && tray_->shown())) PostQuitMessage(0);
         return 0;
-    }
-    if (app && msg == kExitRequest) {
-        PostQuitMessage(0);
+    case kExitRequest: PostQuitMessage(0); return 0;
+    case WM_TIMER:
+        if (wParam == kFullScreenTimer) CheckFullScreen();
         return 0;
+    case WM_COPYDATA: {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        return data && data->dwData == kCommandLineData && RunCommand(HandedArguments(*data));
     }
-    if (app && msg == WM_TIMER && wParam == kFullScreenTimer) {
-        app->CheckFullScreen();
-        return 0;
+    default: return DefWindowProcA(window, msg, wParam, lParam);
     }
-    if (app && msg == WM_COPYDATA && lParam) {
-        const COPYDATASTRUCT& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        return data.dwData == kCommandLineData && app->RunCommand(HandedArguments(data));
-    }
-    return DefWindowProcA(window, msg, wParam, lParam);
 }
 
 }  // namespace host

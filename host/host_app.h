@@ -69,6 +69,7 @@ public:
 
 private:
     static LRESULT CALLBACK ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleControlMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     WidgetWindow* CreateWidget(const std::string& group, POINT position, bool withSettings);
     // The settings group of a widget of ours; empty for any other.
     std::string GroupOf(const WidgetWindow& widget) const;

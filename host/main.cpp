@@ -153,6 +153,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quillhost: the running quillhost did not take the command\n");
         return 1;
     }
+    // Nothing runs that could be ended.
+    if (options.commands == std::vector<std::string>{"--exit"}) return 0;
 
     // The demo always runs on the simulated player, so that it shows the same everywhere.
     const std::wstring bridgeSession = mpris::SessionPathFor(options.bridgeSession);
