@@ -2,6 +2,7 @@
 
 #include "host/full_screen.h"
 #include "host/single_instance.h"
+#include "host/window_object.h"
 #include "platform/entry_guard.h"
 
 namespace host {
@@ -157,13 +158,9 @@ void HostApp::RequestExit() { PostMessageA(control_.get(), kExitRequest, 0, 0); 
 // No exception may unwind through the system's frames that called in.
 LRESULT CALLBACK HostApp::ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     return Guarded(LRESULT{0}, [&] {
-        if (msg == WM_NCCREATE)
-            SetWindowLongPtrA(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-        auto* app = reinterpret_cast<HostApp*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (msg == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        if (!app || msg == WM_NCCREATE || msg == WM_NCDESTROY) return DefWindowProcA(window, msg, wParam, lParam);
-        return app->HandleControlMessage(window, msg, wParam, lParam);
+        auto* app = WindowObject<HostApp>(window, msg, lParam);
+        return app ? app->HandleControlMessage(window, msg, wParam, lParam)
+                   : DefWindowProcA(window, msg, wParam, lParam);
     });
 }
 

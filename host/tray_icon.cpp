@@ -1,5 +1,6 @@
 #include "host/tray_icon.h"
 
+#include "host/window_object.h"
 #include "platform/entry_guard.h"
 
 #include <shellapi.h>
@@ -58,19 +59,15 @@ void TrayIcon::Add() {
     if (shown_) Shell_NotifyIconW(NIM_SETVERSION, &data);
 }
 
+// No exception may unwind through the system's frames that called in.
 LRESULT CALLBACK TrayIcon::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     return Guarded(LRESULT{0}, [&] {
-        if (msg == WM_NCCREATE)
-            SetWindowLongPtrA(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-        auto* tray = reinterpret_cast<TrayIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (msg == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        if (!tray || msg == WM_NCCREATE || msg == WM_NCDESTROY) return DefWindowProcA(window, msg, wParam, lParam);
-        return tray->HandleMessage(msg, wParam, lParam);
+        auto* tray = WindowObject<TrayIcon>(window, msg, lParam);
+        return tray ? tray->HandleMessage(window, msg, wParam, lParam) : DefWindowProcA(window, msg, wParam, lParam);
     });
 }
 
-LRESULT TrayIcon::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TrayIcon::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == kCallbackMessage) {
         // Version 4: the event in the low word, the anchor point in wParam.
         OnCallback(LOWORD(lParam), {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
@@ -86,7 +83,7 @@ LRESULT TrayIcon::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETWORKAREA) owner_.DisplaysChanged();
         return 0;
-    default: return DefWindowProcA(window_.get(), msg, wParam, lParam);
+    default: return DefWindowProcA(window, msg, wParam, lParam);
     }
 }
 

@@ -40,7 +40,8 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Runs from WM_NCCREATE on, before window_ holds the handle.
+    LRESULT HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void Add();
     void OnCallback(UINT event, POINT anchor);
     void ShowMenu(POINT anchor);

@@ -6,6 +6,7 @@
 #include "host/drop_target.h"
 #include "host/monitors.h"
 #include "host/placement.h"
+#include "host/window_object.h"
 #include "platform/entry_guard.h"
 
 #include <windowsx.h>
@@ -169,13 +170,8 @@ void WidgetWindow::ActivateDragDrop() {
 // No exception may unwind through the system's frames that called in.
 LRESULT CALLBACK WidgetWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     return Guarded(LRESULT{0}, [&] {
-        if (msg == WM_NCCREATE) {
-            auto* widget = static_cast<WidgetWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(widget));
-        }
-        auto* widget = reinterpret_cast<WidgetWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (msg == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        if (!widget || msg == WM_NCDESTROY) return DefWindowProcA(window, msg, wParam, lParam);
+        auto* widget = WindowObject<WidgetWindow>(window, msg, lParam);
+        if (!widget) return DefWindowProcA(window, msg, wParam, lParam);
         if (widget->instance_)
             CallIfPresent(widget->module_.entry().OnProcessMessage, widget->instance_, window, msg, wParam, lParam);
         return widget->HandleMessage(window, msg, wParam, lParam);
