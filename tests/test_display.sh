@@ -18,28 +18,6 @@ stands_still() {  # WINDOW SECONDS
   [ "$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1)" = 0 ]
 }
 
-visible_windows() { xdotool search --onlyvisible --class quillhost 2>/dev/null | sort; }
-
-# Runs an action and waits for a window of the host that was not on screen
-# before (a menu, a submenu, a drop-down list); NEW_WINDOW names it.
-NEW_WINDOW=""
-windows_before=""
-new_window_shown() {
-  NEW_WINDOW=$(comm -13 <(echo "$windows_before") <(visible_windows) | head -1)
-  [ -n "$NEW_WINDOW" ]
-}
-opens_window() {  # COMMAND...
-  windows_before=$(visible_windows)
-  "$@"
-  wait_until 10 new_window_shown
-}
-
-right_click() {  # WINDOW DX DY
-  point_at "$1" "$2" "$3"
-  sleep 0.2
-  xdotool click 3
-}
-
 keys() { xdotool key --delay 120 "$@"; }
 
 # The host's menu, in Wine's menu metrics: rows of 16 pixels, separators of 9

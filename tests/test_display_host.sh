@@ -80,6 +80,18 @@ all_on_screen() {
     [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + width)) -le 1280 ] && [ $((y + height)) -le 800 ] || return 1
   done
 }
+none_overlap() {
+  local rects
+  mapfile -t rects < <(for window in $(widget_windows); do geometry "$window"; done)
+  for ((i = 0; i < ${#rects[@]}; i++)); do
+    for ((j = i + 1; j < ${#rects[@]}; j++)); do
+      read -r x1 y1 w1 h1 <<<"${rects[i]}"
+      read -r x2 y2 w2 h2 <<<"${rects[j]}"
+      [ $((x1 + w1)) -le "$x2" ] || [ $((x2 + w2)) -le "$x1" ] || [ $((y1 + h1)) -le "$y2" ] ||
+        [ $((y2 + h2)) -le "$y1" ] || return 1
+    done
+  done
+}
 check "a widget saved off every monitor comes back wholly on screen" wait_until 10 all_on_screen 6
 
 check "at 200 % the widget is twice its skin's size" has_size "$big" 532 216
@@ -108,9 +120,28 @@ drag "$free" 20 20 50
 xdotool keyup ctrl
 check "with Ctrl held it ends where the pointer put it" wait_until 10 stands_at "$free" 1008 640
 
+# The icon's menu, under Wine in its own tray window: the six widgets,
+# a separator, then Add widget, whose submenu lists the skins by name.
+tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1)
+if check "a right click on the notification-area icon opens its menu" opens_window right_click "$tray" 10 10; then
+  read -r menu_x menu_y _ _ < <(geometry "$NEW_WINDOW")
+  add_row=$((3 + 6 * 16 + 9 + 8))
+  if check "Add widget opens the list of skins" opens_window xdotool mousemove $((menu_x + 30)) $((menu_y + add_row)); then
+    read -r skins_x skins_y _ _ < <(geometry "$NEW_WINDOW")
+    xdotool mousemove $((skins_x + 20)) $((menu_y + add_row))
+    sleep 0.2
+    xdotool mousemove $((skins_x + 20)) $((skins_y + 3 + 16 + 8))  # Slim, the second skin
+    sleep 0.2
+    xdotool click 1
+    pointer_away
+    check "Add widget adds a widget on screen" wait_until 10 all_on_screen 7
+    check "no widget covers another" none_overlap
+  fi
+fi
+
 "$QB_WINE" "$work/dist/quillhost.exe" --add Slim </dev/null >>"$work/second.log" 2>&1
 check "a second quillhost hands --add Slim to the first and ends with 0" test $? = 0
-check "the running host adds the Slim widget, on screen" wait_until 10 all_on_screen 7
+check "the running host adds the Slim widget, on screen" wait_until 10 all_on_screen 8
 
 host_kill
 host_start "$config"

@@ -163,6 +163,28 @@ screen_colour() {  # X Y
   import -window root -crop "1x1+$1+$2" +repage -format '%[pixel:p{0,0}]' info: 2>/dev/null
 }
 
+visible_windows() { xdotool search --onlyvisible --class quillhost 2>/dev/null | sort; }
+
+# Runs an action and waits for a window of the host that was not on screen
+# before (a menu, a submenu, a drop-down list); NEW_WINDOW names it.
+NEW_WINDOW=""
+windows_before=""
+new_window_shown() {
+  NEW_WINDOW=$(comm -13 <(echo "$windows_before") <(visible_windows) | head -1)
+  [ -n "$NEW_WINDOW" ]
+}
+opens_window() {  # COMMAND...
+  windows_before=$(visible_windows)
+  "$@"
+  wait_until 10 new_window_shown
+}
+
+right_click() {  # WINDOW DX DY
+  point_at "$1" "$2" "$3"
+  sleep 0.2
+  xdotool click 3
+}
+
 # The checks of a display test, after display_test_start: work (the
 # session's folder), config (the host's settings file there), passed, failed.
 display_test_start() {  # BUILD_FOLDER NAME [--compositor]
@@ -178,6 +200,7 @@ display_test_start() {  # BUILD_FOLDER NAME [--compositor]
   failed=0
 }
 
+# Counts the command's outcome, and answers it: "if check ..." goes on only after a pass.
 check() {  # WHAT COMMAND...
   local what=$1
   shift
@@ -188,6 +211,7 @@ check() {  # WHAT COMMAND...
     failed=$((failed + 1))
     echo "FAIL $what"
     import -window root "$QB_WORK/failed-$failed.png" 2>/dev/null
+    return 1
   fi
 }
 
