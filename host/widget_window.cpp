@@ -182,7 +182,7 @@ LRESULT CALLBACK WidgetWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, 
 LRESULT WidgetWindow::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_LBUTTONDOWN: OnLeftButtonDown(WidgetPoint(ClientPoint(lParam))); return 0;
-    case WM_LBUTTONUP: OnLeftButtonUp(WidgetPoint(ClientPoint(lParam))); return 0;
+    case WM_LBUTTONUP: OnLeftButtonUp(WidgetPoint(ClientPoint(lParam)), wParam); return 0;
     case WM_MOUSEMOVE: OnMouseMove(WidgetPoint(ClientPoint(lParam)), wParam); return 0;
     case WM_MOUSELEAVE: OnMouseLeave(); return 0;
     case WM_RBUTTONUP: OnRightButtonUp(WidgetPoint(ClientPoint(lParam))); return 0;
@@ -216,9 +216,13 @@ void WidgetWindow::OnLeftButtonDown(POINT point) {
     SetCapture(window_.get());
 }
 
-void WidgetWindow::OnLeftButtonUp(POINT point) {
+void WidgetWindow::OnLeftButtonUp(POINT point, WPARAM keys) {
     const bool click = pressed_ && !dragging_;
-    if (dragging_) EndDrag();
+    // Where the button came up, also when the last moves were not seen.
+    if (dragging_) {
+        DragToCursor(keys);
+        EndDrag();
+    }
     pressed_ = false;
     dragging_ = false;
     if (GetCapture() == window_.get()) ReleaseCapture();
@@ -237,8 +241,7 @@ void WidgetWindow::OnMouseMove(POINT point, WPARAM keys) {
         if (!dragging_ && (std::abs(dx) > GetSystemMetrics(SM_CXDRAG) || std::abs(dy) > GetSystemMetrics(SM_CYDRAG)))
             dragging_ = true;
         if (dragging_) {
-            // Ctrl held: exactly where the pointer puts it.
-            DragTo({pressWindow_.x + dx, pressWindow_.y + dy}, options_.snap && !(keys & MK_CONTROL));
+            DragToCursor(keys);
             return;
         }
     }
@@ -249,6 +252,14 @@ void WidgetWindow::OnMouseMove(POINT point, WPARAM keys) {
         CallIfPresent(module_.entry().OnMouseOn, instance_);
     }
     CallIfPresent(module_.entry().OnMouseMove, instance_, static_cast<int>(point.x), static_cast<int>(point.y));
+}
+
+// Ctrl held: exactly where the pointer puts it.
+void WidgetWindow::DragToCursor(WPARAM keys) {
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    DragTo({pressWindow_.x + cursor.x - pressScreen_.x, pressWindow_.y + cursor.y - pressScreen_.y},
+           options_.snap && !(keys & MK_CONTROL));
 }
 
 // A locked widget stays put; the press still is no click once the pointer went that far.

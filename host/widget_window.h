@@ -106,13 +106,14 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void OnLeftButtonDown(POINT point);
-    void OnLeftButtonUp(POINT point);
+    void OnLeftButtonUp(POINT point, WPARAM keys);
     void OnMouseMove(POINT point, WPARAM keys);
     void OnMouseLeave();
     void OnRightButtonUp(POINT point);
     void OnMouseWheel(short delta, WORD keys, POINT screenPoint);
     void OnCaptureChanged(HWND newOwner);
     void OnWindowPosChanging(WINDOWPOS& position) const;
+    void DragToCursor(WPARAM keys);
     void DragTo(POINT position, bool snap);
     void EndDrag();
     void ApplyLayer();

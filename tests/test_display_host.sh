@@ -145,7 +145,8 @@ check "the running host adds the Slim widget, on screen" wait_until 10 all_on_sc
 
 host_kill
 host_start "$config"
+widget_stands_at() { widget_at "$1" "$2" >/dev/null; }
 check "after the host was killed, the next start shows the dragged widget where it was left" \
-  wait_until 30 widget_at 1014 480
+  wait_until 30 widget_stands_at 1014 480
 
 finish
