@@ -1,35 +1,48 @@
 #include "host/host_app.h"
 
+#include "host/full_screen.h"
+#include "host/single_instance.h"
+#include "host/window_object.h"
+#include "platform/entry_guard.h"
+
 namespace host {
 namespace {
 
 constexpr UINT kRemoveRequest = WM_APP + 1;
 constexpr UINT kExitRequest = WM_APP + 2;
 constexpr POINT kFirstPosition = {120, 120};
+constexpr UINT_PTR kFullScreenTimer = 1;
+constexpr UINT kFullScreenCheckMs = 1000;
 
 }  // namespace
 
 HostApp::HostApp(const std::string& modulePath, const std::string& configFile)
     : module_(modulePath), config_(configFile) {
+    const std::string module = FullPath(modulePath);
+    skinsFolder_ = module.substr(0, module.find_last_of("\\/") + 1) + "skins\\";
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &ControlProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "QuillhostControl";
+    windowClass.lpszClassName = kControlWindowClass;
     RegisterClassExA(&windowClass);
     control_.reset(CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    windowClass.hInstance, this));
+    SetTimer(control_.get(), kFullScreenTimer, kFullScreenCheckMs, nullptr);
 }
 
 // Saving is the caller's: a host that failed half-way must not overwrite good settings.
 HostApp::~HostApp() {
+    tray_.reset();
     while (!widgets_.empty()) widgets_.pop_back();
 }
 
 void HostApp::Restore() {
     for (const std::string& group : config_.WidgetGroups())
         CreateWidget(group, config_.ReadPosition(group, kFirstPosition), config_.HasSettings(group));
-    if (widgets_.empty()) AddWidget(kFirstPosition);
+    // The first widget is kept at once, skin and all, like one added later.
+    if (widgets_.empty() && AddWidget(kFirstPosition)) SaveAll();
+    KeepOnScreen();
 }
 
 WidgetWindow* HostApp::AddWidget(POINT position) {
@@ -44,6 +57,7 @@ WidgetWindow* HostApp::CreateWidget(const std::string& group, POINT position, bo
     widgets_.push_back(std::make_unique<WidgetWindow>(module_, *this, position));
     groups_.push_back(group);
     WidgetWindow& widget = *widgets_.back();
+    widget.SetOptions(config_.ReadOptions(group));
     const std::string settings = HostConfig::SettingsGroup(group);
     if (withSettings)
         widget.CreateInstance(config_.file().c_str(), settings.c_str());
@@ -64,10 +78,33 @@ void HostApp::RemoveWidget(HWND window) {
     }
 }
 
+std::string HostApp::GroupOf(const WidgetWindow& widget) const {
+    for (size_t i = 0; i < widgets_.size(); ++i)
+        if (widgets_[i].get() == &widget) return groups_[i];
+    return {};
+}
+
+// Written the moment it changes: a host that is killed keeps what the user did.
+void HostApp::WidgetChanged(WidgetWindow& widget) {
+    const std::string group = GroupOf(widget);
+    if (group.empty()) return;
+    config_.WritePosition(group, widget.Position());
+    config_.WriteOptions(group, widget.options());
+    config_.WriteWidgetGroups(groups_);
+}
+
+std::vector<RECT> HostApp::OtherWidgetBounds(const WidgetWindow& widget) const {
+    std::vector<RECT> bounds;
+    for (const auto& other : widgets_)
+        if (other.get() != &widget && other->Visible()) bounds.push_back(other->ScreenBounds());
+    return bounds;
+}
+
 void HostApp::SaveAll() {
     if (!module_.loaded()) return;
     for (size_t i = 0; i < widgets_.size(); ++i) {
         config_.WritePosition(groups_[i], widgets_[i]->Position());
+        config_.WriteOptions(groups_[i], widgets_[i]->options());
         widgets_[i]->SaveInstance(config_.file().c_str(), HostConfig::SettingsGroup(groups_[i]).c_str());
     }
     config_.WriteWidgetGroups(groups_);
@@ -80,6 +117,29 @@ void HostApp::Shutdown() {
     groups_.clear();
 }
 
+void HostApp::CheckFullScreen() {
+    for (const auto& widget : widgets_) {
+        const HMONITOR monitor = MonitorFromWindow(widget->window(), MONITOR_DEFAULTTONEAREST);
+        widget->SetCovered(widget->options().hideForFullScreen && FullScreenProgramOn(monitor, widget->window()));
+    }
+}
+
+bool HostApp::RunCommand(const std::vector<std::string>& arguments) {
+    if (arguments.empty() || arguments[0] == "--show-all") {
+        ShowAllWidgets();
+        return true;
+    }
+    if (arguments[0] == "--hide-all") {
+        HideAllWidgets();
+        return true;
+    }
+    if (arguments[0] == "--exit") {
+        RequestExit();
+        return true;
+    }
+    return arguments[0] == "--add" && arguments.size() == 2 && AddSkinWidget(arguments[1]);
+}
+
 int HostApp::Run() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -89,26 +149,39 @@ int HostApp::Run() {
     return 0;
 }
 
-void HostApp::RequestRemove(HWND widget) { PostMessageA(control_.get(), kRemoveRequest, 0, reinterpret_cast<LPARAM>(widget)); }
+void HostApp::RequestRemove(HWND widget) {
+    PostMessageA(control_.get(), kRemoveRequest, 0, reinterpret_cast<LPARAM>(widget));
+}
 
 void HostApp::RequestExit() { PostMessageA(control_.get(), kExitRequest, 0, 0); }
 
+// No exception may unwind through the system's frames that called in.
 LRESULT CALLBACK HostApp::ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE)
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* app = reinterpret_cast<HostApp*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (app && msg == kRemoveRequest) {
-        app->RemoveWidget(reinterpret_cast<HWND>(lParam));
-        // A host without widgets would have nothing left to show or to be closed from.
-        if (app->widgets_.empty()) PostQuitMessage(0);
+    return Guarded(LRESULT{0}, [&] {
+        auto* app = WindowObject<HostApp>(window, msg, lParam);
+        return app ? app->HandleControlMessage(window, msg, wParam, lParam)
+                   : DefWindowProcA(window, msg, wParam, lParam);
+    });
+}
+
+LRESULT HostApp::HandleControlMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case kRemoveRequest:
+        RemoveWidget(reinterpret_cast<HWND>(lParam));
+        // Without widgets, and with no icon in the notification area, nothing
+        // would be left to show or to be closed from.
+        if (widgets_.empty() && !(tray_ && tray_->shown())) PostQuitMessage(0);
         return 0;
-    }
-    if (app && msg == kExitRequest) {
-        PostQuitMessage(0);
+    case kExitRequest: PostQuitMessage(0); return 0;
+    case WM_TIMER:
+        if (wParam == kFullScreenTimer) CheckFullScreen();
         return 0;
+    case WM_COPYDATA: {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        return data && data->dwData == kCommandLineData && RunCommand(HandedArguments(*data));
     }
-    return DefWindowProcA(window, msg, wParam, lParam);
+    default: return DefWindowProcA(window, msg, wParam, lParam);
+    }
 }
 
 }  // namespace host

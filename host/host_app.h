@@ -3,7 +3,9 @@
 #pragma once
 
 #include "host/host_config.h"
+#include "host/login_start.h"
 #include "host/module_library.h"
+#include "host/tray_icon.h"
 #include "host/widget_window.h"
 
 #include <memory>
@@ -12,7 +14,7 @@
 
 namespace host {
 
-class HostApp final : public WidgetOwner {
+class HostApp final : public WidgetOwner, public TrayOwner {
 public:
     HostApp(const std::string& modulePath, const std::string& configFile);
     ~HostApp();
@@ -20,36 +22,67 @@ public:
     HostApp& operator=(const HostApp&) = delete;
 
     bool ModuleLoaded() const { return module_.loaded(); }
-    // Brings back the widgets of the settings file, or one new widget when there are none.
+    // Brings back the widgets of the settings file, or one new widget (saved at once) when there are none.
     void Restore();
     WidgetWindow* AddWidget(POINT position);
+    // A new widget in that skin, at a free place of the primary monitor's work area; saved at once.
+    WidgetWindow* AddSkinWidget(const std::string& skin);
+    // The skins of the skins folder beside the module, by name.
+    std::vector<std::string> SkinNames() const;
+    // Moves each widget less than half on screen wholly onto the nearest work
+    // area; a widget goes back to the place it was given when that is on screen again.
+    void KeepOnScreen();
+    void HideAllWidgets();
+    void ShowAllWidgets() override;
+    // Hides the widgets that give way to a full-screen program on their
+    // monitor, and shows them again once it has gone; checked every second.
+    void CheckFullScreen();
+    // The icon in the notification area, from now until the host ends.
+    void ShowTrayIcon();
+    const TrayIcon* trayIcon() const { return tray_.get(); }
+    HMENU TrayMenu() override;
+    void TrayCommand(int command) override;
+    void DisplaysChanged() override { KeepOnScreen(); }
     void RemoveWidget(HWND window);
     // Lets the module save each widget, and writes where each one stands.
     void SaveAll() override;
     // Saves, then destroys every widget.
     void Shutdown();
+    // A command line of quillhost's own commands (--add SKIN, --show-all,
+    // --hide-all, --exit; none shows every widget); false when not understood.
+    bool RunCommand(const std::vector<std::string>& arguments);
     // Runs the message loop until the host is asked to exit.
     int Run();
 
     const std::vector<std::unique_ptr<WidgetWindow>>& widgets() const { return widgets_; }
     const HostConfig& config() const { return config_; }
 
+    void WidgetChanged(WidgetWindow& widget) override;
+    std::vector<RECT> OtherWidgetBounds(const WidgetWindow& widget) const override;
     void RequestRemove(HWND widget) override;
     void RequestExit() override;
     mpris::PlayerMenu* playerMenu() override { return playerMenu_; }
+    // Offers Start at login in the tray menu; not owned.
+    void OfferLoginStart(const LoginStart* loginStart) { loginStart_ = loginStart; }
     // Offers the bridge's players in every widget's menu; not owned.
     void OfferPlayerMenu(mpris::PlayerMenu* menu) { playerMenu_ = menu; }
 
 private:
     static LRESULT CALLBACK ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleControlMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     WidgetWindow* CreateWidget(const std::string& group, POINT position, bool withSettings);
+    // The settings group of a widget of ours; empty for any other.
+    std::string GroupOf(const WidgetWindow& widget) const;
 
     ModuleLibrary module_;
     HostConfig config_;
     std::vector<std::unique_ptr<WidgetWindow>> widgets_;
     std::vector<std::string> groups_;  // settings group of each widget, in step with widgets_
-    UniqueWindow control_;              // receives the requests carried out later
+    UniqueWindow control_;             // receives the requests carried out later
+    std::unique_ptr<TrayIcon> tray_;
+    std::string skinsFolder_;
     mpris::PlayerMenu* playerMenu_ = nullptr;
+    const LoginStart* loginStart_ = nullptr;
 };
 
 }  // namespace host

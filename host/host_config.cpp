@@ -3,6 +3,7 @@
 #include "host/module_library.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 namespace host {
@@ -10,6 +11,15 @@ namespace {
 
 constexpr char kHostGroup[] = "Quillhost";
 constexpr char kWidgetsKey[] = "Widgets";
+constexpr const char* kLayerNames[] = {"Normal", "Topmost", "Desktop"};
+constexpr char kAutoScale[] = "Auto";
+constexpr char kSkinKey[] = "SkinDir";
+
+WidgetLayer LayerNamed(const std::string& name) {
+    for (int i = 0; i < 3; ++i)
+        if (name == kLayerNames[i]) return static_cast<WidgetLayer>(i);
+    return WidgetLayer::Normal;
+}
 
 }  // namespace
 
@@ -25,8 +35,7 @@ std::vector<std::string> HostConfig::WidgetGroups() const {
         group.erase(0, group.find_first_not_of(' '));
         group.erase(group.find_last_not_of(' ') + 1);
         // A name given twice would make two widgets share one group.
-        if (!group.empty() && std::find(groups.begin(), groups.end(), group) == groups.end())
-            groups.push_back(group);
+        if (!group.empty() && std::find(groups.begin(), groups.end(), group) == groups.end()) groups.push_back(group);
     }
     return groups;
 }
@@ -45,20 +54,62 @@ std::string HostConfig::NewGroup(const std::vector<std::string>& taken) {
 }
 
 POINT HostConfig::ReadPosition(const std::string& group, POINT fallback) const {
-    const int x = static_cast<int>(GetPrivateProfileIntA(group.c_str(), "X", fallback.x, file_.c_str()));
-    const int y = static_cast<int>(GetPrivateProfileIntA(group.c_str(), "Y", fallback.y, file_.c_str()));
-    return {x, y};
+    return {ReadInt(group, "X", fallback.x), ReadInt(group, "Y", fallback.y)};
 }
 
 void HostConfig::WritePosition(const std::string& group, POINT position) const {
-    WritePrivateProfileStringA(group.c_str(), "X", std::to_string(position.x).c_str(), file_.c_str());
-    WritePrivateProfileStringA(group.c_str(), "Y", std::to_string(position.y).c_str(), file_.c_str());
+    WriteString(group, "X", std::to_string(position.x));
+    WriteString(group, "Y", std::to_string(position.y));
+}
+
+WidgetOptions HostConfig::ReadOptions(const std::string& group) const {
+    WidgetOptions options;
+    options.layer = LayerNamed(ReadString(group, "Layer"));
+    options.locked = ReadInt(group, "Locked", options.locked) != 0;
+    options.snap = ReadInt(group, "Snap", options.snap) != 0;
+    const int opacity = ReadInt(group, "Opacity", options.opacityPercent);
+    options.opacityPercent = std::clamp(opacity / 10 * 10, WidgetOptions::kMinOpacity, 100);
+    const std::string scale = ReadString(group, "Scale");
+    if (!scale.empty() && scale != kAutoScale)
+        options.scale = std::clamp(std::atoi(scale.c_str()), 1, WidgetOptions::kMaxScale);
+    options.hideForFullScreen =
+        ReadInt(group, "HideForFullScreen", WidgetOptions::DefaultHideForFullScreen(options.layer)) != 0;
+    return options;
+}
+
+void HostConfig::WriteOptions(const std::string& group, const WidgetOptions& options) const {
+    WriteString(group, "Layer", kLayerNames[static_cast<int>(options.layer)]);
+    WriteString(group, "Locked", options.locked ? "1" : "0");
+    WriteString(group, "Snap", options.snap ? "1" : "0");
+    WriteString(group, "Opacity", std::to_string(options.opacityPercent));
+    WriteString(group, "Scale", options.scale ? std::to_string(options.scale) : kAutoScale);
+    WriteString(group, "HideForFullScreen", options.hideForFullScreen ? "1" : "0");
+}
+
+int HostConfig::ReadInt(const std::string& group, const char* key, int fallback) const {
+    return static_cast<int>(GetPrivateProfileIntA(group.c_str(), key, fallback, file_.c_str()));
+}
+
+std::string HostConfig::ReadString(const std::string& group, const char* key) const {
+    char buffer[64] = {};
+    GetPrivateProfileStringA(group.c_str(), key, "", buffer, sizeof buffer, file_.c_str());
+    return buffer;
+}
+
+void HostConfig::WriteString(const std::string& group, const char* key, const std::string& value) const {
+    WritePrivateProfileStringA(group.c_str(), key, value.c_str(), file_.c_str());
 }
 
 bool HostConfig::HasSettings(const std::string& group) const {
     char buffer[16] = {};
     return GetPrivateProfileSectionA(SettingsGroup(group).c_str(), buffer, sizeof buffer, file_.c_str()) > 0;
 }
+
+void HostConfig::WriteSkin(const std::string& group, const std::string& skin) const {
+    WriteString(SettingsGroup(group), kSkinKey, skin);
+}
+
+std::string HostConfig::SkinOf(const std::string& group) const { return ReadString(SettingsGroup(group), kSkinKey); }
 
 void HostConfig::Forget(const std::string& group) const {
     WritePrivateProfileStringA(group.c_str(), nullptr, nullptr, file_.c_str());

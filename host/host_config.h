@@ -2,9 +2,12 @@
 // group each widget's module keeps its own settings in.
 //
 //   [Quillhost]             Widgets=Widget1,Widget3
-//   [Widget1]               X=120  Y=80
+//   [Widget1]               X=120  Y=80  Layer=Topmost  Locked=1  Snap=1
+//                           Opacity=60  Scale=Auto  HideForFullScreen=1
 //   [Widget1.Settings]      (written by the module)
 #pragma once
+
+#include "host/widget_options.h"
 
 #include <windows.h>
 
@@ -27,14 +30,25 @@ public:
 
     POINT ReadPosition(const std::string& group, POINT fallback) const;
     void WritePosition(const std::string& group, POINT position) const;
+    // Values out of range read as the nearest allowed one.
+    WidgetOptions ReadOptions(const std::string& group) const;
+    void WriteOptions(const std::string& group, const WidgetOptions& options) const;
 
     // The module's group for a widget, and whether the module has written it yet.
     static std::string SettingsGroup(const std::string& group) { return group + ".Settings"; }
     bool HasSettings(const std::string& group) const;
+    // The skin named in the module's group: a new widget's, before the module
+    // first reads it, and any widget's, to name it in the tray menu.
+    void WriteSkin(const std::string& group, const std::string& skin) const;
+    std::string SkinOf(const std::string& group) const;
     // Drops everything kept for a widget.
     void Forget(const std::string& group) const;
 
 private:
+    int ReadInt(const std::string& group, const char* key, int fallback) const;
+    std::string ReadString(const std::string& group, const char* key) const;
+    void WriteString(const std::string& group, const char* key, const std::string& value) const;
+
     std::string file_;
 };
 

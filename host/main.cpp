@@ -1,6 +1,7 @@
 // quillhost: shows the widget module's widgets on the desktop.
 //   quillhost [--config FILE] [--player auto|sim|real|mpris] [--bridge-session FILE] [--module FILE]
-//             [--demo-script FOLDER]
+//             [--demo-script FOLDER] [--add SKIN | --show-all | --hide-all | --exit]
+//   quillhost --help
 //   quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused] [--module FILE]
 //   quillhost --check-skin NAME [--module FILE]
 #include "host/demo_script.h"
@@ -8,6 +9,7 @@
 #include "host/mpris/bridge_session.h"
 #include "host/mpris/session_reader.h"
 #include "host/player_choice.h"
+#include "host/single_instance.h"
 #include "host/skin_tools/skin_check.h"
 #include "host/skin_tools/skin_render.h"
 #include "platform/win_owners.h"
@@ -20,6 +22,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,14 +34,21 @@ struct Options {
     std::string demoFolder;
     std::string checkSkin;
     host::RenderRequest render;
+    // Commands for the running host, handed over when one runs.
+    std::vector<std::string> commands;
+    bool help = false;
     bool valid = true;
 };
 
-std::string ExeFolder() {
+std::string ProgramPath() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length < MAX_PATH ? length : 0);
-    return folder.substr(0, folder.find_last_of("\\/") + 1);
+    return std::string(path, length < MAX_PATH ? length : 0);
+}
+
+std::string ExeFolder() {
+    const std::string program = ProgramPath();
+    return program.substr(0, program.find_last_of("\\/") + 1);
 }
 
 Options ParseOptions(int argc, char** argv) {
@@ -69,6 +79,14 @@ Options ParseOptions(int argc, char** argv) {
             options.render.seconds = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--paused") == 0)
             options.render.paused = true;
+        else if (std::strcmp(argv[i], "--add") == 0 && hasValue && options.commands.empty())
+            options.commands = {argv[i], argv[i + 1]}, ++i;
+        else if ((std::strcmp(argv[i], "--show-all") == 0 || std::strcmp(argv[i], "--hide-all") == 0 ||
+                  std::strcmp(argv[i], "--exit") == 0) &&
+                 options.commands.empty())
+            options.commands = {argv[i]};
+        else if (std::strcmp(argv[i], "--help") == 0)
+            options.help = true;
         else
             options.valid = false;
     }
@@ -88,17 +106,28 @@ void AttachParentConsole() {
     }
 }
 
+constexpr char kUsage[] =
+    "usage: quillhost [--config FILE] [--player auto|sim|real|mpris] [--bridge-session FILE]\n"
+    "                 [--module FILE] [--demo-script FOLDER]\n"
+    "       quillhost --add SKIN     adds a widget in that skin\n"
+    "       quillhost --show-all     shows every widget (also what quillhost does when it runs already)\n"
+    "       quillhost --hide-all     hides every widget\n"
+    "       quillhost --exit         ends the running quillhost\n"
+    "       quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused]\n"
+    "       quillhost --check-skin NAME\n"
+    "One quillhost runs in a session: a second one hands its command to it and ends.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
     AttachParentConsole();
     const Options options = ParseOptions(argc, argv);
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (!options.valid) {
-        std::fprintf(stderr,
-                     "usage: quillhost [--config FILE] [--player auto|sim|real|mpris] [--bridge-session FILE]\n"
-                     "                 [--module FILE] [--demo-script FOLDER]\n"
-                     "       quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused]\n"
-                     "       quillhost --check-skin NAME\n");
+        std::fputs(kUsage, stderr);
         return 2;
     }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
@@ -116,8 +145,18 @@ int main(int argc, char** argv) {
     }
     if (!options.render.skin.empty()) return host::RenderSkin(options.render);
 
-    // The demo always runs on the simulated player, so that it shows the same everywhere.
+    // The demo runs beside a host of the session's; anything else joins the one running.
     const bool demo = !options.demoFolder.empty();
+    const host::InstanceLock instance;
+    if (!demo && !instance.first()) {
+        if (host::HandToRunningHost(options.commands)) return 0;
+        std::fprintf(stderr, "quillhost: the running quillhost did not take the command\n");
+        return 1;
+    }
+    // Nothing runs that could be ended.
+    if (options.commands == std::vector<std::string>{"--exit"}) return 0;
+
+    // The demo always runs on the simulated player, so that it shows the same everywhere.
     const std::wstring bridgeSession = mpris::SessionPathFor(options.bridgeSession);
     const host::PlayerDecision player = demo ? host::PlayerDecision{host::PlayerChoice::Simulated, "the demo's own"}
                                              : host::ChoosePlayer(options.player, bridgeSession);
@@ -128,7 +167,8 @@ int main(int argc, char** argv) {
     if (player.choice == host::PlayerChoice::Simulated) simulated = std::make_unique<host::SimulatedPlayerSession>();
     if (player.choice == host::PlayerChoice::Bridge) {
         bridge = std::make_unique<mpris::BridgeSession>(bridgeSession);
-        if (!bridge->registered()) std::fprintf(stderr, "quillhost: the player bridge could not register the player's class\n");
+        if (!bridge->registered())
+            std::fprintf(stderr, "quillhost: the player bridge could not register the player's class\n");
     }
 
     // The demo keeps its own settings beside its pictures, fresh every run.
@@ -147,6 +187,10 @@ int main(int argc, char** argv) {
     if (demo) return host::RunDemoScript(app, options.demoFolder);
     if (bridge) app.OfferPlayerMenu(&bridge->menu());
     app.Restore();
+    const host::LoginStart loginStart(ProgramPath());
+    app.OfferLoginStart(&loginStart);
+    app.ShowTrayIcon();
+    if (!options.commands.empty()) app.RunCommand(options.commands);
     const int result = app.Run();
     app.Shutdown();
     return result;

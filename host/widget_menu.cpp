@@ -2,6 +2,7 @@
 #include "host/widget_window.h"
 
 #include "host/mpris/player_menu.h"
+#include "host/options_menu.h"
 
 #include <commctrl.h>
 
@@ -9,6 +10,7 @@ namespace host {
 namespace {
 
 // The module adds its playlists from id 1000 and asks for the host's items from 1.
+static_assert(WidgetWindow::kFirstOptionsItem + kOptionsItemCount <= WidgetWindow::kFirstPlayerItem);
 static_assert(1 + WidgetWindow::kFirstPlayerItem + mpris::PlayerMenu::kItemCount <= 1000);
 
 // The sheet's Apply button (not in every SDK's headers).
@@ -39,6 +41,7 @@ HMENU WidgetWindow::DefaultMenu(int startId) const {
     if (!menu) return nullptr;
     AppendMenuW(menu, MF_STRING, startId + kProperties, L"Properties\u2026");
     AppendMenuW(menu, MF_STRING, startId + kRemove, L"Remove widget");
+    AppendOptionsItems(menu, startId + kFirstOptionsItem, options_);
     if (mpris::PlayerMenu* players = owner_.playerMenu())
         players->Append(menu, static_cast<UINT>(startId + kFirstPlayerItem));
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -52,7 +55,10 @@ void WidgetWindow::DoDefaultMenuCommand(int startId, int command) {
     case kRemove: owner_.RequestRemove(window_.get()); break;
     case kExit: owner_.RequestExit(); break;
     default:
-        if (mpris::PlayerMenu* players = owner_.playerMenu()) {
+        if (WidgetOptions options = options_; ApplyOptionsItem(command - startId - kFirstOptionsItem, options)) {
+            SetOptions(options);
+            owner_.WidgetChanged(*this);
+        } else if (mpris::PlayerMenu* players = owner_.playerMenu()) {
             const int item = command - startId - kFirstPlayerItem;
             if (item >= 0 && item < mpris::PlayerMenu::kItemCount) players->Choose(item);
         }

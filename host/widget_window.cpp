@@ -4,6 +4,10 @@
 #include "host/widget_window.h"
 
 #include "host/drop_target.h"
+#include "host/monitors.h"
+#include "host/placement.h"
+#include "host/window_object.h"
+#include "platform/entry_guard.h"
 
 #include <windowsx.h>
 
@@ -37,9 +41,8 @@ POINT ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lP
 WidgetWindow::WidgetWindow(const ModuleLibrary& module, WidgetOwner& owner, POINT position)
     : module_(module), owner_(owner) {
     RegisterWidgetClass(&WindowProc);
-    window_.reset(CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW, kWindowClass, "Quillbracket", WS_POPUP,
-                                  position.x, position.y, size_.cx, size_.cy, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), this));
+    window_.reset(CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW, kWindowClass, "Quillbracket", WS_POPUP, position.x,
+                                  position.y, size_.cx, size_.cy, nullptr, nullptr, GetModuleHandleA(nullptr), this));
 }
 
 WidgetWindow::~WidgetWindow() {
@@ -50,6 +53,8 @@ WidgetWindow::~WidgetWindow() {
         instance_ = nullptr;
         CallIfPresent(module_.entry().OnDestroy, instance, window_.get());
     }
+    // While the rest of the widget is whole: DestroyWindow still sends it messages.
+    window_.reset();
 }
 
 WidgetWindow* WidgetWindow::FromHandle(HWND window) {
@@ -71,10 +76,46 @@ void WidgetWindow::SaveInstance(const char* iniFile, const char* iniGroup) const
 }
 
 POINT WidgetWindow::Position() const {
-    RECT bounds = {};
-    GetWindowRect(window_.get(), &bounds);
+    const RECT bounds = ScreenBounds();
     return {bounds.left, bounds.top};
 }
+
+RECT WidgetWindow::ScreenBounds() const {
+    RECT bounds = {};
+    GetWindowRect(window_.get(), &bounds);
+    return bounds;
+}
+
+void WidgetWindow::SetOptions(const WidgetOptions& options) {
+    options_ = options;
+    ApplyLayer();
+    UpdateScale();
+    Refresh();
+}
+
+void WidgetWindow::UpdateScale() {
+    const int scale = options_.scale ? options_.scale : WholeScaleOf(window_.get(), WidgetOptions::kMaxScale);
+    if (scale == scale_) return;
+    scale_ = scale;
+    const SIZE size = WindowSize();
+    SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Refresh();
+}
+
+void WidgetWindow::ApplyLayer() {
+    const HWND after = options_.layer == WidgetLayer::Topmost ? HWND_TOPMOST : HWND_NOTOPMOST;
+    SetWindowPos(window_.get(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (options_.layer == WidgetLayer::Desktop)
+        SetWindowPos(window_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// A widget on the desktop stays below every other window, whatever asks it up.
+void WidgetWindow::OnWindowPosChanging(WINDOWPOS& position) const {
+    if (options_.layer == WidgetLayer::Desktop && !(position.flags & SWP_NOZORDER))
+        position.hwndInsertAfter = HWND_BOTTOM;
+}
+
+POINT WidgetWindow::WidgetPoint(POINT client) const { return {client.x / scale_, client.y / scale_}; }
 
 void WidgetWindow::Move(const RECT& screenRect, bool redraw) {
     const LONG width = screenRect.right - screenRect.left;
@@ -84,7 +125,8 @@ void WidgetWindow::Move(const RECT& screenRect, bool redraw) {
         size_ = {width, height};
     else
         flags |= SWP_NOSIZE;
-    SetWindowPos(window_.get(), nullptr, screenRect.left, screenRect.top, size_.cx, size_.cy, flags);
+    const SIZE size = WindowSize();
+    SetWindowPos(window_.get(), nullptr, screenRect.left, screenRect.top, size.cx, size.cy, flags);
     if (redraw) Refresh();
 }
 
@@ -96,47 +138,18 @@ void WidgetWindow::Hide() {
 void WidgetWindow::Show() {
     const bool wasHidden = !visible_;
     visible_ = true;
-    if (instance_ && wasHidden) {
+    if (instance_ && wasHidden && !covered_) {
         ShowWindow(window_.get(), SW_SHOWNA);
         Refresh();
     }
 }
 
-void WidgetWindow::Refresh() {
-    if (!window_) return;
-    const std::unique_ptr<Gdiplus::Bitmap> frame = Snapshot();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size_.cx;
-    info.bmiHeader.biHeight = -size_.cy;  // top-down, like GDI+ rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    ScreenDc screen;
-    void* bits = nullptr;
-    UniqueBitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    if (!section || !memory || !bits) return;
-
-    // The layered window wants premultiplied alpha: GDI+ converts on the way out.
-    Gdiplus::Rect whole(0, 0, size_.cx, size_.cy);
-    Gdiplus::BitmapData data = {};
-    data.Width = static_cast<UINT>(size_.cx);
-    data.Height = static_cast<UINT>(size_.cy);
-    data.Stride = size_.cx * 4;
-    data.PixelFormat = PixelFormat32bppPARGB;
-    data.Scan0 = bits;
-    if (frame->LockBits(&whole, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
-                        PixelFormat32bppPARGB, &data) != Gdiplus::Ok)
-        return;
-    frame->UnlockBits(&data);
-
-    SelectedObject selected(memory.get(), section.get());
-    POINT position = Position();
-    POINT origin = {0, 0};
-    SIZE size = size_;
-    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    UpdateLayeredWindow(window_.get(), screen.get(), &position, &size, memory.get(), &origin, 0, &blend, ULW_ALPHA);
+void WidgetWindow::SetCovered(bool covered) {
+    if (covered == covered_) return;
+    covered_ = covered;
+    if (!visible_ || !instance_) return;
+    ShowWindow(window_.get(), covered ? SW_HIDE : SW_SHOWNA);
+    if (!covered) Refresh();
 }
 
 void WidgetWindow::SetLayerImage(UINT id, Gdiplus::Image* image, bool hostOwns, bool redraw) {
@@ -154,32 +167,34 @@ void WidgetWindow::ActivateDragDrop() {
     if (SUCCEEDED(RegisterDragDrop(window_.get(), target.Get()))) dropTarget_ = std::move(target);
 }
 
+// No exception may unwind through the system's frames that called in.
 LRESULT CALLBACK WidgetWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* widget = static_cast<WidgetWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(widget));
-    }
-    auto* widget = reinterpret_cast<WidgetWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (msg == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    if (!widget || msg == WM_NCDESTROY) return DefWindowProcA(window, msg, wParam, lParam);
-    if (widget->instance_)
-        CallIfPresent(widget->module_.entry().OnProcessMessage, widget->instance_, window, msg, wParam, lParam);
-    return widget->HandleMessage(window, msg, wParam, lParam);
+    return Guarded(LRESULT{0}, [&] {
+        auto* widget = WindowObject<WidgetWindow>(window, msg, lParam);
+        if (!widget) return DefWindowProcA(window, msg, wParam, lParam);
+        if (widget->instance_)
+            CallIfPresent(widget->module_.entry().OnProcessMessage, widget->instance_, window, msg, wParam, lParam);
+        return widget->HandleMessage(window, msg, wParam, lParam);
+    });
 }
 
 // Runs from WM_NCCREATE on, before window_ holds the handle.
 LRESULT WidgetWindow::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_LBUTTONDOWN: OnLeftButtonDown(ClientPoint(lParam)); return 0;
-    case WM_LBUTTONUP: OnLeftButtonUp(ClientPoint(lParam)); return 0;
-    case WM_MOUSEMOVE: OnMouseMove(ClientPoint(lParam)); return 0;
+    case WM_LBUTTONDOWN: OnLeftButtonDown(WidgetPoint(ClientPoint(lParam))); return 0;
+    case WM_LBUTTONUP: OnLeftButtonUp(WidgetPoint(ClientPoint(lParam)), wParam); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(WidgetPoint(ClientPoint(lParam)), wParam); return 0;
     case WM_MOUSELEAVE: OnMouseLeave(); return 0;
-    case WM_RBUTTONUP: OnRightButtonUp(ClientPoint(lParam)); return 0;
+    case WM_RBUTTONUP: OnRightButtonUp(WidgetPoint(ClientPoint(lParam))); return 0;
     case WM_MOUSEWHEEL:
         OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam),
                      {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_WINDOWPOSCHANGING:
+        OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+        return DefWindowProcA(window, msg, wParam, lParam);
+    case WM_DPICHANGED: UpdateScale(); return 0;
     // A click on the widget leaves the window the user works in active. Under
     // Wine, activating the widget would also show it anew on the display,
     // which ends a drag under way.
@@ -201,8 +216,13 @@ void WidgetWindow::OnLeftButtonDown(POINT point) {
     SetCapture(window_.get());
 }
 
-void WidgetWindow::OnLeftButtonUp(POINT point) {
+void WidgetWindow::OnLeftButtonUp(POINT point, WPARAM keys) {
     const bool click = pressed_ && !dragging_;
+    // Where the button came up, also when the last moves were not seen.
+    if (dragging_) {
+        DragToCursor(keys);
+        EndDrag();
+    }
     pressed_ = false;
     dragging_ = false;
     if (GetCapture() == window_.get()) ReleaseCapture();
@@ -212,7 +232,7 @@ void WidgetWindow::OnLeftButtonUp(POINT point) {
     }
 }
 
-void WidgetWindow::OnMouseMove(POINT point) {
+void WidgetWindow::OnMouseMove(POINT point, WPARAM keys) {
     if (pressed_) {
         POINT cursor = {};
         GetCursorPos(&cursor);
@@ -221,8 +241,7 @@ void WidgetWindow::OnMouseMove(POINT point) {
         if (!dragging_ && (std::abs(dx) > GetSystemMetrics(SM_CXDRAG) || std::abs(dy) > GetSystemMetrics(SM_CYDRAG)))
             dragging_ = true;
         if (dragging_) {
-            SetWindowPos(window_.get(), nullptr, pressWindow_.x + dx, pressWindow_.y + dy, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            DragToCursor(keys);
             return;
         }
     }
@@ -235,6 +254,31 @@ void WidgetWindow::OnMouseMove(POINT point) {
     CallIfPresent(module_.entry().OnMouseMove, instance_, static_cast<int>(point.x), static_cast<int>(point.y));
 }
 
+// Ctrl held: exactly where the pointer puts it.
+void WidgetWindow::DragToCursor(WPARAM keys) {
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    DragTo({pressWindow_.x + cursor.x - pressScreen_.x, pressWindow_.y + cursor.y - pressScreen_.y},
+           options_.snap && !(keys & MK_CONTROL));
+}
+
+// A locked widget stays put; the press still is no click once the pointer went that far.
+void WidgetWindow::DragTo(POINT position, bool snap) {
+    if (options_.locked) return;
+    if (snap) {
+        const SIZE size = WindowSize();
+        const RECT moving = {position.x, position.y, position.x + size.cx, position.y + size.cy};
+        position = SnapPosition(moving, WorkAreas(), owner_.OtherWidgetBounds(*this));
+    }
+    SetWindowPos(window_.get(), nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WidgetWindow::EndDrag() {
+    if (options_.locked) return;
+    UpdateScale();  // it may have come onto a monitor of another scale
+    owner_.WidgetChanged(*this);
+}
+
 void WidgetWindow::OnMouseLeave() {
     tracking_ = false;
     if (instance_) CallIfPresent(module_.entry().OnMouseOut, instance_);
@@ -244,6 +288,7 @@ void WidgetWindow::OnMouseLeave() {
 // own SetCapture announces a change to this same window: the press goes on.
 void WidgetWindow::OnCaptureChanged(HWND newOwner) {
     if (newOwner == window_.get()) return;
+    if (dragging_) EndDrag();
     pressed_ = false;
     dragging_ = false;
 }
@@ -257,14 +302,15 @@ void WidgetWindow::OnRightButtonUp(POINT point) {
     POINT cursor = {};
     GetCursorPos(&cursor);
     SetForegroundWindow(window_.get());
-    const int command = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
-                                       window_.get(), nullptr);
+    const int command =
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window_.get(), nullptr);
     if (command) DoDefaultMenuCommand(kStartId, command);
 }
 
 void WidgetWindow::OnMouseWheel(short delta, WORD keys, POINT screenPoint) {
     if (!instance_ || delta == 0) return;
     ScreenToClient(window_.get(), &screenPoint);
+    screenPoint = WidgetPoint(screenPoint);
     const int scrolls = std::max(1, std::abs(delta) / WHEEL_DELTA);
     const auto step = delta > 0 ? module_.entry().OnMouseWheelForward : module_.entry().OnMouseWheelBackward;
     CallIfPresent(step, instance_, keys, scrolls, static_cast<int>(screenPoint.x), static_cast<int>(screenPoint.y));

@@ -5,11 +5,12 @@
 
 #include "host/layer_stack.h"
 #include "host/module_library.h"
+#include "host/widget_options.h"
 #include "platform/win_owners.h"
 
 #include <ole2.h>
-#include <wrl/client.h>
 #include <prsht.h>
+#include <wrl/client.h>
 
 #include <memory>
 #include <string>
@@ -22,6 +23,7 @@ class PlayerMenu;
 namespace host {
 
 class DropTarget;
+class WidgetWindow;
 
 // What a widget asks of the host that owns it. Removal and exit are carried
 // out later, once the module has returned from the call that asked.
@@ -30,6 +32,10 @@ public:
     virtual void RequestRemove(HWND widget) = 0;
     virtual void RequestExit() = 0;
     virtual void SaveAll() = 0;
+    // A drag ended or the host's options of the widget changed: kept at once.
+    virtual void WidgetChanged(WidgetWindow&) {}
+    // Where the other widgets stand on screen, for snapping.
+    virtual std::vector<RECT> OtherWidgetBounds(const WidgetWindow&) const { return {}; }
     // The players to choose from, while the bridge is the player.
     virtual mpris::PlayerMenu* playerMenu() { return nullptr; }
 
@@ -62,12 +68,21 @@ public:
     const LayerStack& layers() const { return layers_; }
 
     POINT Position() const;
+    // The module's size of the widget; on screen it is `Scale()` times as large.
     SIZE Size() const { return size_; }
+    RECT ScreenBounds() const;
+    int Scale() const { return scale_; }
+    const WidgetOptions& options() const { return options_; }
+    void SetOptions(const WidgetOptions& options);
+    // Takes the monitor's scale anew where the scale is Auto.
+    void UpdateScale();
     bool Visible() const { return visible_; }
     void Move(const RECT& screenRect, bool redraw);
     void Hide();
     void Show();
-    // Composes the layers and puts the result on screen.
+    // Kept out of sight while a full-screen program covers its monitor; Visible() stays as it was.
+    void SetCovered(bool covered);
+    // Composes the layers and puts the result on screen, scaled and at the widget's opacity.
     void Refresh();
     std::unique_ptr<Gdiplus::Bitmap> Snapshot() const { return layers_.Composite(size_.cx, size_.cy); }
 
@@ -84,18 +99,27 @@ public:
 
     // Menu items of the default menu, by offset from the start id; the
     // player submenu's items follow kFirstPlayerItem.
-    enum MenuItem { kProperties = 0, kRemove = 1, kExit = 2, kFirstPlayerItem = 16 };
+    // The host's options of the widget follow kFirstOptionsItem.
+    enum MenuItem { kProperties = 0, kRemove = 1, kExit = 2, kFirstOptionsItem = 3, kFirstPlayerItem = 24 };
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void OnLeftButtonDown(POINT point);
-    void OnLeftButtonUp(POINT point);
-    void OnMouseMove(POINT point);
+    void OnLeftButtonUp(POINT point, WPARAM keys);
+    void OnMouseMove(POINT point, WPARAM keys);
     void OnMouseLeave();
     void OnRightButtonUp(POINT point);
     void OnMouseWheel(short delta, WORD keys, POINT screenPoint);
     void OnCaptureChanged(HWND newOwner);
+    void OnWindowPosChanging(WINDOWPOS& position) const;
+    void DragToCursor(WPARAM keys);
+    void DragTo(POINT position, bool snap);
+    void EndDrag();
+    void ApplyLayer();
+    // A point of the window as the module sees the widget, at its own size.
+    POINT WidgetPoint(POINT client) const;
+    SIZE WindowSize() const { return {size_.cx * scale_, size_.cy * scale_}; }
 
     const ModuleLibrary& module_;
     WidgetOwner& owner_;
@@ -103,7 +127,10 @@ private:
     void* instance_ = nullptr;
     LayerStack layers_;
     SIZE size_ = kInitialSize;
+    WidgetOptions options_;
+    int scale_ = 1;
     bool visible_ = true;
+    bool covered_ = false;
     bool tracking_ = false;
     // A press becomes a click, or a move of the widget once dragged far enough.
     bool pressed_ = false;

@@ -7,82 +7,7 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$here/tools/display-session.sh"
 
-if ! display_session_start "${1:-$here/build/$QB_ARCH}" display-test; then
-  echo "FAIL the X server or the display prefix could not be set up"
-  echo "0 passed, 1 failed"
-  exit 1
-fi
-work=$QB_WORK
-rm -f "$work"/failed-*.png
-config="$work/quillhost.ini"
-passed=0
-failed=0
-
-check() {  # WHAT COMMAND...
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-    echo "ok   $what"
-  else
-    failed=$((failed + 1))
-    echo "FAIL $what"
-    import -window root "$work/failed-$failed.png" 2>/dev/null
-  fi
-}
-
-finish() {
-  [ "$failed" -gt 0 ] && echo "screens of the failures: $work/failed-*.png"
-  echo "$passed passed, $failed failed"
-  [ "$failed" -eq 0 ]
-  exit
-}
-
-ini_value() {  # GROUP KEY
-  tr -d '\r' <"$config" | awk -v group="[$1]" -v key="$2" '
-    $0 == group {inside = 1; next} /^\[/ {inside = 0}
-    inside && index($0, key "=") == 1 {print substr($0, length(key) + 2)}'
-}
-
-# "LEFT TOP WIDTH HEIGHT" of a group of a skin's skin.ini.
-skin_rect() {  # SKIN GROUP
-  tr -d '\r' <"$work/dist/skins/$1/skin.ini" | awk -v group="[$2]" '
-    $0 == group {inside = 1; next} /^\[/ {inside = 0}
-    inside && /^(Left|Top|Width|Height)=/ {split($0, pair, "="); value[pair[1]] = pair[2]}
-    END {print value["Left"] + 0, value["Top"] + 0, value["Width"] + 0, value["Height"] + 0}'
-}
-
-# ImageMagick arguments that black out panes of the skin's display pane.
-pane_masks() {  # SKIN GROUP...
-  local skin=$1 group left top width height
-  shift
-  read -r dx dy _ _ < <(skin_rect "$skin" DisplayPane)
-  for group in "$@"; do
-    read -r left top width height < <(skin_rect "$skin" "$group")
-    printf -- '-draw\nrectangle %d,%d %d,%d\n' $((dx + left)) $((dy + top)) \
-      $((dx + left + width - 1)) $((dy + top + height - 1))
-  done
-}
-
-render() {  # NAME SKIN TRACK
-  "$QB_WINE" "$work/dist/quillhost.exe" --render-skin "$2" --track "$3" \
-    --out "$(windows_path "$work/render-$1.png")" </dev/null >/dev/null 2>&1
-}
-
-# The widget on screen as the renderer draws the same track, pixel for pixel,
-# but for the panes left out (time moves on; the artist and the title take
-# turns). On the bare root window the layered window blends over black.
-looks_like() {  # WINDOW RENDER SKIN GROUP...
-  local window=$1 picture="$work/render-$2.png" skin=$3 x y width height
-  shift 3
-  local masks
-  mapfile -t masks < <(pane_masks "$skin" "$@")
-  read -r x y width height < <(geometry "$window")
-  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$work/screen.png" 2>/dev/null || return 1
-  convert "$work/screen.png" -fill black "${masks[@]}" "$work/screen-masked.png"
-  convert "$picture" -background black -alpha remove -fill black "${masks[@]}" "$work/render-masked.png"
-  [ "$(compare -metric AE -fuzz 1% "$work/screen-masked.png" "$work/render-masked.png" null: 2>&1)" = 0 ]
-}
+display_test_start "${1:-$here/build/$QB_ARCH}" display-test
 
 # The window's pixels stay the same for the seconds given.
 stands_still() {  # WINDOW SECONDS
@@ -93,47 +18,16 @@ stands_still() {  # WINDOW SECONDS
   [ "$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1)" = 0 ]
 }
 
-has_size() {  # WINDOW WIDTH HEIGHT
-  read -r _ _ width height < <(geometry "$1")
-  [ "$width $height" = "$2 $3" ]
-}
-
-stands_at() {  # WINDOW X Y
-  read -r x y _ _ < <(geometry "$1")
-  [ "$x $y" = "$2 $3" ]
-}
-
-visible_windows() { xdotool search --onlyvisible --class quillhost 2>/dev/null | sort; }
-
-# Runs an action and waits for a window of the host that was not on screen
-# before (a menu, a submenu, a drop-down list); NEW_WINDOW names it.
-NEW_WINDOW=""
-windows_before=""
-new_window_shown() {
-  NEW_WINDOW=$(comm -13 <(echo "$windows_before") <(visible_windows) | head -1)
-  [ -n "$NEW_WINDOW" ]
-}
-opens_window() {  # COMMAND...
-  windows_before=$(visible_windows)
-  "$@"
-  wait_until 10 new_window_shown
-}
-
-right_click() {  # WINDOW DX DY
-  point_at "$1" "$2" "$3"
-  sleep 0.2
-  xdotool click 3
-}
-
 keys() { xdotool key --delay 120 "$@"; }
 
 # The host's menu, in Wine's menu metrics: rows of 16 pixels, separators of 9
-# and a border of 3. Properties, Remove widget, Exit, then one row a source.
+# and a border of 3. Properties, Remove widget, the six rows of the widget's
+# options, Exit, then one row a source.
 menu_row=16
 menu_border=3
 properties_row=11
 remove_row=27
-exit_row=52
+exit_row=148
 menu_x=0
 menu_y=0
 open_menu() {  # WINDOW DX DY
@@ -148,18 +42,6 @@ choose_in_menu() {  # ROW
   point_in_menu "$1"
   sleep 0.2
   xdotool click 1
-}
-
-# Presses on the widget and moves it in small steps with the button held.
-drag() {  # WINDOW DX DY BY_X
-  point_at "$1" "$2" "$3"
-  sleep 0.2
-  xdotool mousedown 1
-  for _ in $(seq 1 $(($4 / 5))); do
-    xdotool mousemove_relative -- 5 0
-    sleep 0.03
-  done
-  xdotool mouseup 1
 }
 
 not() { ! "$@"; }

@@ -1,54 +1,8 @@
 // The standalone host's settings file: a restart brings back every widget
 // where it stood, with the settings its module saved.
-#include "host/host_app.h"
-#include "rig/rig.h"
+#include "host_fixture.h"
 
-#include <string>
-
-namespace {
-
-std::string ModulePath() {
-    rig::TheModule();  // puts the module into the work folder
-    return rig::WorkFolder() + "Quillbracket.dll";
-}
-
-std::string FreshConfig() {
-    const std::string path = rig::WorkFolder() + "quillhost.ini";
-    DeleteFileA(path.c_str());
-    return path;
-}
-
-std::string Read(const std::string& file, const std::string& group, const char* key) {
-    char buffer[256] = {};
-    GetPrivateProfileStringA(group.c_str(), key, "", buffer, sizeof buffer, file.c_str());
-    return buffer;
-}
-
-void Send(const host::WidgetWindow& widget, UINT msg, WPARAM keys, POINT client) {
-    SendMessageA(widget.window(), msg, keys, MAKELPARAM(client.x, client.y));
-}
-
-// The pointer comes onto the widget, presses and moves by (dx, 0) in small steps, as a hand would.
-void Drag(const host::WidgetWindow& widget, int dx) {
-    const POINT origin = widget.Position();
-    const POINT grip = {40, 40};
-    SetCursorPos(origin.x + grip.x, origin.y + grip.y);
-    Send(widget, WM_MOUSEMOVE, 0, grip);
-    Send(widget, WM_LBUTTONDOWN, MK_LBUTTON, grip);
-    for (int moved = 5; moved <= dx; moved += 5) {
-        SetCursorPos(origin.x + grip.x + moved, origin.y + grip.y);
-        Send(widget, WM_MOUSEMOVE, MK_LBUTTON, grip);  // the widget follows the pointer
-    }
-    Send(widget, WM_LBUTTONUP, 0, grip);
-}
-
-void MoveTo(host::WidgetWindow& widget, LONG x, LONG y) {
-    const SIZE size = widget.Size();
-    RECT bounds = {x, y, x + size.cx, y + size.cy};
-    widget.Move(bounds, false);
-}
-
-}  // namespace
+using namespace host_test;
 
 TEST_CASE(host_restart_restores_widgets_where_they_stood_with_their_settings) {
     const std::string config = FreshConfig();
@@ -59,7 +13,7 @@ TEST_CASE(host_restart_restores_widgets_where_they_stood_with_their_settings) {
         REQUIRE(app.widgets().size() == 1u);
         REQUIRE(app.widgets()[0]->instance() != nullptr);
         MoveTo(*app.widgets()[0], 40, 60);
-        MoveTo(*app.AddWidget({0, 0}), -300, 200);  // on a screen left of the main one
+        MoveTo(*app.AddWidget({0, 0}), -50, 200);  // more than half on the main screen
         app.Shutdown();
     }
     CHECK_EQ(Read(config, "Quillhost", "Widgets"), std::string("Widget1,Widget2"));
@@ -72,7 +26,7 @@ TEST_CASE(host_restart_restores_widgets_where_they_stood_with_their_settings) {
     REQUIRE(app.widgets().size() == 2u);
     CHECK_EQ(app.widgets()[0]->Position().x, 40L);
     CHECK_EQ(app.widgets()[0]->Position().y, 60L);
-    CHECK_EQ(app.widgets()[1]->Position().x, -300L);
+    CHECK_EQ(app.widgets()[1]->Position().x, -50L);
     CHECK_EQ(app.widgets()[1]->Position().y, 200L);
     app.Shutdown();
     CHECK_EQ(Read(config, "Widget2.Settings", "ShowTimePlayed"), std::string("0"));

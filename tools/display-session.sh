@@ -5,12 +5,15 @@
 #   QB_ARCH=x64 source tools/display-session.sh   # the architecture: x86 or x64
 #   display_session_start BUILD_FOLDER NAME   # that architecture's build; NAME: prefix and work folder of this user
 #   host_start CONFIG_INI                     # sets HOST_PID
+# or, for a test script: display_test_start BUILD_FOLDER NAME, then
+#   check WHAT COMMAND...                     # counts in passed/failed; finish reports them
 #   ...
 # Everything started here ends by process id when the calling shell exits.
 
 qb_here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$qb_here/tools/wine-env"
 QB_XVFB_PID=""
+QB_COMPOSITOR_PID=""
 HOST_PID=""
 
 # Stops the host, the prefix's Wine processes and the X server, in that order.
@@ -20,6 +23,11 @@ display_session_end() {
     kill "$HOST_PID" 2>/dev/null || true
     wait "$HOST_PID" 2>/dev/null || true
   fi
+  if [ -n "$QB_COMPOSITOR_PID" ] && kill -0 "$QB_COMPOSITOR_PID" 2>/dev/null; then
+    kill "$QB_COMPOSITOR_PID" 2>/dev/null || true
+    wait "$QB_COMPOSITOR_PID" 2>/dev/null || true
+  fi
+  QB_COMPOSITOR_PID=""
   # The prefix is the session's own: ending its server ends only what this session started.
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
   if [ -n "$QB_XVFB_PID" ] && kill -0 "$QB_XVFB_PID" 2>/dev/null; then
@@ -89,6 +97,16 @@ display_session_start() {  # BUILD_FOLDER NAME
   "$qb_here/tools/dist.sh" "$build" "$QB_WORK/dist" >/dev/null
 }
 
+# A compositing manager, so that what lies behind a widget shows through it.
+compositor_start() {
+  if ! command -v xcompmgr >/dev/null; then
+    echo "xcompmgr is not installed: tools/setup.sh installs it" >&2
+    return 1
+  fi
+  xcompmgr >>"$QB_WORK/xcompmgr.log" 2>&1 &
+  QB_COMPOSITOR_PID=$!
+}
+
 # A path of this machine as the Windows programs in the prefix see it.
 windows_path() { echo "Z:${1//\//\\}"; }
 
@@ -96,6 +114,13 @@ host_start() {  # CONFIG_INI
   "$QB_WINE" "$QB_WORK/dist/quillhost.exe" --player sim --config "$(windows_path "$1")" \
     </dev/null >>"$QB_WORK/host.log" 2>&1 &
   HOST_PID=$!
+}
+
+# Ends the host at once, as a crash or a power cut would.
+host_kill() {
+  kill -KILL "$HOST_PID" 2>/dev/null
+  wait "$HOST_PID" 2>/dev/null
+  HOST_PID=""
 }
 
 # The host's widget windows on screen, one X window id a line.
@@ -132,3 +157,147 @@ point_at() {  # WINDOW DX DY
 
 # Where no window of ours ever stands: the pointer leaves the widgets alone.
 pointer_away() { xdotool mousemove 1270 790; }
+
+# The colour of the screen at a point, as ImageMagick names it.
+screen_colour() {  # X Y
+  import -window root -crop "1x1+$1+$2" +repage -format '%[pixel:p{0,0}]' info: 2>/dev/null
+}
+
+visible_windows() { xdotool search --onlyvisible --class quillhost 2>/dev/null | sort; }
+
+# Runs an action and waits for a window of the host that was not on screen
+# before (a menu, a submenu, a drop-down list); NEW_WINDOW names it.
+NEW_WINDOW=""
+windows_before=""
+new_window_shown() {
+  NEW_WINDOW=$(comm -13 <(echo "$windows_before") <(visible_windows) | head -1)
+  [ -n "$NEW_WINDOW" ]
+}
+opens_window() {  # COMMAND...
+  windows_before=$(visible_windows)
+  "$@"
+  wait_until 10 new_window_shown
+}
+
+right_click() {  # WINDOW DX DY
+  point_at "$1" "$2" "$3"
+  sleep 0.2
+  xdotool click 3
+}
+
+# The checks of a display test, after display_test_start: work (the
+# session's folder), config (the host's settings file there), passed, failed.
+display_test_start() {  # BUILD_FOLDER NAME [--compositor]
+  if ! display_session_start "$1" "$2" || { [ "${3:-}" = --compositor ] && ! compositor_start; }; then
+    echo "FAIL the X server, the display prefix or the compositing manager could not be set up"
+    echo "0 passed, 1 failed"
+    exit 1
+  fi
+  work=$QB_WORK
+  rm -f "$work"/failed-*.png
+  config="$work/quillhost.ini"
+  passed=0
+  failed=0
+}
+
+# Counts the command's outcome, and answers it: "if check ..." goes on only after a pass.
+check() {  # WHAT COMMAND...
+  local what=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+    echo "ok   $what"
+  else
+    failed=$((failed + 1))
+    echo "FAIL $what"
+    import -window root "$QB_WORK/failed-$failed.png" 2>/dev/null
+    return 1
+  fi
+}
+
+finish() {
+  [ "$failed" -gt 0 ] && echo "screens of the failures: $QB_WORK/failed-*.png"
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+  exit
+}
+
+ini_value() {  # GROUP KEY
+  tr -d '\r' <"$config" | awk -v group="[$1]" -v key="$2" '
+    $0 == group {inside = 1; next} /^\[/ {inside = 0}
+    inside && index($0, key "=") == 1 {print substr($0, length(key) + 2)}'
+}
+
+# "LEFT TOP WIDTH HEIGHT" of a group of a skin's skin.ini.
+skin_rect() {  # SKIN GROUP
+  tr -d '\r' <"$QB_WORK/dist/skins/$1/skin.ini" | awk -v group="[$2]" '
+    $0 == group {inside = 1; next} /^\[/ {inside = 0}
+    inside && /^(Left|Top|Width|Height)=/ {split($0, pair, "="); value[pair[1]] = pair[2]}
+    END {print value["Left"] + 0, value["Top"] + 0, value["Width"] + 0, value["Height"] + 0}'
+}
+
+# ImageMagick arguments that black out panes of the skin's display pane,
+# on the widget shown SCALE times as large.
+pane_masks() {  # SCALE SKIN GROUP...
+  local scale=$1 skin=$2 group left top width height
+  shift 2
+  read -r dx dy _ _ < <(skin_rect "$skin" DisplayPane)
+  for group in "$@"; do
+    read -r left top width height < <(skin_rect "$skin" "$group")
+    printf -- '-draw\nrectangle %d,%d %d,%d\n' $(((dx + left) * scale)) $(((dy + top) * scale)) \
+      $(((dx + left + width) * scale - 1)) $(((dy + top + height) * scale - 1))
+  done
+}
+
+render() {  # NAME SKIN TRACK
+  "$QB_WINE" "$QB_WORK/dist/quillhost.exe" --render-skin "$2" --track "$3" \
+    --out "$(windows_path "$QB_WORK/render-$1.png")" </dev/null >/dev/null 2>&1
+}
+
+# The widget on screen as the renderer draws the same track, pixel for pixel,
+# but for the panes left out (time moves on; the artist and the title take
+# turns).
+looks_like() {  # WINDOW RENDER SKIN GROUP...
+  shown_as "$1" 1 100 "${@:2}"
+}
+
+# The same, for a widget shown SCALE times as large (each pixel a block) and
+# at OPACITY percent, over QB_BACKGROUND (a compositing manager paints the
+# root grey where the bare X server leaves it black).
+QB_BACKGROUND=black
+shown_as() {  # WINDOW SCALE OPACITY RENDER SKIN GROUP...
+  local window=$1 scale=$2 opacity=$3 picture="$QB_WORK/render-$4.png" skin=$5 x y width height
+  shift 5
+  local masks fuzz=1% factor
+  [ "$opacity" = 100 ] || fuzz=3%
+  factor="$((opacity / 100)).$(printf %02d $((opacity % 100)))"
+  mapfile -t masks < <(pane_masks "$scale" "$skin" "$@")
+  read -r x y width height < <(geometry "$window")
+  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$QB_WORK/screen.png" 2>/dev/null || return 1
+  convert "$QB_WORK/screen.png" -fill black "${masks[@]}" "$QB_WORK/screen-masked.png"
+  convert "$picture" -filter point -resize "$((100 * scale))%" -channel A -evaluate multiply "$factor" +channel \
+    -background "$QB_BACKGROUND" -alpha remove -fill black "${masks[@]}" "$QB_WORK/render-masked.png"
+  [ "$(compare -metric AE -fuzz "$fuzz" "$QB_WORK/screen-masked.png" "$QB_WORK/render-masked.png" null: 2>&1)" = 0 ]
+}
+
+has_size() {  # WINDOW WIDTH HEIGHT
+  read -r _ _ width height < <(geometry "$1")
+  [ "$width $height" = "$2 $3" ]
+}
+
+stands_at() {  # WINDOW X Y
+  read -r x y _ _ < <(geometry "$1")
+  [ "$x $y" = "$2 $3" ]
+}
+
+# Presses on the widget and moves it in small steps with the button held.
+drag() {  # WINDOW DX DY BY_X
+  point_at "$1" "$2" "$3"
+  sleep 0.2
+  xdotool mousedown 1
+  for _ in $(seq 1 $(($4 / 5))); do
+    xdotool mousemove_relative -- 5 0
+    sleep 0.03
+  done
+  xdotool mouseup 1
+}

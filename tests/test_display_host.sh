@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# quillhost as a desktop widget host on a private X server with a compositing
+# manager: a widget at 200 % and one at 60 %, held against quillhost
+# --render-skin; a lock, snapping, a widget saved off screen, a second
+# quillhost handing over its command, and a drag kept when the host is killed.
+# Usage: tests/test_display_host.sh BUILD_FOLDER
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$here/tools/display-session.sh"
+
+display_test_start "${1:-$here/build/$QB_ARCH}" display-host-test --compositor
+
+render first Default 1
+render second Default 2
+render slim Slim 1
+
+# The simulated player's window takes the top-left corner. Slim widgets stand where dragging one 50 px to the right ends 6 px short
+# of the screen's right edge (1280 wide; Slim is 266).
+cat >"$config" <<'INI'
+[Quillhost]
+Widgets=Widget1,Widget2,Widget3,Widget4,Widget5,Widget6
+[Widget1]
+X=40
+Y=440
+Scale=2
+[Widget2]
+X=700
+Y=40
+Opacity=60
+[Widget2.Settings]
+SkinDir=Slim
+[Widget3]
+X=700
+Y=300
+Locked=1
+[Widget3.Settings]
+SkinDir=Slim
+[Widget4]
+X=958
+Y=480
+[Widget4.Settings]
+SkinDir=Slim
+[Widget5]
+X=958
+Y=640
+[Widget5.Settings]
+SkinDir=Slim
+[Widget6]
+X=5000
+Y=-3000
+[Widget6.Settings]
+SkinDir=Slim
+INI
+host_start "$config"
+
+all_shown() {
+  local place
+  for place in "40 440" "700 40" "700 300" "958 480" "958 640"; do
+    # shellcheck disable=SC2086
+    widget_at $place >/dev/null || return 1
+  done
+}
+if ! wait_until 30 all_shown; then
+  check "the host shows its widgets" false
+  finish
+fi
+big=$(widget_at 40 440)
+faded=$(widget_at 700 40)
+locked=$(widget_at 700 300)
+snapping=$(widget_at 958 480)
+free=$(widget_at 958 640)
+pointer_away
+QB_BACKGROUND=$(screen_colour 1279 420)
+
+all_on_screen() {
+  local window x y width height
+  [ "$(widget_windows | wc -l)" = "$1" ] || return 1
+  for window in $(widget_windows); do
+    read -r x y width height < <(geometry "$window")
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + width)) -le 1280 ] && [ $((y + height)) -le 800 ] || return 1
+  done
+}
+none_overlap() {
+  local rects
+  mapfile -t rects < <(for window in $(widget_windows); do geometry "$window"; done)
+  for ((i = 0; i < ${#rects[@]}; i++)); do
+    for ((j = i + 1; j < ${#rects[@]}; j++)); do
+      read -r x1 y1 w1 h1 <<<"${rects[i]}"
+      read -r x2 y2 w2 h2 <<<"${rects[j]}"
+      [ $((x1 + w1)) -le "$x2" ] || [ $((x2 + w2)) -le "$x1" ] || [ $((y1 + h1)) -le "$y2" ] ||
+        [ $((y2 + h2)) -le "$y1" ] || return 1
+    done
+  done
+}
+check "a widget saved off every monitor comes back wholly on screen" wait_until 10 all_on_screen 6
+
+check "at 200 % the widget is twice its skin's size" has_size "$big" 532 216
+check "at 200 % the widget is the renderer's picture enlarged, each pixel a 2x2 block" \
+  wait_until 10 shown_as "$big" 2 100 first Default InfoPane CounterPane ProgressBar SoundPane
+read -r left top _ _ < <(skin_rect Default NextButton)
+point_at "$big" $((2 * (left + 12))) $((2 * (top + 12)))
+xdotool click 1
+pointer_away
+check "at 200 % a click on next at twice its place presses next" \
+  wait_until 10 shown_as "$big" 2 100 second Default InfoPane CounterPane ProgressBar SoundPane
+
+check "at 60 % the widget is the renderer's picture at 60 % over what lies behind" \
+  wait_until 10 shown_as "$faded" 1 60 slim Slim InfoPane CounterPane ProgressBar
+
+drag "$locked" 20 20 60
+sleep 1
+check "a locked widget stays where it stands when dragged" stands_at "$locked" 700 300
+
+drag "$snapping" 20 20 50
+check "a drag ending 6 px from the screen's edge lands on it" wait_until 10 stands_at "$snapping" 1014 480
+check "the settings file holds the place the moment the drag ends" \
+  test "$(ini_value Widget4 X),$(ini_value Widget4 Y)" = "1014,480"
+xdotool keydown ctrl
+drag "$free" 20 20 50
+xdotool keyup ctrl
+check "with Ctrl held it ends where the pointer put it" wait_until 10 stands_at "$free" 1008 640
+
+# The icon's menu, under Wine in its own tray window: the six widgets,
+# a separator, then Add widget, whose submenu lists the skins by name.
+tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1)
+if check "a right click on the notification-area icon opens its menu" opens_window right_click "$tray" 10 10; then
+  read -r menu_x menu_y _ _ < <(geometry "$NEW_WINDOW")
+  add_row=$((3 + 6 * 16 + 9 + 8))
+  if check "Add widget opens the list of skins" opens_window xdotool mousemove $((menu_x + 30)) $((menu_y + add_row)); then
+    read -r skins_x skins_y _ _ < <(geometry "$NEW_WINDOW")
+    xdotool mousemove $((skins_x + 20)) $((menu_y + add_row))
+    sleep 0.2
+    xdotool mousemove $((skins_x + 20)) $((skins_y + 3 + 16 + 8))  # Slim, the second skin
+    sleep 0.2
+    xdotool click 1
+    pointer_away
+    check "Add widget adds a widget on screen" wait_until 10 all_on_screen 7
+    check "no widget covers another" none_overlap
+  fi
+fi
+
+"$QB_WINE" "$work/dist/quillhost.exe" --add Slim </dev/null >>"$work/second.log" 2>&1
+check "a second quillhost hands --add Slim to the first and ends with 0" test $? = 0
+check "the running host adds the Slim widget, on screen" wait_until 10 all_on_screen 8
+
+host_kill
+host_start "$config"
+widget_stands_at() { widget_at "$1" "$2" >/dev/null; }
+check "after the host was killed, the next start shows the dragged widget where it was left" \
+  wait_until 30 widget_stands_at 1014 480
+
+finish

@@ -1,0 +1,180 @@
+// The host's icon in the notification area and what reaches the host from
+// outside its widgets: the icon's menu, a taskbar made anew, a second
+// quillhost's command line, a settings file whose places are off screen.
+#include "host/monitors.h"
+#include "host/single_instance.h"
+#include "host_fixture.h"
+
+#include <shellapi.h>
+
+using namespace host_test;
+
+namespace {
+
+// The id of the first item with that text; with a submenu's name, the item of that submenu. 0 when none.
+UINT FindItem(HMENU menu, const std::wstring& text, const std::wstring& submenuName = L"") {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t label[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), label, 64, MF_BYPOSITION);
+        HMENU submenu = GetSubMenu(menu, i);
+        if (submenu && submenuName == label) return FindItem(submenu, text);
+        if (!submenu && submenuName.empty() && text == label) return GetMenuItemID(menu, i);
+    }
+    return 0;
+}
+
+void ChooseInTray(host::HostApp& app, const std::wstring& text, const std::wstring& submenuName = L"") {
+    UniqueMenu menu(app.TrayMenu());
+    const UINT id = FindItem(menu.get(), text, submenuName);
+    REQUIRE(id != 0);
+    app.TrayCommand(static_cast<int>(id));
+}
+
+bool Overlap(const RECT& first, const RECT& second) {
+    RECT overlap = {};
+    return IntersectRect(&overlap, &first, &second) != FALSE;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+LRESULT HandOver(const std::string& payload) {
+    const HWND control = FindWindowExA(HWND_MESSAGE, nullptr, host::kControlWindowClass, nullptr);
+    COPYDATASTRUCT data = {host::kCommandLineData, static_cast<DWORD>(payload.size()),
+                           const_cast<char*>(payload.data())};
+    return SendMessageA(control, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+}  // namespace
+
+TEST_CASE(host_tray_menu_adds_widgets_at_free_places_hides_and_shows_them_all) {
+    const std::string config = FreshConfig();
+    rig::InstallBundledSkin("Slim");
+    host::HostApp app(ModulePath(), config);
+    app.Restore();
+    app.ShowTrayIcon();
+    ChooseInTray(app, L"Slim", L"Add widget");
+    ChooseInTray(app, L"Slim", L"Add widget");
+    REQUIRE(app.widgets().size() == 3u);
+    // Saved at once, in the skin chosen.
+    CHECK_EQ(Read(config, "Quillhost", "Widgets"), std::string("Widget1,Widget2,Widget3"));
+    CHECK_EQ(Read(config, "Widget3.Settings", "SkinDir"), std::string("Slim"));
+    const RECT area = host::PrimaryWorkArea();
+    for (size_t i = 1; i < 3; ++i) {
+        CHECK(Inside(app.widgets()[i]->ScreenBounds(), area));
+        for (size_t j = 0; j < i; ++j)
+            CHECK(!Overlap(app.widgets()[i]->ScreenBounds(), app.widgets()[j]->ScreenBounds()));
+    }
+
+    ChooseInTray(app, L"Hide all");
+    CHECK(!app.widgets()[0]->Visible() && !app.widgets()[2]->Visible());
+    // A left click on the icon shows them all.
+    SendMessageA(app.trayIcon()->window(), host::TrayIcon::kCallbackMessage, 0, MAKELPARAM(NIN_SELECT, 1));
+    CHECK(app.widgets()[0]->Visible() && app.widgets()[2]->Visible());
+    ChooseInTray(app, L"Slim");  // the first Slim widget of the list
+    CHECK(!app.widgets()[1]->Visible());
+
+    ChooseInTray(app, L"Lock all positions");
+    CHECK(app.widgets()[0]->options().locked && app.widgets()[2]->options().locked);
+    CHECK_EQ(Read(config, "Widget2", "Locked"), std::string("1"));
+    app.Shutdown();
+}
+
+namespace {
+
+// A stand-in for the shell's taskbar, which takes the icons' messages: how many came.
+int g_iconMessages = 0;
+
+LRESULT CALLBACK FakeTaskbarProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_COPYDATA) return DefWindowProcA(window, msg, wParam, lParam);
+    ++g_iconMessages;
+    return TRUE;
+}
+
+}  // namespace
+
+// The shell forgets every icon when the taskbar is made anew; the host offers its own again.
+TEST_CASE(host_tray_icon_is_offered_again_to_a_new_taskbar) {
+    if (FindWindowA("Shell_TrayWnd", nullptr)) return;  // a real taskbar would take the messages
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = &FakeTaskbarProc;
+    windowClass.lpszClassName = "Shell_TrayWnd";
+    RegisterClassA(&windowClass);
+    UniqueWindow taskbar(CreateWindowA("Shell_TrayWnd", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr));
+    host::HostApp app(ModulePath(), FreshConfig());
+    app.ShowTrayIcon();
+    CHECK(app.trayIcon()->shown());
+    const int offered = g_iconMessages;
+    CHECK(offered > 0);
+    SendMessageA(app.trayIcon()->window(), host::TrayIcon::TaskbarCreatedMessage(), 0, 0);
+    CHECK(g_iconMessages > offered);
+}
+
+TEST_CASE(host_takes_a_second_quillhosts_command_line_and_brings_off_screen_widgets_back) {
+    const std::string config = FreshConfig();
+    WritePrivateProfileStringA("Quillhost", "Widgets", "Widget1", config.c_str());
+    WritePrivateProfileStringA("Widget1", "X", "5000", config.c_str());
+    WritePrivateProfileStringA("Widget1", "Y", "-4000", config.c_str());
+    host::HostApp app(ModulePath(), config);
+    app.Restore();
+    CHECK(Inside(app.widgets()[0]->ScreenBounds(), host::PrimaryWorkArea()));
+    // The place given stays in the file: the widget goes back there when that monitor does.
+    CHECK_EQ(Read(config, "Widget1", "X"), std::string("5000"));
+
+    rig::InstallBundledSkin("Slim");
+    CHECK_EQ(HandOver(std::string("--add\0Slim\0", 11)), 1);
+    CHECK_EQ(app.widgets().size(), 2u);
+    CHECK_EQ(HandOver(std::string("--hide-all\0", 11)), 1);
+    CHECK(!app.widgets()[1]->Visible());
+    CHECK_EQ(HandOver(std::string()), 1);  // no arguments: every widget shown
+    CHECK(app.widgets()[1]->Visible());
+    CHECK_EQ(HandOver(std::string("--paint\0", 8)), 0);
+    app.Shutdown();
+}
+
+namespace {
+
+constexpr char kTestWindowsKey[] = "Software\\QuillbracketTest\\Windows";
+
+std::string RunEntry() {
+    char value[MAX_PATH] = {};
+    DWORD size = sizeof value;
+    RegGetValueA(HKEY_CURRENT_USER, (std::string(kTestWindowsKey) + "\\Run").c_str(), "Quillhost", RRF_RT_REG_SZ,
+                 nullptr, value, &size);
+    return value;
+}
+
+void SetApproved(BYTE first) {
+    const BYTE flag[12] = {first};
+    RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kTestWindowsKey) + "\\Explorer\\StartupApproved\\Run").c_str(),
+                    "Quillhost", REG_BINARY, flag, sizeof flag);
+}
+
+}  // namespace
+
+// The check mark follows the system's startup settings, which may turn the entry off behind the host's back.
+TEST_CASE(host_start_at_login_writes_the_quoted_entry_and_tells_the_truth) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kTestWindowsKey);
+    const host::LoginStart start("C:\\Program Files\\Quill\\quillhost.exe", kTestWindowsKey);
+    CHECK(!start.enabled());
+    CHECK(start.Set(true));
+    CHECK_EQ(RunEntry(), std::string("\"C:\\Program Files\\Quill\\quillhost.exe\""));
+    CHECK(start.enabled());
+    SetApproved(3);  // turned off in the system's startup settings
+    CHECK(!start.enabled());
+    CHECK(start.Set(true));
+    CHECK(start.enabled());
+    CHECK(start.Set(false));
+    CHECK_EQ(RunEntry(), std::string());
+
+    // A portable copy: the marker file beside the program.
+    rig::WriteTextFile(rig::WorkFolder() + host::LoginStart::kPortableMarker, "");
+    const host::LoginStart portable(rig::WorkFolder() + "quillhost.exe", kTestWindowsKey);
+    CHECK(portable.portable());
+    CHECK(!portable.Set(true));
+    CHECK_EQ(RunEntry(), std::string());
+    DeleteFileA((rig::WorkFolder() + host::LoginStart::kPortableMarker).c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, kTestWindowsKey);
+}
