@@ -20,14 +20,9 @@ HostApp::HostApp(const std::string& modulePath, const std::string& configFile)
     : module_(modulePath), config_(configFile) {
     const std::string module = FullPath(modulePath);
     skinsFolder_ = module.substr(0, module.find_last_of("\\/") + 1) + "skins\\";
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &ControlProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kControlWindowClass;
-    RegisterClassExA(&windowClass);
-    control_.reset(CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   windowClass.hInstance, this));
+    RegisterWindowClass(kControlWindowClass, &ControlProc);
+    control_.reset(CreateWindowExA(0, kControlWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   GetModuleHandleA(nullptr), this));
     SetTimer(control_.get(), kFullScreenTimer, kFullScreenCheckMs, nullptr);
 }
 

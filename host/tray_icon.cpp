@@ -24,16 +24,11 @@ NOTIFYICONDATAW IconData(HWND window) {
 }  // namespace
 
 TrayIcon::TrayIcon(TrayOwner& owner) : owner_(owner) {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &WindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExA(&windowClass);
+    RegisterWindowClass(kWindowClass, &WindowProc);
     // A top-level window, never shown: the menu needs one to belong to, and
     // only top-level windows hear of display changes.
     window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "Quillhost", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  windowClass.hInstance, this));
+                                  GetModuleHandleA(nullptr), this));
     Add();
 }
 

@@ -22,15 +22,7 @@ constexpr char kWindowClass[] = "QuillhostWidget";
 constexpr LONG kMaxSide = 8192;
 
 ATOM RegisterWidgetClass(WNDPROC procedure) {
-    static const ATOM atom = [procedure] {
-        WNDCLASSEXA windowClass = {};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kWindowClass;
-        return RegisterClassExA(&windowClass);
-    }();
+    static const ATOM atom = RegisterWindowClass(kWindowClass, procedure, LoadCursor(nullptr, IDC_ARROW));
     return atom;
 }
 

@@ -1,10 +1,22 @@
-// The object behind one of the host's windows: `this` handed to CreateWindowEx
-// is kept at WM_NCCREATE and let go at WM_NCDESTROY.
+// The host's windows: their classes, registered in this program, and the
+// object behind each window: `this` handed to CreateWindowEx is kept at
+// WM_NCCREATE and let go at WM_NCDESTROY.
 #pragma once
 
 #include <windows.h>
 
 namespace host {
+
+// Registers a window class of this program; registering it again does nothing.
+inline ATOM RegisterWindowClass(const char* name, WNDPROC procedure, HCURSOR cursor = nullptr) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = cursor;
+    windowClass.lpszClassName = name;
+    return RegisterClassExA(&windowClass);
+}
 
 // The object for this message; null before WM_NCCREATE and from WM_NCDESTROY on.
 template <class Object>
