@@ -54,12 +54,20 @@ std::string HostConfig::NewGroup(const std::vector<std::string>& taken) {
 }
 
 POINT HostConfig::ReadPosition(const std::string& group, POINT fallback) const {
-    return {ReadInt(group, "X", fallback.x), ReadInt(group, "Y", fallback.y)};
+    KeptPlace place;
+    place.screen = {ReadInt(group, "X", fallback.x), ReadInt(group, "Y", fallback.y)};
+    place.monitor = ReadString(group, "Monitor");
+    place.fromMonitor = {ReadInt(group, "MonitorX", 0), ReadInt(group, "MonitorY", 0)};
+    return CurrentPosition(place, Monitors());
 }
 
 void HostConfig::WritePosition(const std::string& group, POINT position) const {
-    WriteString(group, "X", std::to_string(position.x));
-    WriteString(group, "Y", std::to_string(position.y));
+    const KeptPlace place = PlaceOn(position, MonitorAt(position));
+    WriteString(group, "X", std::to_string(place.screen.x));
+    WriteString(group, "Y", std::to_string(place.screen.y));
+    WriteString(group, "Monitor", place.monitor);
+    WriteString(group, "MonitorX", std::to_string(place.fromMonitor.x));
+    WriteString(group, "MonitorY", std::to_string(place.fromMonitor.y));
 }
 
 WidgetOptions HostConfig::ReadOptions(const std::string& group) const {

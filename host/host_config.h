@@ -2,11 +2,13 @@
 // group each widget's module keeps its own settings in.
 //
 //   [Quillhost]             Widgets=Widget1,Widget3
-//   [Widget1]               X=120  Y=80  Layer=Topmost  Locked=1  Snap=1
+//   [Widget1]               X=120  Y=80  Monitor=\\.\DISPLAY1  MonitorX=120  MonitorY=80
+//                           Layer=Topmost  Locked=1  Snap=1
 //                           Opacity=60  Scale=Auto  HideForFullScreen=1
 //   [Widget1.Settings]      (written by the module)
 #pragma once
 
+#include "host/placement.h"
 #include "host/widget_options.h"
 
 #include <windows.h>
@@ -28,6 +30,7 @@ public:
     // A group name that none of the given ones uses.
     static std::string NewGroup(const std::vector<std::string>& taken);
 
+    // Where the widget stands now: on the monitor it was kept on, if that is there.
     POINT ReadPosition(const std::string& group, POINT fallback) const;
     void WritePosition(const std::string& group, POINT position) const;
     // Values out of range read as the nearest allowed one.

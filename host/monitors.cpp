@@ -33,7 +33,27 @@ UINT DpiOf(HWND window) {
     return dpi > 0 ? static_cast<UINT>(dpi) : kBaseDpi;
 }
 
+NamedMonitor NamedMonitorOf(HMONITOR monitor) {
+    MONITORINFOEXA info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(monitor, &info);
+    return {info.szDevice, info.rcMonitor};
+}
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, RECT*, LPARAM data) {
+    reinterpret_cast<std::vector<NamedMonitor>*>(data)->push_back(NamedMonitorOf(monitor));
+    return TRUE;
+}
+
 }  // namespace
+
+std::vector<NamedMonitor> Monitors() {
+    std::vector<NamedMonitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+NamedMonitor MonitorAt(POINT point) { return NamedMonitorOf(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST)); }
 
 std::vector<RECT> WorkAreas() {
     std::vector<RECT> areas;

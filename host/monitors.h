@@ -4,9 +4,19 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace host {
+
+// A monitor by the name the system gives it, and where it stands now.
+struct NamedMonitor {
+    std::string name;
+    RECT bounds;
+};
+std::vector<NamedMonitor> Monitors();
+// The monitor a point lies on, else the nearest.
+NamedMonitor MonitorAt(POINT point);
 
 std::vector<RECT> WorkAreas();
 RECT PrimaryWorkArea();

@@ -94,4 +94,15 @@ POINT OnScreenPosition(const RECT& bounds, const std::vector<RECT>& workAreas) {
             Inside(bounds.top, bounds.bottom - bounds.top, nearest.top, nearest.bottom)};
 }
 
+KeptPlace PlaceOn(POINT screen, const NamedMonitor& monitor) {
+    return {screen, monitor.name, {screen.x - monitor.bounds.left, screen.y - monitor.bounds.top}};
+}
+
+POINT CurrentPosition(const KeptPlace& place, const std::vector<NamedMonitor>& monitors) {
+    for (const NamedMonitor& monitor : monitors)
+        if (!place.monitor.empty() && monitor.name == place.monitor)
+            return {monitor.bounds.left + place.fromMonitor.x, monitor.bounds.top + place.fromMonitor.y};
+    return place.screen;
+}
+
 }  // namespace host

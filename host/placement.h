@@ -2,8 +2,11 @@
 // new widget finds room, where one left off screen comes back.
 #pragma once
 
+#include "host/monitors.h"
+
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace host {
@@ -21,5 +24,16 @@ POINT FreePlace(SIZE size, const RECT& area, const std::vector<RECT>& widgets);
 // Where a widget stays: where it stands while at least half of it is on the
 // work areas, else wholly on the nearest one.
 POINT OnScreenPosition(const RECT& bounds, const std::vector<RECT>& workAreas);
+
+// A widget's place as kept: on screen, and from the top-left of the monitor it
+// stood on, so that it follows that monitor wherever the monitor comes back.
+struct KeptPlace {
+    POINT screen = {};
+    std::string monitor;  // empty when none was kept
+    POINT fromMonitor = {};
+};
+KeptPlace PlaceOn(POINT screen, const NamedMonitor& monitor);
+// Where a kept place is now: on its monitor when that is there, else where it was on screen.
+POINT CurrentPosition(const KeptPlace& place, const std::vector<NamedMonitor>& monitors);
 
 }  // namespace host

@@ -1,7 +1,9 @@
 // The host's icon in the notification area and what reaches the host from
 // outside its widgets: the icon's menu, a taskbar made anew, a second
 // quillhost's command line, a settings file whose places are off screen.
+#include "host/host_config.h"
 #include "host/monitors.h"
+#include "host/placement.h"
 #include "host/single_instance.h"
 #include "host_fixture.h"
 
@@ -132,6 +134,29 @@ TEST_CASE(host_takes_a_second_quillhosts_command_line_and_brings_off_screen_widg
     CHECK(app.widgets()[1]->Visible());
     CHECK_EQ(HandOver(std::string("--paint\0", 8)), 0);
     app.Shutdown();
+}
+
+// A widget is kept on its monitor: when that monitor comes back elsewhere in
+// the arrangement, the widget comes back on it, not where it stood on screen.
+TEST_CASE(host_keeps_a_widgets_place_on_its_monitor) {
+    const host::KeptPlace place = host::PlaceOn({-1180, 50}, {"\\\\.\\DISPLAY2", {-1280, 0, 0, 1024}});
+    CHECK_EQ(place.fromMonitor.x, 100L);
+    const std::vector<host::NamedMonitor> movedRight = {{"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}},
+                                                        {"\\\\.\\DISPLAY2", {1920, 0, 3200, 1024}}};
+    CHECK_EQ(host::CurrentPosition(place, movedRight).x, 2020L);
+    CHECK_EQ(host::CurrentPosition(place, movedRight).y, 50L);
+    CHECK_EQ(host::CurrentPosition(place, {movedRight[0]}).x, -1180L);  // gone: where it stood
+
+    // Through the settings file, on this machine's own monitor.
+    const std::string config = FreshConfig();
+    const host::HostConfig settings(config);
+    const host::NamedMonitor here = host::MonitorAt({0, 0});
+    settings.WritePosition("Widget1", {here.bounds.left + 30, here.bounds.top + 40});
+    CHECK_EQ(Read(config, "Widget1", "Monitor"), here.name);
+    CHECK_EQ(Read(config, "Widget1", "MonitorX"), std::string("30"));
+    WritePrivateProfileStringA("Widget1", "X", "-9000", config.c_str());  // as kept under another arrangement
+    CHECK_EQ(settings.ReadPosition("Widget1", {}).x, here.bounds.left + 30);
+    CHECK_EQ(settings.ReadPosition("Widget1", {}).y, here.bounds.top + 40);
 }
 
 namespace {
