@@ -37,20 +37,22 @@ void WidgetWindow::Refresh() {
     UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
     if (!section || !memory || !bits) return;
 
-    // The layered window wants premultiplied alpha: GDI+ converts on the way out.
-    std::vector<UINT32> pixels(static_cast<size_t>(size_.cx) * static_cast<size_t>(size_.cy));
+    // The layered window wants premultiplied alpha: GDI+ converts on the way
+    // out, straight into the section at 100 %, else into a frame to enlarge.
+    std::vector<UINT32> unscaled;
+    if (scale_ != 1) unscaled.resize(static_cast<size_t>(size_.cx) * static_cast<size_t>(size_.cy));
     Gdiplus::Rect whole(0, 0, size_.cx, size_.cy);
     Gdiplus::BitmapData data = {};
     data.Width = static_cast<UINT>(size_.cx);
     data.Height = static_cast<UINT>(size_.cy);
     data.Stride = size_.cx * 4;
     data.PixelFormat = PixelFormat32bppPARGB;
-    data.Scan0 = pixels.data();
+    data.Scan0 = scale_ != 1 ? unscaled.data() : bits;
     if (frame->LockBits(&whole, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf, PixelFormat32bppPARGB,
                         &data) != Gdiplus::Ok)
         return;
     frame->UnlockBits(&data);
-    Enlarge(pixels, size_.cx, size_.cy, scale_, static_cast<UINT32*>(bits));
+    if (scale_ != 1) Enlarge(unscaled, size_.cx, size_.cy, scale_, static_cast<UINT32*>(bits));
 
     SelectedObject selected(memory.get(), section.get());
     POINT position = Position();
