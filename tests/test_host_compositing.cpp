@@ -1,8 +1,14 @@
 // The standalone host's widget window: what it composites at which size, and
 // who owns the images handed to its layers.
+#include "host/frame_compositor.h"
 #include "host/widget_window.h"
 #include "rig/rig.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -138,4 +144,98 @@ TEST_CASE(host_widget_owns_handed_over_images_and_copies_kept_ones) {
         replacement = false;
     }
     CHECK(replacement);  // the last image goes with the widget
+}
+
+namespace {
+
+// A bitmap of every alpha and many colours, so blending is seen at each level.
+Gdiplus::Bitmap* Gradient(int width, int height, int seed) {
+    auto* bitmap = new Gdiplus::Bitmap(width, height, PixelFormat32bppARGB);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            bitmap->SetPixel(x, y, Gdiplus::Color(static_cast<BYTE>((x * 37 + y * 11 + seed) % 256),
+                                                  static_cast<BYTE>((x * 13 + seed) % 256),
+                                                  static_cast<BYTE>((y * 29 + seed) % 256),
+                                                  static_cast<BYTE>((x * y + seed) % 256)));
+    return bitmap;
+}
+
+// Wine's GDI+ blends onto a translucent frame through straight alpha, so where
+// both pixels are translucent it lands up to this far from the exact blend.
+constexpr int kGdiplusRounding = 4;
+
+// The most any channel of the kept frame differs from GDI+'s own composite of the stack.
+int LargestDifferenceFromGdiplus(host::LayerStack& layers, const host::FrameCompositor::Pixels& frame, SIZE size) {
+    auto reference = std::make_unique<Gdiplus::Bitmap>(size.cx, size.cy, PixelFormat32bppPARGB);
+    {
+        Gdiplus::Graphics graphics(reference.get());
+        host::LayerStack::PrepareGraphics(graphics);
+        for (size_t id = 0; id < layers.Count(); ++id) layers.DrawLayer(graphics, id, size.cx, size.cy);
+    }
+    Gdiplus::Rect whole(0, 0, size.cx, size.cy);
+    Gdiplus::BitmapData data = {};
+    if (reference->LockBits(&whole, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data) != Gdiplus::Ok)
+        return 256;
+    int largest = 0;
+    for (int y = 0; y < size.cy; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const char*>(data.Scan0) + y * data.Stride);
+        for (int x = 0; x < size.cx; ++x)
+            for (int shift = 0; shift < 32; shift += 8) {
+                const int d = std::abs(static_cast<int>((row[x] >> shift) & 0xFF) -
+                                                     static_cast<int>((frame[y * size.cx + x] >> shift) & 0xFF));
+                largest = std::max(largest, d);
+            }
+    }
+    reference->UnlockBits(&data);
+    return largest;
+}
+
+}  // namespace
+
+TEST_CASE(kept_frame_recomposes_from_the_lowest_changed_layer_and_matches_gdiplus) {
+    const SIZE size = {48, 32};
+    host::LayerStack layers;
+    layers.SetImage(0, Gradient(48, 32, 0));
+    const UINT art = layers.Add("art");
+    layers.SetImage(art, Gradient(20, 20, 50));
+    layers.SetPlacement(art, true, {4, 6, 24, 26}, 48, 32);  // 1:1, blended by the host
+    const UINT scaled = layers.Add("scaled");
+    layers.SetImage(scaled, Gradient(10, 8, 90));
+    layers.SetPlacement(scaled, true, {20, 4, 44, 28}, 48, 32);  // enlarged: GDI+ draws it
+    const UINT info = layers.Add("info");
+    layers.SetImage(info, Gradient(60, 10, 130));
+    layers.SetPlacement(info, true, {-6, 20, 54, 30}, 48, 32);  // reaches past both sides
+
+    host::FrameCompositor kept;
+    // Each step changes the stack as the module does; the kept frame must then
+    // equal a frame composed from nothing, and GDI+'s own composite but for rounding.
+    const std::function<void()> steps[] = {
+        [] {},
+        [&] { layers.SetImage(layers.Find("info", nullptr), Gradient(60, 10, 170)); },
+        [&] { layers.SetVisibility(layers.Find("art", nullptr), false); },
+        [&] { layers.SetImage(layers.Find("info", nullptr), Gradient(60, 10, 210)); },
+        [&] { layers.SetVisibility(layers.Find("art", nullptr), true); },
+        [&] { layers.MoveUp(layers.Find("art", nullptr)); },
+        [&] { layers.MoveBottom(layers.Find("info", nullptr)); },
+        [&] { layers.Remove(layers.Find("scaled", nullptr)); },
+        [&] { layers.SetImage(layers.Find("art", nullptr), Gradient(20, 20, 20)); },
+    };
+    for (int step = 0; step < static_cast<int>(std::size(steps)); ++step) {
+        steps[step]();
+        const host::FrameCompositor::Pixels frame = kept.Compose(layers, size);
+        host::FrameCompositor fresh;  // starts from the bottom layer
+        CHECK_EQ(fresh.Compose(layers, size) == frame ? -1 : step, -1);
+        CHECK_EQ(LargestDifferenceFromGdiplus(layers, frame, size) <= kGdiplusRounding ? -1 : step, -1);
+    }
+    // Nothing changed: the frame is handed back as it was.
+    const auto* before = kept.Compose(layers, size).data();
+    CHECK(kept.Compose(layers, size).data() == before);
+}
+
+TEST_CASE(premultiplied_blend_is_exact_at_the_ends_and_never_overflows) {
+    CHECK_EQ(host::BlendPremultiplied(0x80402010u, 0xFF010203u), 0xFF010203u);  // opaque covers
+    CHECK_EQ(host::BlendPremultiplied(0x80402010u, 0x00000000u), 0x80402010u);  // clear keeps
+    CHECK_EQ(host::BlendPremultiplied(0xFFFFFFFFu, 0x80808080u), 0xFFFFFFFFu);  // white under half white
+    CHECK_EQ(host::BlendPremultiplied(0xFF000000u, 0x80404040u), 0xFF404040u);  // half grey over black
+    CHECK_EQ(host::BlendPremultiplied(0x00000000u, 0x80404040u), 0x80404040u);  // over nothing, as it is
 }
