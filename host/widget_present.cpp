@@ -46,6 +46,7 @@ void WidgetWindow::Present() {
     else
         Enlarge(frame, size_.cx, size_.cy, scale_, pixels);
     surface_.Show(window_.get(), Position(), static_cast<BYTE>(255 * options_.opacityPercent / 100));
+    ++framesPresented_;
 }
 
 }  // namespace host

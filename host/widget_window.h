@@ -87,6 +87,8 @@ public:
     // Asks for the frame to be composed and put on screen once the module's
     // calls of this message are done; also when no layer changed if asked.
     void RequestPresent(bool evenIfUnchanged = false);
+    // Frames put on screen so far.
+    int framesPresented() const { return framesPresented_; }
     std::unique_ptr<Gdiplus::Bitmap> Snapshot() const { return layers_.Composite(size_.cx, size_.cy); }
 
     // An image handed over (hostOwns) is the host's whatever happens; one the
@@ -137,6 +139,7 @@ private:
     PresentSurface surface_;
     bool presentPosted_ = false;
     bool presentEvenIfUnchanged_ = false;
+    int framesPresented_ = 0;
     SIZE size_ = kInitialSize;
     WidgetOptions options_;
     int scale_ = 1;

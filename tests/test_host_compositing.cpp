@@ -146,6 +146,36 @@ TEST_CASE(host_widget_owns_handed_over_images_and_copies_kept_ones) {
     CHECK(replacement);  // the last image goes with the widget
 }
 
+// A tick of the module changes several layers, each call asking for a redraw:
+// the widget goes on screen once, after the calls, and not while it is hidden.
+TEST_CASE(host_widget_presents_once_per_turn_of_the_message_loop_and_not_while_hidden) {
+    Fixture f;
+    RECT bounds = {0, 0, 40, 40};
+    f.widget.Move(bounds, false);
+    bool deleted = false;
+    const UINT art = f.widget.layers().Add("art");
+    const UINT info = f.widget.layers().Add("info");
+    rig::PumpFor(50);
+    const int before = f.widget.framesPresented();
+
+    f.widget.SetLayerImage(art, new TrackedBitmap(&deleted, kRed), true, true);
+    f.widget.SetLayerImage(info, new TrackedBitmap(&deleted, kBlue), true, true);
+    f.widget.Move(bounds, true);
+    CHECK_EQ(f.widget.framesPresented(), before);  // nothing yet while the calls go on
+    rig::PumpFor(50);
+    CHECK_EQ(f.widget.framesPresented(), before + 1);
+
+    f.widget.RequestPresent();  // nothing changed since
+    rig::PumpFor(50);
+    CHECK_EQ(f.widget.framesPresented(), before + 1);
+
+    f.widget.Hide();
+    f.widget.SetLayerImage(info, new TrackedBitmap(&deleted, kRed), true, true);
+    rig::PumpFor(50);
+    CHECK_EQ(f.widget.framesPresented(), before + 1);
+    CHECK_EQ(At(f.widget, 20, 20), kRed);
+}
+
 namespace {
 
 // A bitmap of every alpha and many colours, so blending is seen at each level.
