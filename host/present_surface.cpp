@@ -30,12 +30,21 @@ UINT32* PresentSurface::PixelsFor(SIZE size, bool& made) {
     return pixels_;
 }
 
-void PresentSurface::Show(HWND window, POINT position, BYTE opacity) const {
+void PresentSurface::Show(HWND window, POINT position, BYTE opacity, const RECT* dirty) const {
     if (!pixels_) return;
-    POINT origin = {0, 0};
-    SIZE size = size_;
-    BLENDFUNCTION blend = {AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
-    UpdateLayeredWindow(window, screen_.get(), &position, &size, memory_.get(), &origin, 0, &blend, ULW_ALPHA);
+    const POINT origin = {0, 0};
+    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
+    UPDATELAYEREDWINDOWINFO update = {};
+    update.cbSize = sizeof update;
+    update.hdcDst = screen_.get();
+    update.pptDst = &position;
+    update.psize = &size_;
+    update.hdcSrc = memory_.get();
+    update.pptSrc = &origin;
+    update.pblend = &blend;
+    update.dwFlags = ULW_ALPHA;
+    update.prcDirty = dirty;
+    UpdateLayeredWindowIndirect(window, &update);
 }
 
 }  // namespace host

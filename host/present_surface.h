@@ -16,8 +16,9 @@ public:
     // The section's pixels, top-down, for a window of that size; made anew
     // (and `made` set) only when the size changed. Null when none can be made.
     UINT32* PixelsFor(SIZE size, bool& made);
-    // Puts the section on the window at its position and opacity.
-    void Show(HWND window, POINT position, BYTE opacity) const;
+    // Puts the section on the window at its position and opacity; with a
+    // dirty rectangle, only that part of the window is sent anew.
+    void Show(HWND window, POINT position, BYTE opacity, const RECT* dirty) const;
 
 private:
     ScreenDc screen_;

@@ -1,9 +1,11 @@
 // The present path. A redraw asked for marks the widget and posts one message,
 // so however many layer calls a tick of the module makes, the frame is
 // composed and put on screen once, after the module returned. The composed
-// frame is kept premultiplied, as a layered window takes it; enlarged by the
-// widget's whole-number scale (nearest neighbour, so that pixel art stays
-// sharp), it goes onto the window at the widget's opacity.
+// frame is kept premultiplied, as a layered window takes it; only the part
+// that differs from the frame on screen is copied, enlarged by the widget's
+// whole-number scale (nearest neighbour, so that pixel art stays sharp), and
+// sent to the window at the widget's opacity.
+#include "host/changed_area.h"
 #include "host/widget_window.h"
 
 #include <cstring>
@@ -11,14 +13,22 @@
 namespace host {
 namespace {
 
-// Each pixel of `from` (width x height) becomes a scale x scale block of `to`.
-void Enlarge(const FrameCompositor::Pixels& from, LONG width, LONG height, int scale, UINT32* to) {
+// Each pixel of the area of `from` (width wide) becomes a scale x scale block of `to`.
+void CopyEnlarged(const uint32_t* from, LONG width, const RECT& area, int scale, UINT32* to) {
     const LONG scaledWidth = width * scale;
-    for (LONG y = 0; y < height * scale; ++y) {
-        const UINT32* source = from.data() + (y / scale) * width;
+    for (LONG y = area.top * scale; y < area.bottom * scale; ++y) {
+        const uint32_t* source = from + (y / scale) * width;
         UINT32* row = to + y * scaledWidth;
-        for (LONG x = 0; x < scaledWidth; ++x) row[x] = source[x / scale];
+        if (scale == 1) {
+            std::memcpy(row + area.left, source + area.left, (area.right - area.left) * sizeof *row);
+            continue;
+        }
+        for (LONG x = area.left * scale; x < area.right * scale; ++x) row[x] = source[x / scale];
     }
+}
+
+RECT Scaled(const RECT& area, int scale) {
+    return {area.left * scale, area.top * scale, area.right * scale, area.bottom * scale};
 }
 
 }  // namespace
@@ -27,7 +37,7 @@ void WidgetWindow::RequestPresent(bool evenIfUnchanged) {
     presentEvenIfUnchanged_ |= evenIfUnchanged;
     if (presentPosted_ || !window_) return;
     presentPosted_ = PostMessageA(window_.get(), kPresentMessage, 0, 0) != FALSE;
-    if (!presentPosted_) Present();  // a full queue: better late work now than a stale widget
+    if (!presentPosted_) Present();  // a full queue: better the work now than a stale widget
 }
 
 void WidgetWindow::Present() {
@@ -38,14 +48,16 @@ void WidgetWindow::Present() {
     bool made = false;
     UINT32* pixels = surface_.PixelsFor(WindowSize(), made);
     if (!pixels) return;
-    if (!made && !compositor_.changedInLastCompose() && !presentEvenIfUnchanged_) return;
+    const bool whole = made || presentEvenIfUnchanged_ || shown_.size() != frame.size();
+    RECT area = {0, 0, size_.cx, size_.cy};
+    if (!whole && !ChangedArea(frame.data(), shown_.data(), size_, area)) return;
     presentEvenIfUnchanged_ = false;
     GdiFlush();  // GDI is done with the section before it is written
-    if (scale_ == 1)
-        std::memcpy(pixels, frame.data(), frame.size() * sizeof frame[0]);
-    else
-        Enlarge(frame, size_.cx, size_.cy, scale_, pixels);
-    surface_.Show(window_.get(), Position(), static_cast<BYTE>(255 * options_.opacityPercent / 100));
+    CopyEnlarged(frame.data(), size_.cx, area, scale_, pixels);
+    shown_ = frame;
+    const RECT dirty = Scaled(area, scale_);
+    surface_.Show(window_.get(), Position(), static_cast<BYTE>(255 * options_.opacityPercent / 100),
+                  whole ? nullptr : &dirty);
     ++framesPresented_;
 }
 

@@ -107,9 +107,10 @@ public:
     // The host's options of the widget follow kFirstOptionsItem.
     enum MenuItem { kProperties = 0, kRemove = 1, kExit = 2, kFirstOptionsItem = 3, kFirstPlayerItem = 24 };
 
-private:
+    // Posted by RequestPresent; the frame goes on screen when it is handled.
     static constexpr UINT kPresentMessage = WM_APP + 20;
 
+private:
     // Composes what changed and puts the frame on screen, scaled and at the widget's opacity.
     void Present();
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -140,6 +141,7 @@ private:
     bool presentPosted_ = false;
     bool presentEvenIfUnchanged_ = false;
     int framesPresented_ = 0;
+    FrameCompositor::Pixels shown_;  // the frame on screen, at the widget's own size
     SIZE size_ = kInitialSize;
     WidgetOptions options_;
     int scale_ = 1;

@@ -1,5 +1,6 @@
 // The standalone host's widget window: what it composites at which size, and
 // who owns the images handed to its layers.
+#include "host/changed_area.h"
 #include "host/frame_compositor.h"
 #include "host/widget_window.h"
 #include "rig/rig.h"
@@ -10,6 +11,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -268,4 +270,31 @@ TEST_CASE(premultiplied_blend_is_exact_at_the_ends_and_never_overflows) {
     CHECK_EQ(host::BlendPremultiplied(0xFFFFFFFFu, 0x80808080u), 0xFFFFFFFFu);  // white under half white
     CHECK_EQ(host::BlendPremultiplied(0xFF000000u, 0x80404040u), 0xFF404040u);  // half grey over black
     CHECK_EQ(host::BlendPremultiplied(0x00000000u, 0x80404040u), 0x80404040u);  // over nothing, as it is
+}
+
+// Only the changed part of a frame is sent to the screen: a pixel missed at
+// any edge would stay stale there.
+TEST_CASE(changed_area_holds_every_differing_pixel_and_no_more) {
+    const SIZE size = {7, 5};
+    const std::vector<uint32_t> before(35, 0x80402010u);
+    std::vector<uint32_t> now = before;
+    RECT area = {};
+    CHECK(!host::ChangedArea(now.data(), before.data(), size, area));
+
+    now[0] = 0;       // top left corner
+    now[34] = 1;      // bottom right corner
+    CHECK(host::ChangedArea(now.data(), before.data(), size, area));
+    CHECK_EQ(area.left, 0L);
+    CHECK_EQ(area.top, 0L);
+    CHECK_EQ(area.right, 7L);
+    CHECK_EQ(area.bottom, 5L);
+
+    now = before;
+    now[1 * 7 + 6] = 2;  // last column of the second row
+    now[3 * 7 + 2] = 3;  // a middle column of the fourth row
+    CHECK(host::ChangedArea(now.data(), before.data(), size, area));
+    CHECK_EQ(area.left, 2L);
+    CHECK_EQ(area.top, 1L);
+    CHECK_EQ(area.right, 7L);
+    CHECK_EQ(area.bottom, 4L);
 }
