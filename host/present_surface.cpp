@@ -26,25 +26,28 @@ UINT32* PresentSurface::PixelsFor(SIZE size, bool& made) {
     selected_.emplace(memory_.get(), section_.get());
     pixels_ = static_cast<UINT32*>(bits);
     size_ = size;
+    sizeShown_ = false;
     made = true;
     return pixels_;
 }
 
-void PresentSurface::Show(HWND window, POINT position, BYTE opacity, const RECT* dirty) const {
+// Neither the position (the window keeps its own) nor an unchanged size is
+// passed: for either, the system would move the window anew, which under Wine
+// costs more than the frame.
+void PresentSurface::Show(HWND window, BYTE opacity, const RECT* dirty) {
     if (!pixels_) return;
     const POINT origin = {0, 0};
     const BLENDFUNCTION blend = {AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
     UPDATELAYEREDWINDOWINFO update = {};
     update.cbSize = sizeof update;
     update.hdcDst = screen_.get();
-    update.pptDst = &position;
-    update.psize = &size_;
+    update.psize = sizeShown_ ? nullptr : &size_;
     update.hdcSrc = memory_.get();
     update.pptSrc = &origin;
     update.pblend = &blend;
     update.dwFlags = ULW_ALPHA;
     update.prcDirty = dirty;
-    UpdateLayeredWindowIndirect(window, &update);
+    sizeShown_ = UpdateLayeredWindowIndirect(window, &update) != FALSE;
 }
 
 }  // namespace host

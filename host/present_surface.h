@@ -16,9 +16,9 @@ public:
     // The section's pixels, top-down, for a window of that size; made anew
     // (and `made` set) only when the size changed. Null when none can be made.
     UINT32* PixelsFor(SIZE size, bool& made);
-    // Puts the section on the window at its position and opacity; with a
+    // Puts the section on the window where it stands, at the opacity; with a
     // dirty rectangle, only that part of the window is sent anew.
-    void Show(HWND window, POINT position, BYTE opacity, const RECT* dirty) const;
+    void Show(HWND window, BYTE opacity, const RECT* dirty);
 
 private:
     ScreenDc screen_;
@@ -27,6 +27,7 @@ private:
     std::optional<SelectedObject> selected_;  // let go of before the section and the DC
     UINT32* pixels_ = nullptr;
     SIZE size_ = {};
+    bool sizeShown_ = false;  // the window's layered surface has the section's size
 };
 
 }  // namespace host

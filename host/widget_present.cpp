@@ -56,7 +56,7 @@ void WidgetWindow::Present() {
     CopyEnlarged(frame.data(), size_.cx, area, scale_, pixels);
     shown_ = frame;
     const RECT dirty = Scaled(area, scale_);
-    surface_.Show(window_.get(), Position(), static_cast<BYTE>(255 * options_.opacityPercent / 100),
+    surface_.Show(window_.get(), static_cast<BYTE>(255 * options_.opacityPercent / 100),
                   whole ? nullptr : &dirty);
     ++framesPresented_;
 }
