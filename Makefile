@@ -69,10 +69,11 @@ soak: setup
 
 .PHONY: bench
 # The figures: redraw cost as multiples of the floor, timed in turn with it,
-# then the CPU one widget costs on a display, playing, paused and scrolling.
+# then on a display the CPU one widget and ten widgets cost, playing, paused and
+# scrolling, and what quillhost spends on one frame.
 bench: setup
 	@$(choose_arch); echo "bench: $$arch"; \
-	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw quillhost && \
+	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw bench_present quillhost && \
 	 $(wine_server_up) && \
 	 (cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run bench_redraw.exe) && \
 	 bench/cpu_share.sh $(BUILD)/$$arch

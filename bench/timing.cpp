@@ -16,8 +16,9 @@ double Microseconds(LONGLONG ticks) {
     return 1e6 * static_cast<double>(ticks) / static_cast<double>(frequency);
 }
 
-template <class Run>
-double TimedMicroseconds(const Run& run) {
+}  // namespace
+
+double TimedMicroseconds(const std::function<void()>& run) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     run();
@@ -25,13 +26,10 @@ double TimedMicroseconds(const Run& run) {
     return Microseconds(end.QuadPart - start.QuadPart);
 }
 
-// The value a fraction of the way up the sorted values (0.5: the median).
 double Quantile(std::vector<double> values, double fraction) {
     std::sort(values.begin(), values.end());
     return values[static_cast<size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5)];
 }
-
-}  // namespace
 
 FloorTick::FloorTick(HWND widget, int width, int height)
     : widget_(widget), width_(width), height_(height), layer_(0),
@@ -56,7 +54,7 @@ void FloorTick::operator()() const {
 RatioFigures InterleavedRatio(int rounds, const FloorTick& floor, const TickKind& kind) {
     std::vector<double> floors, ticks, ratios;
     for (int round = 0; round < rounds; ++round) {
-        const double floorTime = TimedMicroseconds(floor);
+        const double floorTime = TimedMicroseconds([&] { floor(); });
         kind.between();
         const double tickTime = TimedMicroseconds(kind.tick);
         floors.push_back(floorTime);

@@ -9,6 +9,12 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
+
+// How long one run of `run` took, in microseconds.
+double TimedMicroseconds(const std::function<void()>& run);
+// The value a fraction of the way up the sorted values (0.5: the median).
+double Quantile(std::vector<double> values, double fraction);
 
 // The least a redraw can do: a fresh width x height frame with one cached
 // image drawn into it, handed to the widget's info layer.

@@ -15,16 +15,17 @@ bool IsDesktop(HWND window) {
 
 }  // namespace
 
-bool FullScreenProgramOn(HMONITOR monitor, HWND except) {
+HMONITOR FullScreenProgramMonitor(bool (*isOurs)(HWND)) {
     const HWND foreground = GetForegroundWindow();
-    if (!foreground || foreground == except || IsDesktop(foreground) || !IsWindowVisible(foreground)) return false;
-    if (MonitorFromWindow(foreground, MONITOR_DEFAULTTONULL) != monitor) return false;
+    if (!foreground || isOurs(foreground) || IsDesktop(foreground) || !IsWindowVisible(foreground)) return nullptr;
+    const HMONITOR monitor = MonitorFromWindow(foreground, MONITOR_DEFAULTTONULL);
     MONITORINFO info = {};
     info.cbSize = sizeof info;
     RECT bounds = {};
-    if (!GetMonitorInfoA(monitor, &info) || !GetWindowRect(foreground, &bounds)) return false;
-    return bounds.left <= info.rcMonitor.left && bounds.top <= info.rcMonitor.top &&
-           bounds.right >= info.rcMonitor.right && bounds.bottom >= info.rcMonitor.bottom;
+    if (!monitor || !GetMonitorInfoA(monitor, &info) || !GetWindowRect(foreground, &bounds)) return nullptr;
+    const bool whole = bounds.left <= info.rcMonitor.left && bounds.top <= info.rcMonitor.top &&
+                       bounds.right >= info.rcMonitor.right && bounds.bottom >= info.rcMonitor.bottom;
+    return whole ? monitor : nullptr;
 }
 
 }  // namespace host

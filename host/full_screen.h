@@ -5,8 +5,9 @@
 
 namespace host {
 
-// The foreground window covers the whole monitor, and is neither the desktop
-// nor the window `except` (one of the host's).
-bool FullScreenProgramOn(HMONITOR monitor, HWND except = nullptr);
+// The monitor the foreground window covers whole, when it is neither the
+// desktop nor one of `isOurs`'s windows; null when there is none. One look at
+// the foreground serves every widget, since the monitor calls cost.
+HMONITOR FullScreenProgramMonitor(bool (*isOurs)(HWND));
 
 }  // namespace host

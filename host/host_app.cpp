@@ -113,10 +113,10 @@ void HostApp::Shutdown() {
 }
 
 void HostApp::CheckFullScreen() {
-    for (const auto& widget : widgets_) {
-        const HMONITOR monitor = MonitorFromWindow(widget->window(), MONITOR_DEFAULTTONEAREST);
-        widget->SetCovered(widget->options().hideForFullScreen && FullScreenProgramOn(monitor, widget->window()));
-    }
+    const HMONITOR covered = FullScreenProgramMonitor([](HWND window) { return WidgetWindow::FromHandle(window) != nullptr; });
+    for (const auto& widget : widgets_)
+        widget->SetCovered(covered && widget->options().hideForFullScreen &&
+                           MonitorFromWindow(widget->window(), MONITOR_DEFAULTTONEAREST) == covered);
 }
 
 bool HostApp::RunCommand(const std::vector<std::string>& arguments) {

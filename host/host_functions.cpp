@@ -10,8 +10,8 @@ using host::WidgetWindow;
 
 namespace {
 
-void RefreshIf(WidgetWindow* widget, BOOL redraw) {
-    if (widget && redraw) widget->Refresh();
+void PresentIf(WidgetWindow* widget, BOOL redraw) {
+    if (widget && redraw) widget->RequestPresent();
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ Gdiplus::Image* __stdcall DeskletLoadGDIPlusImage(const char* path) {
 void __stdcall DeskletSetImageFile(HWND window, const char* path) {
     if (WidgetWindow* widget = WidgetWindow::FromHandle(window)) {
         widget->layers().SetBaseImageFile(path ? path : "");
-        widget->Refresh();
+        widget->RequestPresent();
     }
 }
 
@@ -55,19 +55,19 @@ UINT __stdcall DeskletLayerAdd(HWND window, const char* name) {
 void __stdcall DeskletLayerRemove(HWND window, UINT id, BOOL redraw) {
     WidgetWindow* widget = WidgetWindow::FromHandle(window);
     if (widget) widget->layers().Remove(id);
-    RefreshIf(widget, redraw);
+    PresentIf(widget, redraw);
 }
 
 void __stdcall DeskletLayerMoveBottom(HWND window, UINT id, BOOL redraw) {
     WidgetWindow* widget = WidgetWindow::FromHandle(window);
     if (widget) widget->layers().MoveBottom(id);
-    RefreshIf(widget, redraw);
+    PresentIf(widget, redraw);
 }
 
 void __stdcall DeskletLayerMoveUp(HWND window, UINT id, BOOL redraw) {
     WidgetWindow* widget = WidgetWindow::FromHandle(window);
     if (widget) widget->layers().MoveUp(id);
-    RefreshIf(widget, redraw);
+    PresentIf(widget, redraw);
 }
 
 void __stdcall DeskletLayerSetPlacement(HWND window, UINT id, BOOL redraw, BOOL usePlacement, RECT* placement,
@@ -76,7 +76,7 @@ void __stdcall DeskletLayerSetPlacement(HWND window, UINT id, BOOL redraw, BOOL 
     if (!widget) return;
     const RECT none = {};
     widget->layers().SetPlacement(id, usePlacement && placement, placement ? *placement : none, xScale, yScale);
-    RefreshIf(widget, redraw);
+    PresentIf(widget, redraw);
 }
 
 void __stdcall DeskletLayerSetImage(HWND window, UINT id, BOOL redraw, Gdiplus::Image* image, BOOL hostOwns) {
@@ -89,13 +89,13 @@ void __stdcall DeskletLayerSetImage(HWND window, UINT id, BOOL redraw, Gdiplus::
 void __stdcall DeskletLayerSetImageFile(HWND window, UINT id, BOOL redraw, const char* path) {
     WidgetWindow* widget = WidgetWindow::FromHandle(window);
     if (widget) widget->layers().SetImageFile(id, path ? path : "");
-    RefreshIf(widget, redraw);
+    PresentIf(widget, redraw);
 }
 
 void __stdcall DeskletLayerSetVisibility(HWND window, UINT id, BOOL redraw, BOOL visible) {
     WidgetWindow* widget = WidgetWindow::FromHandle(window);
     if (widget) widget->layers().SetVisibility(id, visible != FALSE);
-    RefreshIf(widget, redraw);
+    PresentIf(widget, redraw);
 }
 
 void __stdcall DeskletGetPosition(HWND window, POINT* position) {

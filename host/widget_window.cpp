@@ -59,7 +59,7 @@ void WidgetWindow::CreateInstance(const char* iniFile, const char* iniGroup) {
     instance_ = CallIfPresent(module_.entry().OnCreate, window_.get(), module_.handle(), iniFile, iniGroup);
     if (visible_) {
         ShowWindow(window_.get(), SW_SHOWNA);
-        Refresh();
+        RequestPresent(true);
     }
 }
 
@@ -82,7 +82,7 @@ void WidgetWindow::SetOptions(const WidgetOptions& options) {
     options_ = options;
     ApplyLayer();
     UpdateScale();
-    Refresh();
+    RequestPresent(true);
 }
 
 void WidgetWindow::UpdateScale() {
@@ -91,7 +91,7 @@ void WidgetWindow::UpdateScale() {
     scale_ = scale;
     const SIZE size = WindowSize();
     SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Refresh();
+    RequestPresent(true);
 }
 
 void WidgetWindow::ApplyLayer() {
@@ -119,7 +119,7 @@ void WidgetWindow::Move(const RECT& screenRect, bool redraw) {
         flags |= SWP_NOSIZE;
     const SIZE size = WindowSize();
     SetWindowPos(window_.get(), nullptr, screenRect.left, screenRect.top, size.cx, size.cy, flags);
-    if (redraw) Refresh();
+    if (redraw) RequestPresent();
 }
 
 void WidgetWindow::Hide() {
@@ -132,7 +132,7 @@ void WidgetWindow::Show() {
     visible_ = true;
     if (instance_ && wasHidden && !covered_) {
         ShowWindow(window_.get(), SW_SHOWNA);
-        Refresh();
+        RequestPresent(true);
     }
 }
 
@@ -141,14 +141,14 @@ void WidgetWindow::SetCovered(bool covered) {
     covered_ = covered;
     if (!visible_ || !instance_) return;
     ShowWindow(window_.get(), covered ? SW_HIDE : SW_SHOWNA);
-    if (!covered) Refresh();
+    if (!covered) RequestPresent(true);
 }
 
 void WidgetWindow::SetLayerImage(UINT id, Gdiplus::Image* image, bool hostOwns, bool redraw) {
     std::unique_ptr<Gdiplus::Image> taken(hostOwns ? image : nullptr);
     if (id >= layers_.Count()) return;
     layers_.SetImage(id, taken ? taken.release() : (image ? image->Clone() : nullptr));
-    if (redraw) Refresh();
+    if (redraw) RequestPresent();
 }
 
 void WidgetWindow::ActivateDragDrop() {
@@ -187,6 +187,7 @@ LRESULT WidgetWindow::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM
         OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
         return DefWindowProcA(window, msg, wParam, lParam);
     case WM_DPICHANGED: UpdateScale(); return 0;
+    case kPresentMessage: Present(); return 0;
     // A click on the widget leaves the window the user works in active. Under
     // Wine, activating the widget would also show it anew on the display,
     // which ends a drag under way.

@@ -3,8 +3,10 @@
 // input go to the module's entry points; the host functions act on it here.
 #pragma once
 
+#include "host/frame_compositor.h"
 #include "host/layer_stack.h"
 #include "host/module_library.h"
+#include "host/present_surface.h"
 #include "host/widget_options.h"
 #include "platform/win_owners.h"
 
@@ -82,8 +84,11 @@ public:
     void Show();
     // Kept out of sight while a full-screen program covers its monitor; Visible() stays as it was.
     void SetCovered(bool covered);
-    // Composes the layers and puts the result on screen, scaled and at the widget's opacity.
-    void Refresh();
+    // Asks for the frame to be composed and put on screen once the module's
+    // calls of this message are done; also when no layer changed if asked.
+    void RequestPresent(bool evenIfUnchanged = false);
+    // Frames put on screen so far.
+    int framesPresented() const { return framesPresented_; }
     std::unique_ptr<Gdiplus::Bitmap> Snapshot() const { return layers_.Composite(size_.cx, size_.cy); }
 
     // An image handed over (hostOwns) is the host's whatever happens; one the
@@ -102,7 +107,12 @@ public:
     // The host's options of the widget follow kFirstOptionsItem.
     enum MenuItem { kProperties = 0, kRemove = 1, kExit = 2, kFirstOptionsItem = 3, kFirstPlayerItem = 24 };
 
+    // Posted by RequestPresent; the frame goes on screen when it is handled.
+    static constexpr UINT kPresentMessage = WM_APP + 20;
+
 private:
+    // Composes what changed and puts the frame on screen, scaled and at the widget's opacity.
+    void Present();
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void OnLeftButtonDown(POINT point);
@@ -126,6 +136,12 @@ private:
     UniqueWindow window_;
     void* instance_ = nullptr;
     LayerStack layers_;
+    FrameCompositor compositor_;
+    PresentSurface surface_;
+    bool presentPosted_ = false;
+    bool presentEvenIfUnchanged_ = false;
+    int framesPresented_ = 0;
+    FrameCompositor::Pixels shown_;  // the frame on screen, at the widget's own size
     SIZE size_ = kInitialSize;
     WidgetOptions options_;
     int scale_ = 1;

@@ -1,9 +1,17 @@
 // The standalone host's widget window: what it composites at which size, and
 // who owns the images handed to its layers.
+#include "host/changed_area.h"
+#include "host/frame_compositor.h"
 #include "host/widget_window.h"
 #include "rig/rig.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <iterator>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -138,4 +146,155 @@ TEST_CASE(host_widget_owns_handed_over_images_and_copies_kept_ones) {
         replacement = false;
     }
     CHECK(replacement);  // the last image goes with the widget
+}
+
+// A tick of the module changes several layers, each call asking for a redraw:
+// the widget goes on screen once, after the calls, and not while it is hidden.
+TEST_CASE(host_widget_presents_once_per_turn_of_the_message_loop_and_not_while_hidden) {
+    Fixture f;
+    RECT bounds = {0, 0, 40, 40};
+    f.widget.Move(bounds, false);
+    bool deleted = false;
+    const UINT art = f.widget.layers().Add("art");
+    const UINT info = f.widget.layers().Add("info");
+    rig::PumpFor(50);
+    const int before = f.widget.framesPresented();
+
+    f.widget.SetLayerImage(art, new TrackedBitmap(&deleted, kRed), true, true);
+    f.widget.SetLayerImage(info, new TrackedBitmap(&deleted, kBlue), true, true);
+    f.widget.Move(bounds, true);
+    CHECK_EQ(f.widget.framesPresented(), before);  // nothing yet while the calls go on
+    rig::PumpFor(50);
+    CHECK_EQ(f.widget.framesPresented(), before + 1);
+
+    f.widget.RequestPresent();  // nothing changed since
+    rig::PumpFor(50);
+    CHECK_EQ(f.widget.framesPresented(), before + 1);
+
+    f.widget.Hide();
+    f.widget.SetLayerImage(info, new TrackedBitmap(&deleted, kRed), true, true);
+    rig::PumpFor(50);
+    CHECK_EQ(f.widget.framesPresented(), before + 1);
+    CHECK_EQ(At(f.widget, 20, 20), kRed);
+}
+
+namespace {
+
+// A bitmap of every alpha and many colours, so blending is seen at each level.
+Gdiplus::Bitmap* Gradient(int width, int height, int seed) {
+    auto* bitmap = new Gdiplus::Bitmap(width, height, PixelFormat32bppARGB);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            bitmap->SetPixel(x, y, Gdiplus::Color(static_cast<BYTE>((x * 37 + y * 11 + seed) % 256),
+                                                  static_cast<BYTE>((x * 13 + seed) % 256),
+                                                  static_cast<BYTE>((y * 29 + seed) % 256),
+                                                  static_cast<BYTE>((x * y + seed) % 256)));
+    return bitmap;
+}
+
+// Wine's GDI+ blends onto a translucent frame through straight alpha, so where
+// both pixels are translucent it lands up to this far from the exact blend.
+constexpr int kGdiplusRounding = 4;
+
+// The most any channel of the kept frame differs from GDI+'s own composite of the stack.
+int LargestDifferenceFromGdiplus(host::LayerStack& layers, const host::FrameCompositor::Pixels& frame, SIZE size) {
+    auto reference = std::make_unique<Gdiplus::Bitmap>(size.cx, size.cy, PixelFormat32bppPARGB);
+    {
+        Gdiplus::Graphics graphics(reference.get());
+        host::LayerStack::PrepareGraphics(graphics);
+        for (size_t id = 0; id < layers.Count(); ++id) layers.DrawLayer(graphics, id, size.cx, size.cy);
+    }
+    Gdiplus::Rect whole(0, 0, size.cx, size.cy);
+    Gdiplus::BitmapData data = {};
+    if (reference->LockBits(&whole, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data) != Gdiplus::Ok)
+        return 256;
+    int largest = 0;
+    for (int y = 0; y < size.cy; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const char*>(data.Scan0) + y * data.Stride);
+        for (int x = 0; x < size.cx; ++x)
+            for (int shift = 0; shift < 32; shift += 8) {
+                const int d = std::abs(static_cast<int>((row[x] >> shift) & 0xFF) -
+                                                     static_cast<int>((frame[y * size.cx + x] >> shift) & 0xFF));
+                largest = std::max(largest, d);
+            }
+    }
+    reference->UnlockBits(&data);
+    return largest;
+}
+
+}  // namespace
+
+TEST_CASE(kept_frame_recomposes_from_the_lowest_changed_layer_and_matches_gdiplus) {
+    const SIZE size = {48, 32};
+    host::LayerStack layers;
+    layers.SetImage(0, Gradient(48, 32, 0));
+    const UINT art = layers.Add("art");
+    layers.SetImage(art, Gradient(20, 20, 50));
+    layers.SetPlacement(art, true, {4, 6, 24, 26}, 48, 32);  // 1:1, blended by the host
+    const UINT scaled = layers.Add("scaled");
+    layers.SetImage(scaled, Gradient(10, 8, 90));
+    layers.SetPlacement(scaled, true, {20, 4, 44, 28}, 48, 32);  // enlarged: GDI+ draws it
+    const UINT info = layers.Add("info");
+    layers.SetImage(info, Gradient(60, 10, 130));
+    layers.SetPlacement(info, true, {-6, 20, 54, 30}, 48, 32);  // reaches past both sides
+
+    host::FrameCompositor kept;
+    // Each step changes the stack as the module does; the kept frame must then
+    // equal a frame composed from nothing, and GDI+'s own composite but for rounding.
+    const std::function<void()> steps[] = {
+        [] {},
+        [&] { layers.SetImage(layers.Find("info", nullptr), Gradient(60, 10, 170)); },
+        [&] { layers.SetVisibility(layers.Find("art", nullptr), false); },
+        [&] { layers.SetImage(layers.Find("info", nullptr), Gradient(60, 10, 210)); },
+        [&] { layers.SetVisibility(layers.Find("art", nullptr), true); },
+        [&] { layers.MoveUp(layers.Find("art", nullptr)); },
+        [&] { layers.MoveBottom(layers.Find("info", nullptr)); },
+        [&] { layers.Remove(layers.Find("scaled", nullptr)); },
+        [&] { layers.SetImage(layers.Find("art", nullptr), Gradient(20, 20, 20)); },
+    };
+    for (int step = 0; step < static_cast<int>(std::size(steps)); ++step) {
+        steps[step]();
+        const host::FrameCompositor::Pixels frame = kept.Compose(layers, size);
+        host::FrameCompositor fresh;  // starts from the bottom layer
+        CHECK_EQ(fresh.Compose(layers, size) == frame ? -1 : step, -1);
+        CHECK_EQ(LargestDifferenceFromGdiplus(layers, frame, size) <= kGdiplusRounding ? -1 : step, -1);
+    }
+    // Nothing changed: the frame is handed back as it was.
+    const auto* before = kept.Compose(layers, size).data();
+    CHECK(kept.Compose(layers, size).data() == before);
+}
+
+TEST_CASE(premultiplied_blend_is_exact_at_the_ends_and_never_overflows) {
+    CHECK_EQ(host::BlendPremultiplied(0x80402010u, 0xFF010203u), 0xFF010203u);  // opaque covers
+    CHECK_EQ(host::BlendPremultiplied(0x80402010u, 0x00000000u), 0x80402010u);  // clear keeps
+    CHECK_EQ(host::BlendPremultiplied(0xFFFFFFFFu, 0x80808080u), 0xFFFFFFFFu);  // white under half white
+    CHECK_EQ(host::BlendPremultiplied(0xFF000000u, 0x80404040u), 0xFF404040u);  // half grey over black
+    CHECK_EQ(host::BlendPremultiplied(0x00000000u, 0x80404040u), 0x80404040u);  // over nothing, as it is
+}
+
+// Only the changed part of a frame is sent to the screen: a pixel missed at
+// any edge would stay stale there.
+TEST_CASE(changed_area_holds_every_differing_pixel_and_no_more) {
+    const SIZE size = {7, 5};
+    const std::vector<uint32_t> before(35, 0x80402010u);
+    std::vector<uint32_t> now = before;
+    RECT area = {};
+    CHECK(!host::ChangedArea(now.data(), before.data(), size, area));
+
+    now[0] = 0;       // top left corner
+    now[34] = 1;      // bottom right corner
+    CHECK(host::ChangedArea(now.data(), before.data(), size, area));
+    CHECK_EQ(area.left, 0L);
+    CHECK_EQ(area.top, 0L);
+    CHECK_EQ(area.right, 7L);
+    CHECK_EQ(area.bottom, 5L);
+
+    now = before;
+    now[1 * 7 + 6] = 2;  // last column of the second row
+    now[3 * 7 + 2] = 3;  // a middle column of the fourth row
+    CHECK(host::ChangedArea(now.data(), before.data(), size, area));
+    CHECK_EQ(area.left, 2L);
+    CHECK_EQ(area.top, 1L);
+    CHECK_EQ(area.right, 7L);
+    CHECK_EQ(area.bottom, 4L);
 }
