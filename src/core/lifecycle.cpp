@@ -1,11 +1,9 @@
-// Creation, teardown and persistence of a widget, and the entry points that
-// only describe or persist it.
+// Teardown and persistence of a widget, and the entry points that only
+// describe or persist it.
+#include "core/timer_ids.h"
 #include "core/widget_instance.h"
 
-#include "platform/host_api.h"
-
 #include <cstring>
-#include <memory>
 
 WidgetInstance::WidgetInstance(HWND window, HINSTANCE module) : deskletWindow(window), moduleHandle(module) {}
 
@@ -13,36 +11,10 @@ WidgetInstance::WidgetInstance(HWND window, HINSTANCE module) : deskletWindow(wi
 // of the player before the widget's COM ends, which goes last.
 WidgetInstance::~WidgetInstance() {
     // The player must not stay hidden once the widget is gone.
-    if (autoHideITunes)
-        if (HWND window = itunes::MainWindow()) itunes::ShowMainWindow(window, SW_SHOWNA);
+    if (settings.autoHideITunes) ShowOrHidePlayerWindow(false);
 }
-
-void WidgetInstance::Create(const char* iniFile, const char* iniGroup) {
-    com.emplace();
-    // Creating a widget never starts the player: attach only when it runs.
-    player.AttachIfRunning();
-    if (iniFile && iniGroup)
-        ReadInstanceSettings(iniFile, iniGroup);
-    else
-        (void)LoadSkin("Default", false);
-    Redraw(false);
-    if (player.Attached() || hideWhenNotLoaded) StartPollTimer();
-    CallIfPresent(Host().DeskletActivateExtendedDragDrop, deskletWindow);
-}
-
-void WidgetInstance::StartPollTimer() { SetTimer(deskletWindow, kPollTimerId, kPollTimerPeriodMs, nullptr); }
 
 extern "C" {
-
-// A widget whose creation fails half-way is torn down again: the host gets
-// no instance rather than half of one.
-void* __stdcall OnCreate(HWND window, HINSTANCE module, const char* iniFile, const char* iniGroup) {
-    return Guarded<void*>(nullptr, [&] {
-        auto instance = std::make_unique<WidgetInstance>(window, module);
-        instance->Create(iniFile, iniGroup);
-        return static_cast<void*>(instance.release());
-    });
-}
 
 int __stdcall OnDestroy(void* inst, HWND window) {
     return Guarded(0, [&] {
@@ -60,7 +32,7 @@ int __stdcall OnDestroy(void* inst, HWND window) {
 BOOL __stdcall OnSave(void* inst, const char* iniFile, const char* iniGroup, BOOL) {
     return Guarded<BOOL>(FALSE, [&] {
         auto* instance = static_cast<WidgetInstance*>(inst);
-        return instance ? instance->WriteInstanceSettings(iniFile, iniGroup) : FALSE;
+        return instance ? instance->settings.Write(iniFile, iniGroup) : FALSE;
     });
 }
 

@@ -5,6 +5,20 @@
 
 #include "platform/itunes_app.h"
 
+// How a request of the user's reaches the player before acting on it.
+struct PlayerRequest {
+    bool probeHeld;    // a held object is asked whether it still answers, else a running player attached
+    bool hideStarted;  // a player this request has to start gets the hide setting
+};
+// Clicks and the menu: probe, start, and hide what they started.
+constexpr PlayerRequest kClickRequest{true, true};
+// A drop takes a held object as it is and leaves a player it starts shown.
+constexpr PlayerRequest kDropRequest{false, false};
+
+// Hides the player's main window, or shows it without activating it; nothing
+// while the player does not run.
+void ShowOrHidePlayerWindow(bool hide);
+
 struct PlayerLink {
     itunes::ComPtr<itunes::IiTunes> iTunesApp;
     itunes::ComPtr<itunes::IITOperationStatus> pendingOperation;
@@ -19,4 +33,13 @@ struct PlayerLink {
     // Creates the object, which starts the player when it is not running;
     // true when one came.
     bool Start();
+    // Reaching the player for a request of the user's: a player it starts is
+    // polled on the widget's window from then on.
+    void AttachOrStart(PlayerRequest request, HWND widgetWindow, bool autoHide);
+    // The hide setting takes effect at once while attached; otherwise it
+    // waits for the next application.
+    void ApplyAutoHide(bool hide) const;
+    // Plays the first track of a finished library addition; an addition that
+    // reports no tracks yet is asked again on the next tick.
+    void PlayFinishedAddition();
 };

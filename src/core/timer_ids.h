@@ -8,3 +8,5 @@ constexpr UINT_PTR kPollTimerId = 285772;
 constexpr UINT kPollTimerPeriodMs = 1000;
 constexpr UINT_PTR kScrollTimerId = 303292;
 constexpr UINT kScrollTimerPeriodMs = 100;
+
+inline void StartPollTimer(HWND widgetWindow) { SetTimer(widgetWindow, kPollTimerId, kPollTimerPeriodMs, nullptr); }

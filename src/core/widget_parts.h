@@ -1,6 +1,7 @@
 // The parts of a widget's record that are plain state: the info text and its
 // marquee, the pointer and a hover hotspot's skin, and the rating and sound
-// strips as last drawn. The code that changes each lives with its subsystem.
+// strips as last drawn. The code that changes each lives with its subsystem:
+// the marquee's with the drawing, the hover state's with the input.
 #pragma once
 
 #include "core/pane_rect.h"
@@ -13,6 +14,9 @@
 #include <string>
 #include <vector>
 
+struct SkinModel;
+struct ChangeSkinHotSpot;
+
 // The info text, and the marquee that slides it while it is too wide.
 struct MarqueeState {
     std::wstring infoText;
@@ -21,6 +25,13 @@ struct MarqueeState {
     std::unique_ptr<Gdiplus::Bitmap> scrollImage;
     bool scrollingBack = false;
     int scrollPauseTicks = 0;
+
+    // Slides the text on the widget's window when it is wider than the skin's
+    // info pane; false when it fits.
+    bool StartIfTooWide(HWND widgetWindow, const SkinModel& skin);
+    void Stop(HWND widgetWindow);
+    // One tick of the scroll timer under a pane of the given width.
+    void Step(int paneWidth);
 };
 
 // The pointer over the widget, and the skin a hover hotspot brought while the
@@ -35,6 +46,9 @@ struct HoverState {
     int mouseOutYOffset = 0;
     std::vector<std::string> animationFrames;
     bool inMouseMove = false;
+
+    // Takes the hotspot's area, and what leaving it needs, while the pointer stays.
+    void Enter(const ChangeSkinHotSpot& spot);
 };
 
 // A pane's strip as last drawn, with the value it was drawn for (-1: draw anew).

@@ -74,11 +74,11 @@ void AddSources(itunes::IiTunes& app, HMENU menu, MenuPlaylists& playlists) {
     }
 }
 
-}  // namespace
-
-void WidgetInstance::RightButtonClick() {
-    AttachOrStart(kClickRequest);
-    UniqueMenu menu(CallIfPresent(Host().DeskletGetDefaultMenu, deskletWindow, kFirstHostCommand));
+void RightButtonClick(WidgetInstance& widget) {
+    PlayerLink& player = widget.player;
+    HWND window = widget.deskletWindow;
+    player.AttachOrStart(kClickRequest, window, widget.settings.autoHideITunes != 0);
+    UniqueMenu menu(CallIfPresent(Host().DeskletGetDefaultMenu, window, kFirstHostCommand));
     // Without a menu from the host the playlists still get one.
     if (!menu.get()) menu = UniqueMenu(CreatePopupMenu());
     AppendMenuA(menu.get(), MF_SEPARATOR, 0, "-");
@@ -88,13 +88,15 @@ void WidgetInstance::RightButtonClick() {
     POINT cursor = {};
     if (!GetCursorPos(&cursor)) cursor = {};
     const UINT chosen =
-        static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, deskletWindow, nullptr));
+        static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, window, nullptr));
     if (chosen < kFirstPlaylistId)
-        CallIfPresent(Host().DeskletDoDefaultMenuCommand, deskletWindow, kFirstHostCommand, static_cast<int>(chosen));
+        CallIfPresent(Host().DeskletDoDefaultMenuCommand, window, kFirstHostCommand, static_cast<int>(chosen));
     else if (chosen - kFirstPlaylistId < playlists.entries.size())
         playlists.entries[chosen - kFirstPlaylistId]->PlayFirstTrack();
 }
 
+}  // namespace
+
 extern "C" BOOL __stdcall OnRightButtonClick(void* inst, POINT*, SIZE*) {
-    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.RightButtonClick(); });
+    return ForInstance(inst, TRUE, RightButtonClick);
 }

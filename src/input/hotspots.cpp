@@ -1,6 +1,8 @@
 #include "input/hotspots.h"
 
 #include "platform/host_api.h"
+#include "render/redraw.h"
+#include "skin/load_skin.h"
 #include "skin/skin_images.h"
 
 #include <algorithm>
@@ -48,29 +50,40 @@ SkinModelPtr RunTransition(WidgetInstance& widget, const ChangeSkinHotSpot& spot
             return nullptr;
         }
         MoveWidget(widget, shifted, FALSE);
-        return widget.LoadSkin(spot.newSkinName, false);
+        return LoadSkinAndRedraw(widget, spot.newSkinName);
     }
     const bool click = trigger == Trigger::Click;
     const bool keepSize = click && spot.useCurrentSkinSizeForAnimation;
-    const std::string oldSkin = widget.skinDir;
+    const std::string oldSkin = widget.settings.skinDir;
     const RECT current = click ? WidgetRect(widget) : RECT{};
     if (!keepSize) MoveWidget(widget, shifted, FALSE);
-    auto previous = widget.LoadSkin(spot.newSkinName, true);
+    auto previous = LoadSkin(widget, spot.newSkinName, true);
     const RECT loaded = click ? WidgetRect(widget) : RECT{};
     if (keepSize) MoveWidget(widget, current, FALSE);
     PlayFrames(widget, oldSkin, spot.animationFrames.begin(), spot.animationFrames.end());
     if (keepSize) MoveWidget(widget, loaded, FALSE);
-    widget.Redraw(true);
+    Redraw(widget, true);
     return previous;
 }
 
 }  // namespace
 
+void HoverState::Enter(const ChangeSkinHotSpot& spot) {
+    skinActive = true;
+    // Without a watched area of its own, the hotspot watches the screen area
+    // it covered before the widget moved by its offsets.
+    rect = spot.newRect.HasArea() ? spot.newRect : spot.rect.Offset(Negated(spot.xOffset), Negated(spot.yOffset));
+    mouseOutXOffset = spot.mouseOutXOffset;
+    mouseOutYOffset = spot.mouseOutYOffset;
+    animationFrames = spot.animationFrames;
+    mouseOutSkinName = spot.mouseOutSkinName;
+}
+
 void ClickHotSpot(WidgetInstance& widget, POINT point) {
     const auto& spots = widget.skin->hotSpots;
     const auto found = std::find_if(spots.begin(), spots.end(), [&](const auto& spot) {
         return !spot->isHover && spot->rect.Contains(point.x, point.y) &&
-               !EqualsIgnoringAsciiCase(spot->newSkinName, widget.skinDir);
+               !EqualsIgnoringAsciiCase(spot->newSkinName, widget.settings.skinDir);
     });
     if (found == spots.end()) return;
     widget.hover.skinActive = false;
@@ -85,41 +98,33 @@ void HoverHotSpot(WidgetInstance& widget, int x, int y) {
     if (found == spots.end()) return;
     const ChangeSkinHotSpot& spot = **found;
     SkinModelPtr previous;
-    if (!EqualsIgnoringAsciiCase(spot.newSkinName, widget.skinDir))
+    if (!EqualsIgnoringAsciiCase(spot.newSkinName, widget.settings.skinDir))
         previous = RunTransition(widget, spot, Trigger::Hover);
-
-    widget.hover.skinActive = true;
-    // Without a watched area of its own, the hotspot watches the screen area
-    // it covered before the widget moved by its offsets.
-    widget.hover.rect =
-        spot.newRect.HasArea() ? spot.newRect : spot.rect.Offset(Negated(spot.xOffset), Negated(spot.yOffset));
-    widget.hover.mouseOutXOffset = spot.mouseOutXOffset;
-    widget.hover.mouseOutYOffset = spot.mouseOutYOffset;
-    widget.hover.animationFrames = spot.animationFrames;
-    widget.hover.mouseOutSkinName = spot.mouseOutSkinName;
+    widget.hover.Enter(spot);
 }
 
 void LeaveHoverSkin(WidgetInstance& widget) {
-    widget.hover.skinActive = false;
-    if (widget.hover.mouseOutSkinName.empty() || EqualsIgnoringAsciiCase(widget.hover.mouseOutSkinName, widget.skinDir))
+    HoverState& hover = widget.hover;
+    hover.skinActive = false;
+    if (hover.mouseOutSkinName.empty() || EqualsIgnoringAsciiCase(hover.mouseOutSkinName, widget.settings.skinDir))
         return;
 
-    const RECT shifted = WidgetRect(widget, widget.hover.mouseOutXOffset, widget.hover.mouseOutYOffset);
-    const auto& frames = widget.hover.animationFrames;
+    const RECT shifted = WidgetRect(widget, hover.mouseOutXOffset, hover.mouseOutYOffset);
+    const auto& frames = hover.animationFrames;
     if (frames.empty()) {
         MoveWidget(widget, shifted, FALSE);
-        (void)widget.LoadSkin(widget.hover.mouseOutSkinName, false);
+        (void)LoadSkinAndRedraw(widget, hover.mouseOutSkinName);
         return;
     }
     // The entering frames run backwards at the hover skin's place; the
     // widget then takes the restored skin's size and background.
     const RECT current = WidgetRect(widget);
-    const SkinModelPtr previous = widget.LoadSkin(widget.hover.mouseOutSkinName, true);
+    const SkinModelPtr previous = LoadSkin(widget, hover.mouseOutSkinName, true);
     const RECT loaded = WidgetRect(widget);
     MoveWidget(widget, current, FALSE);
-    PlayFrames(widget, widget.hover.mouseOutSkinName, frames.rbegin(), frames.rend());
+    PlayFrames(widget, hover.mouseOutSkinName, frames.rbegin(), frames.rend());
     MoveWidget(widget, loaded, FALSE);
-    const std::string background = SkinImages(widget.deskletWindow, widget.skinDir).Path("bg.png");
+    const std::string background = SkinImages(widget.deskletWindow, widget.settings.skinDir).Path("bg.png");
     if (!background.empty()) CallIfPresent(Host().DeskletSetImageFile, widget.deskletWindow, background.c_str());
-    widget.Redraw(true);
+    Redraw(widget, true);
 }

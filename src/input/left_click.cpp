@@ -4,6 +4,7 @@
 #include "input/buttons.h"
 #include "input/hotspots.h"
 #include "input/pane_clicks.h"
+#include "render/redraw.h"
 #include "skin/skin_model.h"
 
 namespace {
@@ -36,18 +37,18 @@ const Element kElements[] = {
     {&SkinModel::pausePlayButton, Space::Widget,
      [](WidgetInstance& w, POINT) {
          w.player.iTunesApp->PlayPause();
-         w.Redraw(false);
+         Redraw(w, false);
      }},
     {&SkinModel::nextButton, Space::Widget,
      [](WidgetInstance& w, POINT) {
          w.player.iTunesApp->NextTrack();
-         w.Redraw(false);
+         Redraw(w, false);
      }},
     {&SkinModel::previousButton, Space::Widget,
      [](WidgetInstance& w, POINT) {
          // Back to the start of the track first, as the player's own button does.
          w.player.iTunesApp->BackTrack();
-         w.Redraw(false);
+         Redraw(w, false);
      }},
     {&SkinModel::infoPane, Space::DisplayPane, [](WidgetInstance& w, POINT) { ClickInfoPane(w); }},
     {&SkinModel::counterPane, Space::DisplayPane, [](WidgetInstance& w, POINT) { ClickCounterPane(w); }},
@@ -65,26 +66,26 @@ bool Hits(const SkinModel& skin, const Element& element, POINT point) {
     return left < point.x && point.x < left + rect.width && top < point.y && point.y < top + rect.height;
 }
 
-}  // namespace
-
-void WidgetInstance::LeftButtonClick(POINT point) {
-    AttachOrStart(kClickRequest);
-    if (!player.iTunesApp) {
+void LeftButtonClick(WidgetInstance& widget, POINT point) {
+    widget.player.AttachOrStart(kClickRequest, widget.deskletWindow, widget.settings.autoHideITunes != 0);
+    if (!widget.player.iTunesApp) {
         MessageBoxA(nullptr, kNoPlayerText, "Quillbracket", MB_OK | MB_ICONERROR);
         return;
     }
-    if (!skin) return;
+    if (!widget.skin) return;
     for (const Element& element : kElements) {
-        if (Hits(*skin, element, point)) {
-            element.act(*this, point);
+        if (Hits(*widget.skin, element, point)) {
+            element.act(widget, point);
             return;
         }
     }
-    ClickHotSpot(*this, point);
+    ClickHotSpot(widget, point);
 }
+
+}  // namespace
 
 extern "C" BOOL __stdcall OnLeftButtonClick(void* inst, POINT* point, SIZE*) {
     if (!point) return TRUE;
     const POINT at = *point;
-    return ForInstance(inst, TRUE, [at](WidgetInstance& widget) { widget.LeftButtonClick(at); });
+    return ForInstance(inst, TRUE, [at](WidgetInstance& widget) { LeftButtonClick(widget, at); });
 }

@@ -1,6 +1,7 @@
 #include "input/pane_clicks.h"
 
 #include "core/info_cycle.h"
+#include "render/redraw.h"
 
 #include <algorithm>
 
@@ -43,12 +44,12 @@ int NextInfoPhase(int pollTick) {
 
 void ClickInfoPane(WidgetInstance& widget) {
     widget.pollTick = NextInfoPhase(widget.pollTick);
-    widget.Redraw(false);
+    Redraw(widget, false);
 }
 
 void ClickCounterPane(WidgetInstance& widget) {
-    widget.showTimePlayed = widget.showTimePlayed == 0 ? 1 : 0;
-    widget.Redraw(false);
+    widget.settings.showTimePlayed = widget.settings.showTimePlayed == 0 ? 1 : 0;
+    Redraw(widget, false);
 }
 
 void ClickProgressBar(WidgetInstance& widget, POINT point) {
@@ -65,7 +66,7 @@ void ClickProgressBar(WidgetInstance& widget, POINT point) {
         const double position = double(offset.x) / bar.width * 100 * kPercent * duration;
         widget.player.iTunesApp->put_PlayerPosition(static_cast<long>(position));
     }
-    widget.Redraw(false);
+    Redraw(widget, false);
 }
 
 void ClickRatingPane(WidgetInstance& widget, POINT point) {
@@ -75,9 +76,9 @@ void ClickRatingPane(WidgetInstance& widget, POINT point) {
         const SkinModel& skin = *widget.skin;
         const POINT offset = OffsetInPane(skin, skin.ratingPane, point);
         const int value = PaneValue(skin.ratingDirection, skin.ratingPane, offset.x, offset.y);
-        track->put_Rating(RatingToSend(value, widget.use5Rating));
+        track->put_Rating(RatingToSend(value, widget.settings.use5Rating));
     }
-    widget.Redraw(false);
+    Redraw(widget, false);
 }
 
 void ClickSoundPane(WidgetInstance& widget, POINT point) {
@@ -85,5 +86,5 @@ void ClickSoundPane(WidgetInstance& widget, POINT point) {
     const POINT offset = OffsetInPane(skin, skin.soundPane, point);
     const int value = PaneValue(skin.soundDirection, skin.soundPane, offset.x, offset.y);
     widget.player.iTunesApp->put_SoundVolume(std::min(value, 100));
-    widget.Redraw(false);
+    Redraw(widget, false);
 }

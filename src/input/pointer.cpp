@@ -1,9 +1,13 @@
 // The pointer over the widget: hover hotspots, the marquee, mouse capture.
 #include "core/widget_instance.h"
 #include "input/hotspots.h"
+#include "render/redraw.h"
 #include "skin/skin_model.h"
 
-void WidgetInstance::MouseMove(int x, int y) {
+namespace {
+
+void MouseMove(WidgetInstance& widget, int x, int y) {
+    HoverState& hover = widget.hover;
     // A move that arrives while an earlier one still runs (a transition may
     // pump messages) is dropped.
     if (hover.inMouseMove) return;
@@ -13,39 +17,41 @@ void WidgetInstance::MouseMove(int x, int y) {
         ~Clear() { flag = false; }
     } clear{hover.inMouseMove};
 
-    if (hover.skinActive && !hover.rect.Contains(x, y)) LeaveHoverSkin(*this);
+    if (hover.skinActive && !hover.rect.Contains(x, y)) LeaveHoverSkin(widget);
     // The restored skin's own hotspot under the point fires in the same move.
-    if (skin) HoverHotSpot(*this, x, y);
+    if (widget.skin) HoverHotSpot(widget, x, y);
 }
 
-void WidgetInstance::MouseOn() {
-    hover.mouseOver = true;
-    if (!marquee.scrolling) StartMarqueeIfTooWide();
-    SetCapture(deskletWindow);
+void MouseOn(WidgetInstance& widget) {
+    widget.hover.mouseOver = true;
+    if (!widget.marquee.scrolling) widget.marquee.StartIfTooWide(widget.deskletWindow, *widget.skin);
+    SetCapture(widget.deskletWindow);
 }
 
-void WidgetInstance::MouseOut() {
-    hover.mouseOver = false;
-    if (marquee.scrolling) {
-        StopMarquee();
-        Redraw(false);
+void MouseOut(WidgetInstance& widget) {
+    widget.hover.mouseOver = false;
+    if (widget.marquee.scrolling) {
+        widget.marquee.Stop(widget.deskletWindow);
+        Redraw(widget, false);
     }
-    if (hover.skinActive) LeaveHoverSkin(*this);
+    if (widget.hover.skinActive) LeaveHoverSkin(widget);
     ReleaseCapture();
 }
+
+}  // namespace
 
 extern "C" {
 
 BOOL __stdcall OnMouseMove(void* inst, int x, int y) {
-    return ForInstance(inst, TRUE, [x, y](WidgetInstance& widget) { widget.MouseMove(x, y); });
+    return ForInstance(inst, TRUE, [x, y](WidgetInstance& widget) { MouseMove(widget, x, y); });
 }
 
 BOOL __stdcall OnMouseOn(void* inst) {
-    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.MouseOn(); });
+    return ForInstance(inst, TRUE, MouseOn);
 }
 
 BOOL __stdcall OnMouseOut(void* inst) {
-    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.MouseOut(); });
+    return ForInstance(inst, TRUE, MouseOut);
 }
 
 }  // extern "C"

@@ -1,6 +1,5 @@
 // The wheel steps the player's volume: up by 5 (unmuting), down by 4.
-#include "core/widget_instance.h"
-#include "skin/skin_model.h"
+#include "render/redraw.h"
 
 #include <algorithm>
 
@@ -20,22 +19,19 @@ void StepVolume(WidgetInstance& widget, bool up) {
     } else if (!up && volume > 0) {
         app.put_SoundVolume(std::clamp(volume - 4, 0L, kLoudest));
     }
-    widget.Redraw(true);
+    Redraw(widget, true);
 }
 
 }  // namespace
 
-void WidgetInstance::WheelForward() { StepVolume(*this, true); }
-void WidgetInstance::WheelBackward() { StepVolume(*this, false); }
-
 extern "C" {
 
 BOOL __stdcall OnMouseWheelForward(void* inst, WORD, int, int, int) {
-    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.WheelForward(); });
+    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { StepVolume(widget, true); });
 }
 
 BOOL __stdcall OnMouseWheelBackward(void* inst, WORD, int, int, int) {
-    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { widget.WheelBackward(); });
+    return ForInstance(inst, TRUE, [](WidgetInstance& widget) { StepVolume(widget, false); });
 }
 
 }  // extern "C"

@@ -90,7 +90,7 @@ bool ShowArt(const WidgetInstance& widget, UINT layer, itunes::IITTrack& track) 
     const std::string file = JoinPath({ModuleFolder(widget.moduleHandle), kArtworkFile});
     if (file.empty() || !SaveArtwork(track, file)) return false;
     std::unique_ptr<Gdiplus::Bitmap> art =
-        ComposeArt(*widget.skin, SkinImages(widget.deskletWindow, widget.skinDir), file);
+        ComposeArt(*widget.skin, SkinImages(widget.deskletWindow, widget.settings.skinDir), file);
     const HostFunctions& host = Host();
     if (!art || !host.DeskletLayerSetImage) return false;
     host.DeskletLayerSetImage(widget.deskletWindow, layer, FALSE, art.release(), TRUE);  // the host owns it now

@@ -1,9 +1,9 @@
 // The marquee: an info text too wide for its pane, rendered once and slid
 // back and forth under the pane while the mouse is over the widget.
-#include "core/widget_instance.h"
+#include "core/timer_ids.h"
+#include "core/widget_parts.h"
 #include "render/argb_bitmap.h"
 #include "render/font_face.h"
-#include "render/skin_caches.h"
 #include "render/text.h"
 #include "skin/skin_model.h"
 
@@ -29,55 +29,54 @@ constexpr int kStepPixels = 2;
 }  // namespace
 
 // The text is laid out once: the outline that measures it is the one slid.
-bool WidgetInstance::StartMarqueeIfTooWide() {
-    const PaneRect& pane = skin->infoPane;
+bool MarqueeState::StartIfTooWide(HWND widgetWindow, const SkinModel& skin) {
+    const PaneRect& pane = skin.infoPane;
     // A pane the skin leaves out shows nothing, so there is nothing to scroll.
     if (pane.width <= 0 || pane.height == 0) return false;
     GraphicsPath path(FillModeAlternate);
-    AddOneLineOutline(path, marquee.infoText, skin->font, pane.height);
+    AddOneLineOutline(path, infoText, skin.font, pane.height);
     Rect bounds;
     path.GetBounds(&bounds);
     if (bounds.Width <= pane.width) return false;
 
-    marquee.scrolling = true;
-    marquee.scrollingBack = false;
-    marquee.scrollOffset = 0;
+    scrolling = true;
+    scrollingBack = false;
+    scrollOffset = 0;
 
-    marquee.scrollImage.reset();
-    marquee.scrollImage = NewArgbBitmap(bounds.Width + 10, pane.height + 10);
-    if (!marquee.scrollImage) {
+    scrollImage.reset();
+    scrollImage = NewArgbBitmap(bounds.Width + 10, pane.height + 10);
+    if (!scrollImage) {
         // No image to slide: the text stays laid out in its pane.
-        StopMarquee();
+        Stop(widgetWindow);
         return true;
     }
-    Graphics graphics(marquee.scrollImage.get());
+    Graphics graphics(scrollImage.get());
     PrepareGraphics(graphics);
-    const SolidBrush brush(Color(skin->font.color));
+    const SolidBrush brush(Color(skin.font.color));
     graphics.FillPath(&brush, &path);
-    SetTimer(deskletWindow, kScrollTimerId, kScrollTimerPeriodMs, nullptr);
+    SetTimer(widgetWindow, kScrollTimerId, kScrollTimerPeriodMs, nullptr);
     return true;
 }
 
-void WidgetInstance::StopMarquee() {
-    KillTimer(deskletWindow, kScrollTimerId);
-    marquee.scrollImage.reset();
-    marquee.scrolling = false;
+void MarqueeState::Stop(HWND widgetWindow) {
+    KillTimer(widgetWindow, kScrollTimerId);
+    scrollImage.reset();
+    scrolling = false;
 }
 
-void WidgetInstance::MarqueeStep() {
-    const int paneWidth = skin ? skin->infoPane.width : 0;
-    const int imageWidth = marquee.scrollImage ? static_cast<int>(marquee.scrollImage->GetWidth()) : 0;
-    if (!marquee.scrollingBack) {
-        if (paneWidth < imageWidth - marquee.scrollOffset) {
-            marquee.scrollOffset += kStepPixels;
+void MarqueeState::Step(int paneWidth) {
+    const int imageWidth = scrollImage ? static_cast<int>(scrollImage->GetWidth()) : 0;
+    if (!scrollingBack) {
+        if (paneWidth < imageWidth - scrollOffset) {
+            scrollOffset += kStepPixels;
             return;
         }
-    } else if (marquee.scrollOffset > 0) {
-        marquee.scrollOffset -= kStepPixels;
+    } else if (scrollOffset > 0) {
+        scrollOffset -= kStepPixels;
         return;
     }
-    if (++marquee.scrollPauseTicks > kPauseTicksAtEnd) {
-        marquee.scrollPauseTicks = 0;
-        marquee.scrollingBack = !marquee.scrollingBack;
+    if (++scrollPauseTicks > kPauseTicksAtEnd) {
+        scrollPauseTicks = 0;
+        scrollingBack = !scrollingBack;
     }
 }

@@ -1,8 +1,9 @@
 // Composing the widget's information frame: one redraw turns the player's
 // state into a frame for the "Quillbracket.Info" layer. A paused or absent
 // player composes nothing until something forces it.
+#include "render/redraw.h"
+
 #include "core/info_cycle.h"
-#include "core/widget_instance.h"
 #include "platform/bstr.h"
 #include "platform/host_api.h"
 #include "render/argb_bitmap.h"
@@ -11,6 +12,7 @@
 #include "render/panes.h"
 #include "render/skin_caches.h"
 #include "render/text.h"
+#include "skin/load_skin.h"
 #include "skin/skin_images.h"
 #include "skin/skin_model.h"
 #include "skin/widget_layers.h"
@@ -32,7 +34,7 @@ bool PlayerIsPlaying(itunes::IiTunes* app) {
 
 void ShowPauseLayer(WidgetInstance& widget, bool visible) {
     WidgetLayers(widget.deskletWindow, *widget.skin)
-        .ShowPause(widget.skin->pausePlayButton, widget.skinDir, visible, false);
+        .ShowPause(widget.skin->pausePlayButton, widget.settings.skinDir, visible, false);
 }
 
 std::wstring ChooseInfoText(itunes::IITTrack& track, int pollTick) {
@@ -63,13 +65,14 @@ void DrawMarqueeWindow(FrameTarget frame, Bitmap& image, int scrollOffset, const
 // A changed text restarts or stops the marquee; the text then shows either
 // laid out in its pane or as the slid window of the pre-rendered image.
 void DrawInfoText(WidgetInstance& widget, FrameTarget frame, const std::wstring& text) {
-    if (text != widget.marquee.infoText) {
-        widget.marquee.infoText = text;
-        if (!widget.hover.mouseOver || !widget.StartMarqueeIfTooWide()) widget.StopMarquee();
+    MarqueeState& marquee = widget.marquee;
+    if (text != marquee.infoText) {
+        marquee.infoText = text;
+        if (!widget.hover.mouseOver || !marquee.StartIfTooWide(widget.deskletWindow, *widget.skin))
+            marquee.Stop(widget.deskletWindow);
     }
     const PaneRect& pane = widget.skin->infoPane;
     if (!pane.HasArea()) return;
-    const MarqueeState& marquee = widget.marquee;
     if (!marquee.scrolling)
         widget.skinCaches->text.Draw(frame.graphics, marquee.infoText, widget.skin->font, pane);
     else if (marquee.scrollImage)
@@ -86,7 +89,7 @@ void DrawFrameContents(WidgetInstance& widget, FrameTarget frame) {
         if (skin.infoPane.HasArea()) DrawText(frame.graphics, kNotLoadedText, skin.font, skin.infoPane);
         return;
     }
-    const SkinImages images(widget.deskletWindow, widget.skinDir);
+    const SkinImages images(widget.deskletWindow, widget.settings.skinDir);
     if (skin.soundPane.HasArea()) DrawSoundPane(frame.graphics, widget.panes, skin, images, *player);
     long position = 0;
     player->get_PlayerPosition(&position);
@@ -100,10 +103,10 @@ void DrawFrameContents(WidgetInstance& widget, FrameTarget frame) {
     track->get_Duration(&duration);
     const std::wstring text = ChooseInfoText(*track.Get(), widget.pollTick);
     if (skin.ratingPane.HasArea())
-        DrawRatingPane(frame.graphics, widget.panes, skin, images, *track.Get(), widget.use5Rating);
+        DrawRatingPane(frame.graphics, widget.panes, skin, images, *track.Get(), widget.settings.use5Rating);
     DrawInfoText(widget, frame, text);
     if (skin.counterPane.HasArea())
-        DrawCounter(frame.graphics, caches.text, skin, position, duration, widget.showTimePlayed != 0);
+        DrawCounter(frame.graphics, caches.text, skin, position, duration, widget.settings.showTimePlayed != 0);
     if (skin.progressBar.HasArea()) DrawProgressKnob(frame, caches, skin, position, duration);
 }
 
@@ -128,7 +131,7 @@ void ComposeFrame(WidgetInstance& widget) {
     if (frame && host.DeskletLayerSetImage)
         host.DeskletLayerSetImage(widget.deskletWindow, layer, redrawWithFrame, frame.release(), TRUE);
     if (widget.skinChanged) {
-        const std::string background = SkinImages(widget.deskletWindow, widget.skinDir).Path("bg.png");
+        const std::string background = SkinImages(widget.deskletWindow, widget.settings.skinDir).Path("bg.png");
         if (!background.empty()) CallIfPresent(host.DeskletSetImageFile, widget.deskletWindow, background.c_str());
         CallIfPresent(host.DeskletLayerSetVisibility, widget.deskletWindow, 0u, TRUE, TRUE);
         widget.skinChanged = false;
@@ -137,20 +140,27 @@ void ComposeFrame(WidgetInstance& widget) {
 
 }  // namespace
 
-void WidgetInstance::Redraw(bool force) {
-    if (!skin) return;
+void Redraw(WidgetInstance& widget, bool force) {
+    if (!widget.skin) return;
+    PlayerLink& player = widget.player;
     // A redraw never starts the player: it attaches only when it runs.
     player.ProbeOrAttach();
     const bool present = player.Attached();
     if (present)
-        CallIfPresent(Host().DeskletShow, deskletWindow);
-    else if (hideWhenNotLoaded)
-        CallIfPresent(Host().DeskletHide, deskletWindow);
+        CallIfPresent(Host().DeskletShow, widget.deskletWindow);
+    else if (widget.settings.hideWhenNotLoaded)
+        CallIfPresent(Host().DeskletHide, widget.deskletWindow);
 
     const bool notPlayingNow = !PlayerIsPlaying(player.iTunesApp.Get());
-    if (notPlayingNow != notPlaying || force) ShowPauseLayer(*this, notPlayingNow);
+    if (notPlayingNow != widget.notPlaying || force) ShowPauseLayer(widget, notPlayingNow);
     // notPlaying still holds the previous redraw's state: the redraw that
     // first sees a pause composes one last frame.
-    if (force || (present && (!notPlaying || marquee.scrolling))) ComposeFrame(*this);
-    notPlaying = notPlayingNow;
+    if (force || (present && (!widget.notPlaying || widget.marquee.scrolling))) ComposeFrame(widget);
+    widget.notPlaying = notPlayingNow;
+}
+
+SkinModelPtr LoadSkinAndRedraw(WidgetInstance& widget, const std::string& name) {
+    SkinModelPtr previous = LoadSkin(widget, name, false);
+    Redraw(widget, true);
+    return previous;
 }

@@ -3,7 +3,6 @@
 // the last addition once it has finished.
 #include "core/widget_instance.h"
 #include "platform/bstr.h"
-#include "skin/skin_model.h"
 #include "ui/drop_medium.h"
 
 #include <string>
@@ -27,13 +26,12 @@ bool IsPicture(const std::wstring& name) {
     return key == L".png" || key == L".jpg" || key == L".bmp" || key == L"jpeg";
 }
 
-}  // namespace
-
-void WidgetInstance::Drop(IDataObject* data) {
+void Drop(WidgetInstance& widget, IDataObject* data) {
     FORMATETC format = FileListFormat();
     if (data->QueryGetData(&format) != S_OK) return;
+    PlayerLink& player = widget.player;
     // A drop is a request to the player: start it if need be.
-    AttachOrStart(kDropRequest);
+    player.AttachOrStart(kDropRequest, widget.deskletWindow, widget.settings.autoHideITunes != 0);
     // Whatever was waiting to play is superseded by this drop.
     player.pendingOperation.Reset();
 
@@ -57,12 +55,14 @@ void WidgetInstance::Drop(IDataObject* data) {
             itunes::ComPtr<itunes::IITArtwork> artwork;
             track->AddArtworkFromFile(path.get(), artwork.GetAddressOf());
             // The next redraw fetches the track's artwork afresh.
-            artworkTrackName.reset();
+            widget.artworkTrackName.reset();
         } else if (library) {
             library->AddFile(path.get(), player.pendingOperation.ReleaseAndGetAddressOf());
         }
     }
 }
+
+}  // namespace
 
 extern "C" {
 
@@ -78,7 +78,7 @@ BOOL __stdcall OnDragLeave(void*) {
 BOOL __stdcall OnDrop(void* inst, IDataObject* data, DWORD, POINTL, DWORD*) {
     if (!data) return TRUE;
     // A list too large to copy ends the drop; its owners have released it.
-    return ForInstance(inst, TRUE, [data](WidgetInstance& widget) { widget.Drop(data); });
+    return ForInstance(inst, TRUE, [data](WidgetInstance& widget) { Drop(widget, data); });
 }
 
 }  // extern "C"

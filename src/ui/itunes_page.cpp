@@ -15,15 +15,17 @@ struct InteractionSettings {
 };
 
 InteractionSettings CurrentSettings(const WidgetInstance& instance) {
-    return {instance.hideWhenNotLoaded, instance.autoHideITunes, instance.use5Rating ? 1 : 0};
+    const WidgetSettings& current = instance.settings;
+    return {current.hideWhenNotLoaded, current.autoHideITunes, current.use5Rating ? 1 : 0};
 }
 
 void ApplySettings(WidgetInstance& instance, const InteractionSettings& settings) {
-    instance.hideWhenNotLoaded = settings.hideWhenNotLoaded;
+    instance.settings.hideWhenNotLoaded = settings.hideWhenNotLoaded;
+    instance.settings.autoHideITunes = settings.autoHideITunes;
     // Shown or hidden at once only while attached; otherwise on the next attach.
-    instance.ApplyAutoHideITunes(settings.autoHideITunes);
+    instance.player.ApplyAutoHide(settings.autoHideITunes != 0);
     instance.panes.rating.value = -1;
-    instance.use5Rating = settings.use5Rating == 1;
+    instance.settings.use5Rating = settings.use5Rating == 1;
 }
 
 void ShowSettings(HWND page, const InteractionSettings& settings) {

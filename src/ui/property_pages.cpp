@@ -45,6 +45,26 @@ WidgetInstance* AttachPage(HWND page, LPARAM pageDescription) {
     return PageInstance(page);
 }
 
+int AddPropertySheets(WidgetInstance& widget) {
+    const HostFunctions& host = Host();
+    // Pages belong to the host once added; without a taker none are made.
+    if (!host.DeskletAddPropertySheet) return 0;
+    int result = 0;
+    const struct {
+        int templateId;
+        const char* title;
+        DLGPROC procedure;
+    } pages[] = {{IDD_ITUNES_PAGE, "iTunes interaction", ITunesPageProc}, {IDD_SKIN_PAGE, "Skin", SkinPageProc}};
+    for (const auto& page : pages) {
+        // A page the system could not build is not handed to the host.
+        if (HPROPSHEETPAGE handle = CreatePage(widget, page.templateId, page.title, page.procedure))
+            result = CallIfPresent(host.DeskletAddPropertySheet, widget.deskletWindow, handle);
+        else
+            result = 0;
+    }
+    return result;
+}
+
 }  // namespace
 
 INT_PTR HandlePageMessage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, const PageActions& actions) {
@@ -68,29 +88,9 @@ INT_PTR HandlePageMessage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, con
     }
 }
 
-int WidgetInstance::AddPropertySheets() {
-    const HostFunctions& host = Host();
-    // Pages belong to the host once added; without a taker none are made.
-    if (!host.DeskletAddPropertySheet) return 0;
-    int result = 0;
-    const struct {
-        int templateId;
-        const char* title;
-        DLGPROC procedure;
-    } pages[] = {{IDD_ITUNES_PAGE, "iTunes interaction", ITunesPageProc}, {IDD_SKIN_PAGE, "Skin", SkinPageProc}};
-    for (const auto& page : pages) {
-        // A page the system could not build is not handed to the host.
-        if (HPROPSHEETPAGE handle = CreatePage(*this, page.templateId, page.title, page.procedure))
-            result = CallIfPresent(host.DeskletAddPropertySheet, deskletWindow, handle);
-        else
-            result = 0;
-    }
-    return result;
-}
-
 extern "C" int __stdcall OnAddPropertySheets(void* inst, int) {
     return Guarded(0, [&] {
         auto* instance = static_cast<WidgetInstance*>(inst);
-        return instance ? instance->AddPropertySheets() : 0;
+        return instance ? AddPropertySheets(*instance) : 0;
     });
 }

@@ -5,6 +5,7 @@
 
 #include "core/paths.h"
 #include "platform/win_owners.h"
+#include "render/redraw.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -38,7 +39,7 @@ void ShowSkinList(HWND page, const WidgetInstance& instance) {
     // The skin in use, letter case aside. The list's own search would start
     // after the first entry and could take a longer name there for it, which
     // Apply would then load; it only serves when no entry has the name.
-    const auto name = reinterpret_cast<LPARAM>(instance.skinDir.c_str());
+    const auto name = reinterpret_cast<LPARAM>(instance.settings.skinDir.c_str());
     const LRESULT exact = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), name);
     if (exact != CB_ERR)
         SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(exact), 0);
@@ -60,7 +61,7 @@ std::string ChosenSkin(HWND page) {
 }
 
 // Reloads even an unchanged choice, so the page always shows a fresh model.
-void SwitchSkin(WidgetInstance& instance, const std::string& name) { (void)instance.LoadSkin(name, false); }
+void SwitchSkin(WidgetInstance& instance, const std::string& name) { (void)LoadSkinAndRedraw(instance, name); }
 
 bool IsSkinChoice(WPARAM command) { return LOWORD(command) == IDC_SKIN_LIST && HIWORD(command) == CBN_SELCHANGE; }
 

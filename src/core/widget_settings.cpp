@@ -1,6 +1,6 @@
-// The five per-widget settings in the host's settings file.
+#include "core/widget_settings.h"
+
 #include "core/paths.h"
-#include "core/widget_instance.h"
 
 #include <cstring>
 #include <string>
@@ -28,33 +28,21 @@ BOOL WriteInt(const char* file, const char* group, const char* key, int value) {
     return WritePrivateProfileStringA(group, key, std::to_string(value).c_str(), file);
 }
 
-void ShowOrHideITunesWindow(bool hide) {
-    if (HWND window = itunes::MainWindow()) itunes::ShowMainWindow(window, hide ? SW_HIDE : SW_SHOWNA);
-}
-
 }  // namespace
 
-void WidgetInstance::ReadInstanceSettings(const char* iniFile, const char* iniGroup) {
+void WidgetSettings::Read(const char* iniFile, const char* iniGroup) {
     showTimePlayed = ReadInt(iniFile, iniGroup, "ShowTimePlayed", showTimePlayed);
     hideWhenNotLoaded = ReadInt(iniFile, iniGroup, "HideWhenNotLoaded", hideWhenNotLoaded);
-    ApplyAutoHideITunes(ReadInt(iniFile, iniGroup, "AutoHideiTunes", autoHideITunes));
+    autoHideITunes = ReadInt(iniFile, iniGroup, "AutoHideiTunes", autoHideITunes);
     if (FitsProfileFunctions(iniFile)) skinDir = ReadText(iniFile, iniGroup, "SkinDir", skinDir);
     use5Rating = ReadInt(iniFile, iniGroup, "Use5Rating", 1) == 1;
-    panes.rating.value = -1;
-    (void)LoadSkin(skinDir, false);
 }
 
-BOOL WidgetInstance::WriteInstanceSettings(const char* iniFile, const char* iniGroup) const {
+BOOL WidgetSettings::Write(const char* iniFile, const char* iniGroup) const {
     if (!FitsProfileFunctions(iniFile)) return FALSE;
     WriteInt(iniFile, iniGroup, "ShowTimePlayed", showTimePlayed);
     WriteInt(iniFile, iniGroup, "HideWhenNotLoaded", hideWhenNotLoaded);
     WriteInt(iniFile, iniGroup, "AutoHideiTunes", autoHideITunes);
     WritePrivateProfileStringA(iniGroup, "SkinDir", skinDir.c_str(), iniFile);
     return WriteInt(iniFile, iniGroup, "Use5Rating", use5Rating ? 1 : 0);
-}
-
-void WidgetInstance::ApplyAutoHideITunes(int value) {
-    autoHideITunes = value;
-    // While detached the value waits for the next application.
-    if (player.iTunesApp) ShowOrHideITunesWindow(autoHideITunes != 0);
 }

@@ -1,0 +1,14 @@
+// One redraw turns the player's state into the widget's frame.
+#pragma once
+
+#include "core/widget_instance.h"
+
+#include <string>
+
+// Shows or hides the widget for the player's presence and composes a frame
+// while something plays; `force` composes one whatever the state.
+void Redraw(WidgetInstance& widget, bool force);
+
+// Loads the named skin and draws the widget in it at once; hands back the
+// previous model for the caller to discard.
+[[nodiscard]] SkinModelPtr LoadSkinAndRedraw(WidgetInstance& widget, const std::string& name);

@@ -1,0 +1,28 @@
+// The two window timers' ticks: the once-a-second poll redraws and plays a
+// finished addition, the marquee tick slides the text and redraws.
+#include "core/info_cycle.h"
+#include "core/timer_ids.h"
+#include "render/redraw.h"
+#include "skin/skin_model.h"
+
+namespace {
+
+void TimerTick(WidgetInstance& widget, WPARAM timerId) {
+    if (timerId == kPollTimerId) {
+        widget.pollTick = NextPollTick(widget.pollTick);
+        widget.player.PlayFinishedAddition();
+        // While the text scrolls, the scroll timer redraws ten times as often.
+        if (!widget.marquee.scrolling) Redraw(widget, false);
+    } else if (timerId == kScrollTimerId) {
+        widget.marquee.Step(widget.skin ? widget.skin->infoPane.width : 0);
+        Redraw(widget, false);
+    }
+}
+
+}  // namespace
+
+extern "C" BOOL __stdcall OnProcessMessage(void* inst, HWND, UINT msg, WPARAM wParam, LPARAM) {
+    return ForInstance(inst, FALSE, [&](WidgetInstance& widget) {
+        if (msg == WM_TIMER) TimerTick(widget, wParam);
+    });
+}
