@@ -10,13 +10,17 @@ void PrepareGraphics(Graphics& graphics) {
     graphics.SetInterpolationMode(InterpolationModeHighQualityBicubic);
 }
 
-void AddTextOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
-    const std::unique_ptr<FontFamily> family = DrawingFamily(font.faceName);
+void AddTextOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect,
+                    const FontFamily* family) {
     if (!family) return;
     StringFormat format(0, LANG_NEUTRAL);
     format.SetAlignment(static_cast<StringAlignment>(font.hAlignment));
-    path.AddString(text.c_str(), -1, family.get(), font.style, font.size,
-                   Rect(rect.left, rect.top, rect.width, rect.height), &format);
+    path.AddString(text.c_str(), -1, family, font.style, font.size, Rect(rect.left, rect.top, rect.width, rect.height),
+                   &format);
+}
+
+void AddTextOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
+    AddTextOutline(path, text, font, rect, DrawingFamily(font.faceName).get());
 }
 
 void DrawText(Graphics& graphics, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {

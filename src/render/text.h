@@ -16,8 +16,12 @@
 void PrepareGraphics(Gdiplus::Graphics& graphics);
 
 // Adds the text's outline, laid out in the integer rectangle with the font's
-// alignment; words wrap at the rectangle's width.
+// alignment; words wrap at the rectangle's width. The family to draw the
+// font's face with may be given (finding a family by name enumerates the
+// installed fonts); nothing is added without one.
 void AddTextOutline(Gdiplus::GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect);
+void AddTextOutline(Gdiplus::GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect,
+                    const Gdiplus::FontFamily* family);
 
 // Fills the text's outline in the font's colour.
 void DrawText(Gdiplus::Graphics& graphics, const std::wstring& text, const FontSpec& font, const PaneRect& rect);

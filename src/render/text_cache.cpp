@@ -6,6 +6,7 @@
 #include "render/text_cache.h"
 
 #include "render/blend.h"
+#include "render/font_face.h"
 #include "render/kept_drawing.h"
 #include "render/text.h"
 
@@ -47,6 +48,7 @@ void TextPixelCache::Draw(Graphics& target, const std::wstring& text, const Font
 
 void TextPixelCache::Clear() {
     entries_.clear();
+    families_.clear();
     pixelsHeld_ = 0;
 }
 
@@ -66,7 +68,7 @@ bool TextPixelCache::DrawAndKeep(Graphics& target, const std::wstring& text, con
                                  const PaneRect& rect) {
     Entry entry{text, font, rect, {}, 0, 0, 0, 0, ++useClock_};
     GraphicsPath path(FillModeAlternate);
-    AddTextOutline(path, text, font, rect);
+    AddTextOutline(path, text, font, rect, FamilyOf(font.faceName));
     RectF bounds;
     if (path.GetPointCount() == 0 || path.GetBounds(&bounds) != Ok) {
         Keep(std::move(entry));
@@ -90,6 +92,13 @@ bool TextPixelCache::DrawAndKeep(Graphics& target, const std::wstring& text, con
     if (entry.pixels.empty()) return true;  // drawn, but its pixels could not be read back
     Keep(std::move(entry));
     return true;
+}
+
+const FontFamily* TextPixelCache::FamilyOf(const std::wstring& faceName) {
+    for (const auto& [face, family] : families_)
+        if (face == faceName) return family.get();
+    families_.emplace_back(faceName, DrawingFamily(faceName));
+    return families_.back().second.get();
 }
 
 // Adds the entry, then drops the least recently used ones beyond the budget.

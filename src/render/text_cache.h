@@ -9,7 +9,9 @@
 #include <gdiplus.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TextPixelCache {
@@ -39,9 +41,12 @@ private:
     Entry* Find(const std::wstring& text, const FontSpec& font, const PaneRect& rect);
     bool DrawAndKeep(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect);
     void Keep(Entry entry);
+    // The family a face draws with, found once per face.
+    const Gdiplus::FontFamily* FamilyOf(const std::wstring& faceName);
 
     std::vector<Entry> entries_;
     uint64_t useClock_ = 0;
     int64_t pixelsHeld_ = 0;
     Gdiplus::Bitmap* frame_ = nullptr;  // not owned
+    std::vector<std::pair<std::wstring, std::unique_ptr<Gdiplus::FontFamily>>> families_;
 };
