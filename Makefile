@@ -69,10 +69,11 @@ soak: setup
 
 .PHONY: bench
 # The figures: redraw cost as multiples of the floor, timed in turn with it,
+# the longest the widget waits in one call of the player bridge (two minutes),
 # then the CPU one widget costs on a display, playing, paused and scrolling.
 bench: setup
 	@$(choose_arch); echo "bench: $$arch"; \
-	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw quillhost && \
+	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw bench_bridge quillhost && \
 	 $(wine_server_up) && \
-	 (cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run bench_redraw.exe) && \
+	 (cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run bench_redraw.exe && $(CURDIR)/tools/wine-run bench_bridge.exe) && \
 	 bench/cpu_share.sh $(BUILD)/$$arch

@@ -23,6 +23,8 @@ namespace {
 // What the bridge would give now: whether its helper follows a player, and who or why not.
 std::pair<bool, std::string> BridgePlayer(const std::wstring& session) {
     mpris::BridgeClient bridge(session);
+    // Start-up may wait for the helper's first answer; the widget never does.
+    bridge.AwaitFirstAnswer(std::chrono::milliseconds(2 * mpris::kReplyDueMs));
     const mpris::Status* status = bridge.CurrentStatus();
     if (!status) return {false, bridge.problem()};
     if (!status->connected) return {false, "the bridge's helper finds no MPRIS player on the session bus"};

@@ -3,6 +3,7 @@
 // is kept for the last URL, so the widget's ART request is quick.
 #pragma once
 
+#include "host/mpris/protocol.h"
 #include "http_fetch.h"
 
 #include <functional>
@@ -11,8 +12,6 @@
 
 namespace quillbridge {
 
-inline constexpr std::size_t kMaxArtBytes = 16 * 1024 * 1024;
-inline constexpr long kMaxArtDownloadMilliseconds = 3000;
 
 // A regular file's bytes, at most max_bytes of them; empty for anything else.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t max_bytes);

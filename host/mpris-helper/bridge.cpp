@@ -2,6 +2,7 @@
 
 #include "mpris_properties.h"
 #include "player_calls.h"
+#include "session_file.h"
 #include "uri.h"
 
 #include <algorithm>
@@ -55,7 +56,8 @@ Bridge::Bridge(sd_bus* bus, sd_event* event, std::function<void()> waiting_chang
     : bus_(bus),
       waiting_changed_(std::move(waiting_changed)),
       directory_(bus, [this] { PlayersChanged(); }),
-      art_(event, [this] { waiting_changed_(); }) {}
+      art_(event, [this] { waiting_changed_(); }),
+      instance_(MakeToken().substr(0, 16)) {}
 
 void Bridge::PlayersChanged() {
     PlayerState* followed = Followed();
@@ -87,7 +89,7 @@ Answer Bridge::Respond(std::string_view line) {
     case mpris::Command::Status: return {StatusReply()};
     case mpris::Command::Players: return {PlayersReply()};
     case mpris::Command::Pin: return {PinReply(request->argument)};
-    case mpris::Command::Art: return ArtAnswer();
+    case mpris::Command::Art: return ArtAnswer(request->argument);
     default: break;
     }
     PlayerState* player = Followed();
@@ -99,6 +101,8 @@ std::string Bridge::StatusReply() {
     PlayerState* player = Followed();
     mpris::Status status = player ? StatusOf(*player, Clock::now()) : mpris::Status{};
     status.generation = generation_;
+    status.instance = instance_;
+    if (player) status.owner = player->owner;
     return mpris::FormatStatusReply(status) + '\n';
 }
 
@@ -119,9 +123,11 @@ std::string Bridge::PinReply(const std::string& bus_name) {
     return Ok();
 }
 
-Answer Bridge::ArtAnswer() {
+// Named by its track, so a cover is never taken for another track's.
+Answer Bridge::ArtAnswer(const std::string& track) {
     PlayerState* player = Followed();
-    if (!player || player->track.art_url.empty()) return {Err("none")};
+    if (!player || player->track.art_url.empty() || (!track.empty() && track != player->track.id))
+        return {Err("none")};
     std::string bytes;
     switch (art_.Find(player->track.art_url, bytes)) {
     case ArtStore::Lookup::Pending: return {{}, true};
@@ -190,7 +196,7 @@ std::string Bridge::MuteReply(PlayerState& player, const std::string& argument) 
 std::string Bridge::PlaylistsReply(PlayerState& player) {
     if (!player.has_playlists) return Ok("0");
     std::vector<mpris::PlaylistEntry> playlists;
-    std::string error = ListPlayerPlaylists(bus_, player, kMaxPlaylists, playlists);
+    std::string error = ListPlayerPlaylists(bus_, player, static_cast<std::uint32_t>(mpris::kMaxListed), playlists);
     if (!error.empty()) return Err(error);
     std::string reply = Ok(std::to_string(playlists.size()));
     for (const mpris::PlaylistEntry& playlist : playlists) reply += mpris::FormatPlaylistEntry(playlist) + '\n';

@@ -12,8 +12,6 @@
 
 namespace quillbridge {
 
-inline constexpr std::uint32_t kMaxPlaylists = 1000;
-
 class Bridge {
 public:
     // waiting_changed runs when requests that waited may have their answer.
@@ -30,7 +28,7 @@ private:
     std::string StatusReply();
     std::string PlayersReply();
     std::string PinReply(const std::string& bus_name);
-    Answer ArtAnswer();
+    Answer ArtAnswer(const std::string& track);
     std::string PlayerReply(PlayerState& player, const mpris::Request& request);
     std::string VolumeReply(PlayerState& player, const std::string& argument);
     std::string MuteReply(PlayerState& player, const std::string& argument);
@@ -45,6 +43,7 @@ private:
     std::string followed_name_;
     std::uint64_t followed_appearance_ = 0;
     std::uint64_t generation_ = 0;
+    const std::string instance_;  // this helper's run, so a client tells it from the next
 };
 
 }  // namespace quillbridge

@@ -3,6 +3,7 @@
 // each bounded by the call timeout, and cancelled when their player goes.
 #pragma once
 
+#include "host/mpris/protocol.h"
 #include "owners.h"
 #include "player_state.h"
 
@@ -14,7 +15,7 @@
 
 namespace quillbridge {
 
-inline constexpr std::uint64_t kCallTimeoutUsec = 1'000'000;
+inline constexpr std::uint64_t kCallTimeoutUsec = std::uint64_t{mpris::kPlayerCallMs} * 1000;
 
 class PlayerDirectory {
 public:

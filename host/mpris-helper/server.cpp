@@ -77,7 +77,7 @@ void Server::Accept() {
     while (true) {
         FdOwner fd(accept4(listener_.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
         if (!fd) return;
-        if (clients_.size() >= kMaxClients) {
+        if (clients_.size() >= mpris::kMaxClients) {
             std::string denied = Line(mpris::kDenied);
             send(fd.get(), denied.data(), denied.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
             continue;

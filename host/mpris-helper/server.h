@@ -21,8 +21,7 @@ struct Answer {
 };
 using Responder = std::function<Answer(std::string_view request_line)>;
 
-inline constexpr std::size_t kMaxClients = 8;
-inline constexpr std::uint64_t kHandshakeUsec = 2'000'000;
+inline constexpr std::uint64_t kHandshakeUsec = std::uint64_t{mpris::kHandshakeMs} * 1000;
 
 class Server {
 public:

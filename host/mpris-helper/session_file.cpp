@@ -21,7 +21,7 @@ namespace {
 }
 
 // Creates missing directories 0700. The last one must be this user's and
-// closed to others: whoever can rename in it could put a token of their own there.
+// 0700: whoever else can list or rename in it could read the token or put one of their own there.
 void EnsurePrivateDirectory(const std::string& dir) {
     for (std::size_t slash = dir.find('/', 1); ; slash = dir.find('/', slash + 1)) {
         std::string part = dir.substr(0, slash);
@@ -30,10 +30,9 @@ void EnsurePrivateDirectory(const std::string& dir) {
     }
     struct stat info {};
     if (lstat(dir.c_str(), &info) != 0) Fail("cannot inspect", dir);
-    if (!S_ISDIR(info.st_mode) || info.st_uid != getuid() || (info.st_mode & 022) != 0) {
-        errno = EPERM;
-        Fail("not a private directory of this user:", dir);
-    }
+    if (!S_ISDIR(info.st_mode) || info.st_uid != getuid() || (info.st_mode & 07777) != 0700)
+        throw std::runtime_error("the session file's folder " + dir +
+                                 " must be a folder of this user's with mode 0700 (chmod 700 it, or give another)");
 }
 
 void WriteAll(int fd, const std::string& text, const std::string& path) {
@@ -83,8 +82,8 @@ SessionFile::SessionFile(std::string path, std::uint16_t port, const std::string
     std::string temp = path_ + ".XXXXXX";
     FdOwner fd(mkostemp(temp.data(), O_CLOEXEC));
     if (!fd) Fail("cannot create", temp);
-    if (fchmod(fd.get(), 0600) != 0) Fail("cannot restrict", temp);
     try {
+        if (fchmod(fd.get(), 0600) != 0) Fail("cannot restrict", temp);
         WriteAll(fd.get(), contents_, temp);
         if (rename(temp.c_str(), path_.c_str()) != 0) Fail("cannot rename to", path_);
     } catch (...) {

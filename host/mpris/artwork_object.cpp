@@ -11,15 +11,14 @@ class ArtworkObject : public BridgeObject<sim::DefaultIITArtwork<>, itunes::IID_
 public:
     ArtworkObject(Origin origin, std::string trackId) : BridgeObject(std::move(origin)), trackId_(std::move(trackId)) {}
 
-    // The helper serves the cover of the track playing now: once that is
-    // another track, this one's cover can no longer be had.
+    // The cover in memory is the followed track's: once that is another
+    // track, this one's cover can no longer be had.
     HRESULT STDMETHODCALLTYPE SaveArtworkToFile(BSTR path) override {
-        return Serve([this, path](const Status& status) -> HRESULT {
-            if (!path || status.track != trackId_) return E_FAIL;
-            const std::optional<std::string> bytes = client().Art();
-            if (!bytes) return E_FAIL;
+        return Serve([this, path](const Status&) -> HRESULT {
+            const std::shared_ptr<const Cover> cover = path ? client().CoverOf(trackId_) : nullptr;
+            if (!cover) return E_FAIL;
             std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-            file.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
+            file.write(cover->bytes.data(), static_cast<std::streamsize>(cover->bytes.size()));
             file.close();
             return file ? S_OK : STG_E_WRITEFAULT;
         });

@@ -1,124 +1,298 @@
+// The reader owns the connection and is the only one to wait on it: every
+// wait is bounded by kReplyDueMs and given up within a moment of the stop.
+// The widget's thread takes the snapshot under a lock that the reader holds
+// only to copy one in, never across a wait.
 #include "host/mpris/bridge_client.h"
 
 #include "host/mpris/connection.h"
 #include "host/mpris/utf8.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 
 namespace mpris {
 namespace {
 
-// One redraw asks for many values; they come from one status.
-constexpr std::chrono::milliseconds kStatusMaxAge{150};
-// After a failure the helper is tried again only after a pause; after a slow
-// one (a helper that takes a connection but does not answer) a longer one, so
-// that it cannot hold more than a fifth of the caller's time.
+using Clock = std::chrono::steady_clock;
+
+// How often the status is read; a queued command is sent at once.
+constexpr std::chrono::milliseconds kStatusPeriod{200};
+// The players are listed this often; the playlists less often, as a player may take long to list them.
+constexpr std::chrono::milliseconds kPlayersPeriod{1000};
+constexpr std::chrono::milliseconds kPlaylistsPeriod{5000};
+// After a helper could not be reached, the next attempt.
 constexpr std::chrono::milliseconds kRetryPause{1000};
-constexpr int kSlowFailureFactor = 4;
-// The helper answers the greeting and STATUS from what it knows at once.
-constexpr DWORD kStatusTimeoutMs = 500;
-// Commands wait for the player, which the helper gives 1 s.
-constexpr DWORD kPlayerTimeoutMs = 1200;
-// The helper waits for a download in flight up to 3 s, then sends it.
-constexpr DWORD kArtTimeoutMs = 3500;
-constexpr std::size_t kMaxArtBytes = 16 * 1024 * 1024;
-constexpr std::size_t kMaxListed = 4096;
+// Commands waiting to be sent; a newer volume, position, mute or choice of player replaces a waiting one.
+constexpr std::size_t kMaxQueued = 32;
+
+bool Replaces(Command command) {
+    return command == Command::Volume || command == Command::Seek || command == Command::Mute ||
+           command == Command::Pin;
+}
 
 template <class Entry>
 using Parse = std::optional<Entry> (*)(std::string_view);
 
-// "OK <n>" and n entries; a refusal is an empty list.
-template <class Entry>
-std::optional<std::vector<Entry>> ReadListing(Connection& connection, const std::string& first,
-                                              const Deadline& deadline, Parse<Entry> parse) {
-    std::optional<Reply> reply = ParseReply(first);
-    if (!reply) return std::nullopt;
-    std::vector<Entry> entries;
-    if (!reply->ok) return entries;
-    std::optional<std::size_t> count = ParseCount(reply->payload, kMaxListed);
-    if (!count) return std::nullopt;
-    for (std::size_t i = 0; i < *count; ++i) {
-        std::optional<std::string> line = connection.ReadLine(deadline);
-        std::optional<Entry> entry = line ? parse(*line) : std::nullopt;
-        if (!entry) return std::nullopt;
-        entries.push_back(std::move(*entry));
-    }
-    return entries;
-}
+struct Queued {
+    std::uint64_t seq;
+    Command command;
+    std::string line;
+};
 
 }  // namespace
 
-BridgeClient::BridgeClient(std::wstring sessionPath)
-    : sessionPath_(std::move(sessionPath)), winsock_(std::make_unique<WinsockSession>()) {}
+struct BridgeClient::Shared {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::atomic<bool> stop{false};
+    std::atomic<std::uint64_t> version{0};  // of the snapshot; 0 until the first
+    Snapshot snapshot;
+    std::deque<Queued> queue;
+    std::uint64_t lastSeq = 0;
+};
 
-BridgeClient::~BridgeClient() = default;
+namespace {
 
-Connection* BridgeClient::Connected() {
-    if (connection_) return connection_.get();
-    const Clock::time_point attempt = Clock::now();
-    if (attempt < retryAt_) return nullptr;
-    std::optional<SessionInfo> session = ReadSessionFile(sessionPath_);
-    if (!winsock_->ok()) {
-        problem_ = "Windows sockets did not start";
-    } else if (!session) {
-        problem_ = "there is no readable bridge session file at " + Utf8FromWide(sessionPath_);
-    } else if (std::optional<Connection> opened = Connection::Open(*session, kStatusTimeoutMs, problem_)) {
-        connection_ = std::make_unique<Connection>(std::move(*opened));
-        ++connections_;
-        return connection_.get();
+// The reader thread: one connection at a time, requests one after the other.
+class Reader {
+public:
+    Reader(BridgeClient::Shared& shared, std::wstring sessionPath)
+        : shared_(shared), sessionPath_(std::move(sessionPath)) {}
+
+    void Run() {
+        while (!shared_.stop) {
+            // A dropped connection is tried again at once: a new connection to
+            // the same helper keeps the run. Only when that fails is the helper gone.
+            if (Connect() && Exchange()) {
+                Sleep(kStatusPeriod);
+                continue;
+            }
+            if (connection_) connection_.reset();
+            if (!Connect() || !Exchange()) {
+                connection_.reset();
+                next_.status.reset();
+                next_.cover.reset();
+                next_.players.reset();
+                next_.playlists.clear();
+                Publish();
+                Sleep(kRetryPause);
+            }
+        }
     }
-    PauseRetries(attempt);
-    return nullptr;
+
+private:
+    bool Connect() {
+        if (connection_) return true;
+        if (!winsock_.ok()) {
+            next_.problem = "Windows sockets did not start";
+            return false;
+        }
+        std::optional<SessionInfo> session = ReadSessionFile(sessionPath_);
+        if (!session) {
+            next_.problem = "there is no readable bridge session file at " + Utf8FromWide(sessionPath_);
+            return false;
+        }
+        connection_ = Connection::Open(*session, Due(), next_.problem);
+        return connection_.has_value();
+    }
+
+    Deadline Due() const { return Deadline(kReplyDueMs, shared_.stop); }
+
+    // Sends what is queued, reads the status and what goes with it, and publishes them.
+    bool Exchange() {
+        std::uint64_t sent = next_.sentThrough;
+        for (;;) {
+            std::optional<Queued> command = TakeQueued();
+            if (!command) break;
+            const Deadline due = Due();
+            if (!connection_->SendLine(command->line, due) || !ParseReply(Line(due).value_or("")))
+                return Fail();
+            sent = command->seq;
+            if (command->command == Command::Pin) playersAt_ = {};
+        }
+        const Deadline due = Due();
+        if (!connection_->SendLine(FormatRequest(Command::Status), due)) return Fail();
+        std::optional<Status> status = ParseStatusReply(Line(due).value_or(""));
+        if (!status) return Fail();
+        next_.fetchedAt = Clock::now();
+        if (!FetchCover(*status) || !FetchLists(*status)) return Fail();
+        next_.status = std::move(status);
+        next_.sentThrough = sent;
+        Publish();
+        return true;
+    }
+
+    std::optional<std::string> Line(const Deadline& due) { return connection_->ReadLine(due); }
+
+    bool Fail() {
+        next_.problem = "the bridge's helper stopped answering";
+        return false;
+    }
+
+    // The followed track's cover, asked for by its track when the track or its art changes.
+    bool FetchCover(const Status& status) {
+        const Cover* held = next_.cover.get();
+        if (held && held->track == status.track && held->artUrl == status.art_url) return true;
+        auto cover = std::make_shared<Cover>(Cover{status.track, status.art_url, {}});
+        if (!status.art_url.empty()) {
+            const Deadline due = Due();
+            if (!connection_->SendLine(FormatRequest(Command::Art, status.track), due)) return false;
+            std::optional<Reply> reply = ParseReply(Line(due).value_or(""));
+            if (!reply) return false;
+            if (reply->ok) {
+                std::optional<std::size_t> count = ParseCount(reply->payload, kMaxArtBytes);
+                std::optional<std::string> bytes = count ? connection_->ReadBytes(*count, due) : std::nullopt;
+                if (!bytes) return false;
+                cover->bytes = std::move(*bytes);
+            }
+        }
+        next_.cover = std::move(cover);
+        return true;
+    }
+
+    // The players and playlists, listed anew whenever the followed player changes.
+    bool FetchLists(const Status& status) {
+        const Clock::time_point now = Clock::now();
+        const bool newPlayer = !next_.status || next_.status->owner != status.owner ||
+                               next_.status->instance != status.instance;
+        if (newPlayer || now - playersAt_ >= kPlayersPeriod) {
+            next_.players = Listing<PlayerEntry>(Command::Players, &ParsePlayerEntry);
+            if (!next_.players) return false;
+            playersAt_ = now;
+        }
+        if (!status.playlists) {
+            next_.playlists.clear();
+        } else if (newPlayer || now - playlistsAt_ >= kPlaylistsPeriod) {
+            std::optional<std::vector<PlaylistEntry>> playlists =
+                Listing<PlaylistEntry>(Command::Playlists, &ParsePlaylistEntry);
+            if (!playlists) return false;
+            next_.playlists = std::move(*playlists);
+            playlistsAt_ = now;
+        }
+        return true;
+    }
+
+    // "OK <n>" and n entries; a refusal is an empty list.
+    template <class Entry>
+    std::optional<std::vector<Entry>> Listing(Command command, Parse<Entry> parse) {
+        const Deadline due = Due();
+        if (!connection_->SendLine(FormatRequest(command), due)) return std::nullopt;
+        std::optional<Reply> reply = ParseReply(Line(due).value_or(""));
+        if (!reply) return std::nullopt;
+        std::vector<Entry> entries;
+        if (!reply->ok) return entries;
+        std::optional<std::size_t> count = ParseCount(reply->payload, kMaxListed);
+        if (!count) return std::nullopt;
+        for (std::size_t i = 0; i < *count; ++i) {
+            std::optional<std::string> line = Line(due);
+            std::optional<Entry> entry = line ? parse(*line) : std::nullopt;
+            if (!entry) return std::nullopt;
+            entries.push_back(std::move(*entry));
+        }
+        return entries;
+    }
+
+    std::optional<Queued> TakeQueued() {
+        std::lock_guard<std::mutex> lock(shared_.mutex);
+        if (shared_.queue.empty()) return std::nullopt;
+        Queued front = std::move(shared_.queue.front());
+        shared_.queue.pop_front();
+        return front;
+    }
+
+    void Publish() {
+        std::lock_guard<std::mutex> lock(shared_.mutex);
+        shared_.snapshot = next_;
+        ++shared_.version;
+    }
+
+    // Until the pause is over, a command is queued or the reader is to stop.
+    void Sleep(std::chrono::milliseconds pause) {
+        std::unique_lock<std::mutex> lock(shared_.mutex);
+        shared_.wake.wait_for(lock, pause, [this] { return shared_.stop || !shared_.queue.empty(); });
+    }
+
+    BridgeClient::Shared& shared_;
+    std::wstring sessionPath_;
+    WinsockSession winsock_;
+    std::optional<Connection> connection_;
+    Snapshot next_;
+    Clock::time_point playersAt_{};
+    Clock::time_point playlistsAt_{};
+};
+
+}  // namespace
+
+BridgeClient::BridgeClient(std::wstring sessionPath) : shared_(std::make_shared<Shared>()) {
+    reader_ = std::thread([shared = shared_, path = std::move(sessionPath)]() mutable {
+        Reader(*shared, std::move(path)).Run();
+    });
 }
 
-void BridgeClient::PauseRetries(Clock::time_point attempt) {
-    const Clock::time_point now = Clock::now();
-    retryAt_ = now + std::max<Clock::duration>(kRetryPause, kSlowFailureFactor * (now - attempt));
+BridgeClient::~BridgeClient() {
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        shared_->stop = true;
+    }
+    shared_->wake.notify_all();
+    reader_.join();
 }
 
-template <class Answer, class Read>
-std::optional<Answer> BridgeClient::Ask(const std::string& request, unsigned long timeoutMs, Read&& read) {
-    Connection* connection = Connected();
-    if (!connection) return std::nullopt;
-    const Clock::time_point start = Clock::now();
-    const Deadline deadline(timeoutMs);
-    std::optional<Answer> answer;
-    if (connection->SendLine(request, deadline))
-        if (std::optional<std::string> first = connection->ReadLine(deadline))
-            answer = read(*connection, *first, deadline);
-    if (!answer) {
-        connection_.reset();
-        problem_ = "the bridge's helper stopped answering";
-        PauseRetries(start);
-    }
-    return answer;
+bool BridgeClient::AwaitFirstAnswer(std::chrono::milliseconds timeout) {
+    const Clock::time_point end = Clock::now() + timeout;
+    while (shared_->version == 0 && Clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return shared_->version != 0;
 }
 
-const Status* BridgeClient::CurrentStatus() {
-    if (!status_ || Clock::now() - fetchedAt_ >= kStatusMaxAge) {
-        status_ = Ask<Status>("STATUS", kStatusTimeoutMs, [](Connection&, const std::string& line, const Deadline&) {
-            return ParseStatusReply(line);
-        });
-        fetchedAt_ = Clock::now();
-        NoteRun();
+void BridgeClient::Refresh() {
+    const std::uint64_t version = shared_->version;
+    if (version == seen_) return;
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        snapshot_ = shared_->snapshot;
+        seen_ = shared_->version;
     }
-    return status_ ? &*status_ : nullptr;
+    if (snapshot_.sentThrough >= pendingSeq_) {
+        pendingVolume_.reset();
+        pendingMute_.reset();
+    }
+    Overlay();
+    NoteRun();
+}
+
+void BridgeClient::Overlay() {
+    if (!snapshot_.status) return;
+    if (pendingVolume_) {
+        snapshot_.status->volume = *pendingVolume_;
+        snapshot_.status->muted = false;
+    }
+    if (pendingMute_) snapshot_.status->muted = *pendingMute_;
 }
 
 void BridgeClient::NoteRun() {
-    if (!status_ || !status_->connected) {
+    const std::optional<Status>& status = snapshot_.status;
+    if (!status || !status->connected) {
         run_ = 0;
         return;
     }
-    const std::pair key{connections_, status_->generation};
+    std::pair<std::string, std::string> key{status->instance, status->owner};
     if (run_ == 0 || key != runKey_) {
-        runKey_ = key;
+        runKey_ = std::move(key);
         run_ = ++lastRun_;
     }
 }
 
+const Status* BridgeClient::CurrentStatus() {
+    Refresh();
+    return snapshot_.status ? &*snapshot_.status : nullptr;
+}
+
 Run BridgeClient::CurrentRun() {
-    CurrentStatus();
+    Refresh();
     return run_;
 }
 
@@ -128,43 +302,60 @@ const Status* BridgeClient::StatusOf(Run run) {
 }
 
 std::chrono::milliseconds BridgeClient::StatusAge() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - fetchedAt_);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - snapshot_.fetchedAt);
 }
 
-std::optional<Reply> BridgeClient::Send(Command command, std::string_view argument) {
-    status_.reset();
-    return Ask<Reply>(FormatRequest(command, argument), kPlayerTimeoutMs,
-                      [](Connection&, const std::string& line, const Deadline&) { return ParseReply(line); });
+bool BridgeClient::Queue(Command command, std::string_view argument) {
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        std::deque<Queued>& queue = shared_->queue;
+        if (Replaces(command))
+            queue.erase(std::remove_if(queue.begin(), queue.end(),
+                                       [command](const Queued& queued) { return queued.command == command; }),
+                        queue.end());
+        if (queue.size() >= kMaxQueued) return false;
+        queue.push_back({++shared_->lastSeq, command, FormatRequest(command, argument)});
+    }
+    shared_->wake.notify_one();
+    return true;
 }
 
-std::optional<std::string> BridgeClient::Art() {
-    std::optional<std::string> bytes = Ask<std::string>(
-        FormatRequest(Command::Art), kArtTimeoutMs,
-        [](Connection& connection, const std::string& first, const Deadline& deadline) -> std::optional<std::string> {
-            std::optional<Reply> reply = ParseReply(first);
-            if (!reply) return std::nullopt;
-            if (!reply->ok) return std::string();
-            std::optional<std::size_t> count = ParseCount(reply->payload, kMaxArtBytes);
-            return count ? connection.ReadBytes(*count, deadline) : std::nullopt;
-        });
-    if (bytes && bytes->empty()) return std::nullopt;
-    return bytes;
+bool BridgeClient::Send(Command command, std::string_view argument) {
+    if (!CurrentStatus() || !Queue(command, argument)) return false;
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        pendingSeq_ = shared_->lastSeq;
+    }
+    if (command == Command::Volume) {
+        pendingVolume_ = std::clamp(std::atoi(std::string(argument).c_str()), 0, 100);
+        pendingMute_.reset();
+    } else if (command == Command::Mute) {
+        pendingMute_ = argument == "1";
+    }
+    Overlay();
+    return true;
+}
+
+std::shared_ptr<const Cover> BridgeClient::CoverOf(const std::string& track) {
+    Refresh();
+    const std::shared_ptr<const Cover>& cover = snapshot_.cover;
+    if (!cover || cover->track != track || cover->bytes.empty()) return nullptr;
+    return cover;
 }
 
 std::optional<std::vector<PlayerEntry>> BridgeClient::Players() {
-    return Ask<std::vector<PlayerEntry>>(
-        FormatRequest(Command::Players), kStatusTimeoutMs,
-        [](Connection& connection, const std::string& first, const Deadline& deadline) {
-            return ReadListing<PlayerEntry>(connection, first, deadline, &ParsePlayerEntry);
-        });
+    Refresh();
+    return snapshot_.players;
 }
 
-std::optional<std::vector<PlaylistEntry>> BridgeClient::Playlists() {
-    return Ask<std::vector<PlaylistEntry>>(
-        FormatRequest(Command::Playlists), kPlayerTimeoutMs,
-        [](Connection& connection, const std::string& first, const Deadline& deadline) {
-            return ReadListing<PlaylistEntry>(connection, first, deadline, &ParsePlaylistEntry);
-        });
+std::vector<PlaylistEntry> BridgeClient::Playlists() {
+    Refresh();
+    return snapshot_.playlists;
+}
+
+std::string BridgeClient::problem() {
+    Refresh();
+    return snapshot_.problem;
 }
 
 }  // namespace mpris

@@ -1,7 +1,8 @@
-// The host's side of the bridge: asks the helper, keeps the followed player's
-// status for a moment so that one redraw costs one round trip, and tells the
-// runs of the followed player apart. A helper that cannot be reached is tried
-// again only after a pause, so while it is gone a call costs nothing.
+// The host's side of the bridge. A reader thread of its own talks to the
+// helper: it keeps the followed player's status, the players, the playlists
+// and the followed track's cover current, and sends the commands queued for
+// it. The widget's thread only reads the reader's latest snapshot and queues
+// commands, so a slow, silent or gone helper never holds it.
 #pragma once
 
 #include "host/mpris/protocol.h"
@@ -12,70 +13,86 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <thread>
 #include <vector>
-
-class WinsockSession;
 
 namespace mpris {
 
-class Connection;
-
-// One stretch of one followed player, from the first status that shows it
-// until the helper follows another, the player goes, or the connection ends.
-// Objects handed out belong to the run they were made in. 0: no player.
+// One stretch of one followed player: the same helper following the same
+// player (its instance and the player's unique bus name), across new
+// connections. Objects handed out belong to the run they were made in. 0: no player.
 using Run = std::uint64_t;
+
+// A cover in memory, named by the track it is the cover of.
+struct Cover {
+    std::string track;
+    std::string artUrl;
+    std::string bytes;  // empty: the track has none that could be had
+};
+
+// What the reader last learnt; status empty while the helper cannot be reached.
+struct Snapshot {
+    std::optional<Status> status;
+    std::chrono::steady_clock::time_point fetchedAt{};
+    std::optional<std::vector<PlayerEntry>> players;
+    std::vector<PlaylistEntry> playlists;
+    std::shared_ptr<const Cover> cover;
+    std::string problem;  // why the helper could not be reached, the last time it could not
+    std::uint64_t sentThrough = 0;  // the commands sent before this status was asked for
+};
 
 class BridgeClient {
 public:
     explicit BridgeClient(std::wstring sessionPath);
+    // Ends the reader, which gives up its wait within a moment.
     ~BridgeClient();
     BridgeClient(const BridgeClient&) = delete;
     BridgeClient& operator=(const BridgeClient&) = delete;
 
-    // The followed player's state, fetched at most a moment ago; null while
-    // the helper cannot be reached.
+    // Waits until the reader has a first answer or failure: for start-up
+    // decisions, never for the widget. False when none came in time.
+    bool AwaitFirstAnswer(std::chrono::milliseconds timeout);
+
+    // The followed player's state as last read; null while the helper cannot be reached.
     const Status* CurrentStatus();
     Run CurrentRun();
     // The status, while run is still the current one; null after it.
     const Status* StatusOf(Run run);
-    // How long ago the status was fetched, to carry a playing position on.
+    // How long ago the status was read, to carry a playing position on.
     std::chrono::milliseconds StatusAge() const;
 
-    // Empty when the helper cannot be reached. A command makes the next status fresh.
-    std::optional<Reply> Send(Command command, std::string_view argument = {});
-    // The followed track's cover; empty when there is none or the helper cannot be reached.
-    std::optional<std::string> Art();
+    // Queues a command for the reader; false while the helper cannot be
+    // reached. Its effect shows in a later status; a volume or mute shows at once.
+    bool Send(Command command, std::string_view argument = {});
+    // Queues a command from any thread; false when too many wait.
+    bool Queue(Command command, std::string_view argument = {});
+    // The cover of that track while it is the followed one; null when it has none.
+    std::shared_ptr<const Cover> CoverOf(const std::string& track);
     std::optional<std::vector<PlayerEntry>> Players();
-    std::optional<std::vector<PlaylistEntry>> Playlists();
+    std::vector<PlaylistEntry> Playlists();
+    std::string problem();
 
-    // Why the helper could not be reached, the last time it could not.
-    const std::string& problem() const { return problem_; }
+    // What the widget's thread and the reader share.
+    struct Shared;
 
 private:
-    using Clock = std::chrono::steady_clock;
-
-    Connection* Connected();
-    // One request and its whole answer, read by read(connection, first line, deadline);
-    // a failure on the way drops the connection, which is then out of step.
-    template <class Answer, class Read>
-    std::optional<Answer> Ask(const std::string& request, unsigned long timeoutMs, Read&& read);
-    // No new attempt until a while after the failed one that began then.
-    void PauseRetries(Clock::time_point attempt);
+    void Refresh();
     void NoteRun();
+    void Overlay();
 
-    std::wstring sessionPath_;
-    std::unique_ptr<WinsockSession> winsock_;
-    std::unique_ptr<Connection> connection_;
-    std::uint64_t connections_ = 0;  // made so far
-    Clock::time_point retryAt_{};
-    std::string problem_;
+    std::shared_ptr<Shared> shared_;
+    std::thread reader_;
 
-    std::optional<Status> status_;
-    Clock::time_point fetchedAt_{};
+    // The widget thread's own copy of the latest snapshot.
+    std::uint64_t seen_ = 0;
+    Snapshot snapshot_;
     Run run_ = 0;
     Run lastRun_ = 0;
-    std::pair<std::uint64_t, std::uint64_t> runKey_{};  // connection and generation of run_
+    std::pair<std::string, std::string> runKey_;  // helper instance and player of run_
+    // A volume or mute queued and not yet in a status: shown meanwhile, so the wheel steps on from it.
+    std::uint64_t pendingSeq_ = 0;
+    std::optional<int> pendingVolume_;
+    std::optional<bool> pendingMute_;
 };
 
 }  // namespace mpris

@@ -24,6 +24,11 @@ BridgeSession::BridgeSession(std::wstring sessionPath)
     if (SUCCEEDED(CoRegisterClassObject(itunes::CLSID_iTunesApp, NewClassFactory(client_).Get(),
                                         CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie)))
         registration_.reset(cookie);
+    window_.reset(sim::CreatePlayerWindow(kWindowTitle, false, &WindowProc));
+    if (window_) {
+        SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetParent(window_.get(), HWND_MESSAGE);
+    }
     timer_.reset(SetTimer(nullptr, 0, kCheckPeriodMs, &OnTimer));
     Check();
 }
@@ -39,22 +44,22 @@ void CALLBACK BridgeSession::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 void BridgeSession::Check() {
     const Status* status = client_->CurrentStatus();
     const bool connected = status && status->connected;
-    if (connected && !window_) {
-        window_.reset(sim::CreatePlayerWindow(kWindowTitle, false, &WindowProc));
-        if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    } else if (!connected && window_) {
-        window_.reset();
-    }
+    if (!window_ || connected == shown_) return;
+    if (SetParent(window_.get(), connected ? nullptr : HWND_MESSAGE) || GetLastError() == ERROR_SUCCESS)
+        shown_ = connected;
 }
 
-// The window stays hidden: showing the player means raising the desktop's player.
+// The window stays hidden. Only a showing that activates it, the module's
+// request to show the player, raises the desktop's player: the module also
+// shows the window without activation when it merely stops hiding it (at
+// creation, on Apply, at teardown), and that must not bring the player forward.
 LRESULT CALLBACK BridgeSession::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_WINDOWPOSCHANGING) {
         auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
         auto* session = reinterpret_cast<BridgeSession*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if ((position->flags & SWP_SHOWWINDOW) && session) {
+        if (position->flags & SWP_SHOWWINDOW) {
             position->flags &= ~SWP_SHOWWINDOW;
-            session->client_->Send(Command::Raise);
+            if (session && !(position->flags & SWP_NOACTIVATE)) session->client_->Send(Command::Raise);
         }
     }
     return DefWindowProcW(window, message, wParam, lParam);

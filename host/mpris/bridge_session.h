@@ -2,6 +2,9 @@
 // process, and a hidden main window of the player's class that exists exactly
 // while the helper follows a player, so the module attaches, lets go and
 // attaches again as it does when the real player starts, quits and restarts.
+// The window is made once, and stands for the player by being a top-level
+// window (which the module finds) or a message-only one (which it does not):
+// moving it costs the widget's thread far less than making and ending it.
 #pragma once
 
 #include "host/mpris/bridge_client.h"
@@ -24,10 +27,11 @@ public:
     bool registered() const { return static_cast<bool>(registration_); }
     BridgeClient& client() { return *client_; }
     PlayerMenu& menu() { return menu_; }
-    HWND window() const { return window_.get(); }
+    // The player's window while the helper follows a player, else null.
+    HWND window() const { return shown_ ? window_.get() : nullptr; }
 
-    // Makes or ends the window as the helper says now; a timer of this thread
-    // does so every half second.
+    // Shows the window to the module or takes it away as the helper says now;
+    // a timer of this thread does so every half second.
     void Check();
 
 private:
@@ -39,6 +43,7 @@ private:
     ClassObjectRegistration registration_;
     UniqueThreadTimer timer_;
     UniqueWindow window_;
+    bool shown_ = false;  // a top-level window, which the module finds
 };
 
 }  // namespace mpris

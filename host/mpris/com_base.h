@@ -48,14 +48,9 @@ protected:
         *out = Out{};
         return Serve([&](const Status& status) { return body(status, *out); });
     }
-    // A command to the followed player.
+    // A command to the followed player, queued: its effect shows in a later status.
     HRESULT SendCommand(mpris::Command command, std::string_view argument = {}) noexcept {
-        return Serve([&](const Status&) { return Outcome(origin_.client->Send(command, argument)); });
-    }
-    // E_FAIL when the player refused, RPC_E_DISCONNECTED when the helper did not answer.
-    static HRESULT Outcome(const std::optional<Reply>& reply) {
-        if (!reply) return RPC_E_DISCONNECTED;
-        return reply->ok ? S_OK : E_FAIL;
+        return Serve([&](const Status&) { return origin_.client->Send(command, argument) ? S_OK : E_FAIL; });
     }
 
     const Origin& origin() const { return origin_; }

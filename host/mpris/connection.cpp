@@ -1,9 +1,13 @@
 #include "host/mpris/connection.h"
 
+#include <algorithm>
+
 namespace mpris {
 namespace {
 
 constexpr std::size_t kReceiveChunk = 16 * 1024;
+// How often a wait looks whether the reader was told to stop.
+constexpr ULONGLONG kStopCheckMs = 50;
 
 UniqueSocket NonBlockingSocket() {
     SOCKET raw = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
@@ -16,14 +20,14 @@ UniqueSocket NonBlockingSocket() {
 
 }  // namespace
 
-timeval Deadline::Left() const {
+std::optional<timeval> Deadline::Next() const {
     const ULONGLONG now = GetTickCount64();
-    const ULONGLONG left = end_ > now ? end_ - now : 0;
-    return {static_cast<long>(left / 1000), static_cast<long>(left % 1000 * 1000)};
+    if (now >= end_ || stop_) return std::nullopt;
+    const ULONGLONG left = std::min(end_ - now, kStopCheckMs);
+    return timeval{0, static_cast<long>(left * 1000)};
 }
 
-std::optional<Connection> Connection::Open(const SessionInfo& session, DWORD timeoutMs, std::string& problem) {
-    Deadline deadline(timeoutMs);
+std::optional<Connection> Connection::Open(const SessionInfo& session, const Deadline& deadline, std::string& problem) {
     UniqueSocket socket = NonBlockingSocket();
     if (!socket) {
         problem = "no socket could be made";
@@ -54,13 +58,15 @@ std::optional<Connection> Connection::Open(const SessionInfo& session, DWORD tim
 }
 
 bool Connection::WaitFor(bool writable, const Deadline& deadline) const {
-    fd_set ready;
-    FD_ZERO(&ready);
-    FD_SET(socket_.get(), &ready);
-    fd_set failed = ready;
-    timeval left = deadline.Left();
-    const int count = select(0, writable ? nullptr : &ready, writable ? &ready : nullptr, &failed, &left);
-    return count > 0 && FD_ISSET(socket_.get(), &ready);
+    while (std::optional<timeval> slice = deadline.Next()) {
+        fd_set ready;
+        FD_ZERO(&ready);
+        FD_SET(socket_.get(), &ready);
+        fd_set failed = ready;
+        const int count = select(0, writable ? nullptr : &ready, writable ? &ready : nullptr, &failed, &*slice);
+        if (count != 0) return count > 0 && FD_ISSET(socket_.get(), &ready);
+    }
+    return false;
 }
 
 bool Connection::SendLine(const std::string& line, const Deadline& deadline) {

@@ -1,5 +1,6 @@
 // One greeted connection to the helper, every step bounded by a deadline so a
-// slow or silent helper can never hold the caller's thread for long.
+// slow or silent helper can never hold the bridge's reader for long, and
+// given up at once when the reader is told to stop.
 #pragma once
 
 #include <winsock2.h>
@@ -8,28 +9,31 @@
 #include "host/mpris/session_reader.h"
 #include "platform/win_owners.h"
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace mpris {
 
-// A moment by which an exchange must be over.
+// A moment by which an exchange must be over, and the flag that ends it sooner.
 class Deadline {
 public:
-    explicit Deadline(DWORD milliseconds) : end_(GetTickCount64() + milliseconds) {}
-    // What is left, as select() takes it; zero once passed.
-    timeval Left() const;
+    Deadline(DWORD milliseconds, const std::atomic<bool>& stop) : end_(GetTickCount64() + milliseconds), stop_(stop) {}
+    // What is left before the next look at the flag, as select() takes it;
+    // empty once passed or stopped.
+    std::optional<timeval> Next() const;
 
 private:
     ULONGLONG end_;
+    const std::atomic<bool>& stop_;
 };
 
 class Connection {
 public:
     // Connects to the helper on 127.0.0.1 and presents the token. Empty when it
     // cannot be reached in time or refuses; problem then says which.
-    static std::optional<Connection> Open(const SessionInfo& session, DWORD timeoutMs, std::string& problem);
+    static std::optional<Connection> Open(const SessionInfo& session, const Deadline& deadline, std::string& problem);
 
     bool SendLine(const std::string& line, const Deadline& deadline);
     std::optional<std::string> ReadLine(const Deadline& deadline);

@@ -25,9 +25,8 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_Playlists(itunes::IITPlaylistCollection** playlists) override {
         return ServeOut(playlists, [this](const Status& status, itunes::IITPlaylistCollection*& out) {
-            std::optional<std::vector<PlaylistEntry>> offered;
-            if (status.playlists) offered = client().Playlists();
-            return HandOutPlaylists(origin(), offered.value_or(std::vector<PlaylistEntry>()), &out);
+            return HandOutPlaylists(origin(), status.playlists ? client().Playlists() : std::vector<PlaylistEntry>(),
+                                    &out);
         });
     }
 
@@ -61,13 +60,14 @@ public:
     HRESULT STDMETHODCALLTYPE get_Name(BSTR* name) override {
         return ServeOut(name, [](const Status&, BSTR& out) { return TextOut(kLibraryName, out); });
     }
-    // The player opens the file, which replaces what it plays; the addition is then over.
+    // The player opens the file, which replaces what it plays; the addition is
+    // over once asked for: its track is the one playing when the module looks.
     HRESULT STDMETHODCALLTYPE AddFile(BSTR path, itunes::IITOperationStatus** status) override {
         return ServeOut(status, [this, path](const Status&, itunes::IITOperationStatus*& out) {
             const std::optional<std::string> unixPath = path ? UnixPathOf(path) : std::nullopt;
             if (!unixPath) return E_INVALIDARG;
-            const HRESULT opened = Outcome(client().Send(Command::Open, *unixPath));
-            return FAILED(opened) ? opened : HandOutOperation(origin(), &out);
+            if (!client().Send(Command::Open, *unixPath)) return E_FAIL;
+            return HandOutOperation(origin(), &out);
         });
     }
 };

@@ -90,6 +90,7 @@ const StatusField kStatusFields[] = {
     Field<&Status::length_ms>("length_ms"), Field<&Status::rating>("rating"),
     Field<&Status::art_url>("art_url"),     Field<&Status::can_seek>("can_seek"),
     Field<&Status::playlists>("playlists"), Field<&Status::generation>("generation"),
+    Field<&Status::instance>("instance"), Field<&Status::owner>("owner"),
 };
 
 }  // namespace

@@ -19,7 +19,7 @@
 //
 // Then one request per line, answered in order with "OK", "OK <payload>" or
 // "ERR <reason>":
-//     STATUS             OK<TAB>key=value<TAB>... (see Status below)
+//     STATUS             OK<TAB>key=value<TAB>... (see Status below), answered at once
 //     PLAYPAUSE, PLAY, PAUSE, STOP, NEXT, PREVIOUS
 //     SEEK <ms>          to that position of the current track
 //     VOLUME <0..100>    also ends muting
@@ -27,8 +27,9 @@
 //                        a volume set from outside ends it
 //     OPEN <uri or absolute path>
 //     QUIT, RAISE        ERR when the player cannot
-//     ART                OK <n> then exactly n raw bytes of the cover (at most 16 MiB), or ERR none.
-//                        Waits for a download in flight (at most its 3 s limit).
+//     ART [<track id>]   OK <n> then exactly n raw bytes of the cover (at most 16 MiB), or ERR none,
+//                        also when the track playing is not the one named. Waits for a
+//                        download in flight (at most its 3 s limit).
 //     PLAYERS            OK <n> then n lines: bus name, identity, state, followed, pinned
 //     PIN <bus name>     follow that player; PIN alone: back to the follow rule, which
 //                        is: a pinned player that is present, else the one that most
@@ -53,7 +54,17 @@
 
 namespace mpris {
 
+// The limits both sides keep, each written here once.
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+inline constexpr std::size_t kMaxArtBytes = 16 * 1024 * 1024;  // one cover
+inline constexpr std::size_t kMaxListed = 1000;               // players or playlists in one answer
+inline constexpr std::size_t kMaxClients = 8;
+inline constexpr int kHandshakeMs = 2000;    // to greet, else the helper closes the connection
+inline constexpr int kPlayerCallMs = 1000;   // the helper's wait for a player's answer
+inline constexpr int kArtDownloadMs = 3000;  // the helper's wait for a cover to download
+// The host's wait for any answer: the longest the helper may take (a cover
+// download) with room to spare. Only the host's reader waits, never its widget.
+inline constexpr int kReplyDueMs = kArtDownloadMs + 2000;
 inline constexpr std::string_view kHello = "HELLO";
 inline constexpr std::string_view kGreeting = "OK quillbridge 1";
 inline constexpr std::string_view kDenied = "DENIED";
@@ -87,6 +98,11 @@ struct Status {
     bool can_seek = false;
     bool playlists = false;  // the player offers playlists
     std::uint64_t generation = 0;  // changes whenever the followed player changes or comes back
+    // Together, one run of one followed player: the helper's instance (new
+    // each time it starts) and the player's unique bus name (new each time it
+    // comes on the bus). A new connection to the same helper keeps both.
+    std::string instance;
+    std::string owner;
 };
 
 // The whole STATUS answer line (without "\n"), and its parse. Unknown keys are

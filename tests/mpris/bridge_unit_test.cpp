@@ -4,12 +4,15 @@
 #include "follow_rule.h"
 #include "host/mpris/protocol.h"
 #include "player_state.h"
+#include "session_file.h"
 #include "uri.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
+#include <filesystem>
+#include <stdexcept>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -173,6 +176,51 @@ void TestArtFiles() {
     rmdir(dir.c_str());
 }
 
+// Why the session file cannot be written there; empty when it can.
+std::string SessionFileRefusal(const std::string& path) {
+    try {
+        SessionFile file(path, 4242, MakeToken());
+        return {};
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+}
+
+bool ModeIs(const std::string& path, mode_t mode) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && (info.st_mode & 07777) == mode;
+}
+
+// The session file is the user's alone (0600) in a folder of the user's alone
+// (0700); any other folder is refused with a message that says so, and no
+// scratch copy of the file stays behind.
+void TestSessionFile() {
+    std::string dir = "/tmp/quill-unit-XXXXXX";
+    Check(mkdtemp(dir.data()) != nullptr, "scratch folder");
+    {
+        SessionFile file(dir + "/made/bridge", 4242, MakeToken());
+        Check(ModeIs(dir + "/made", 0700), "a folder made for the file is 0700");
+        Check(ModeIs(dir + "/made/bridge", 0600), "the session file is 0600");
+    }
+    Check(access((dir + "/made/bridge").c_str(), F_OK) != 0, "the session file goes with its helper");
+
+    const std::string open = dir + "/open", others = dir + "/others";
+    mkdir(open.c_str(), 0700);
+    chmod(open.c_str(), 0750);
+    std::string why = SessionFileRefusal(open + "/bridge");
+    Check(why.find("mode 0700") != std::string::npos, "a folder the group can read is refused: " + why);
+    Check(std::filesystem::is_empty(open), "nothing is left in a refused folder");
+
+    mkdir(others.c_str(), 0700);
+    if (getuid() == 0 && chown(others.c_str(), 65534, 65534) == 0) {
+        why = SessionFileRefusal(others + "/bridge");
+        Check(why.find("of this user's") != std::string::npos, "another user's folder is refused: " + why);
+    } else {
+        std::printf("(another user's folder: not checked, this user cannot give a folder away)\n");
+    }
+    std::filesystem::remove_all(dir);
+}
+
 }  // namespace
 
 int main() {
@@ -185,6 +233,7 @@ int main() {
     TestMuting();
     TestUris();
     TestArtFiles();
+    TestSessionFile();
     std::printf("%d passed, %d failed\n", checks - failures, failures);
     return failures == 0 ? 0 : 1;
 }
