@@ -32,7 +32,7 @@ $(addprefix build-,$(ARCHS)): build-%: setup
 
 # The player bridge's native helper, quillbridge, built for this machine into $(BUILD)/native.
 bridge: setup
-	@cmake -S host/mpris-helper -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S bridge/helper -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD)/native -j $(JOBS)
 
 # Every architecture's suite that this machine runs, one after the other; the

@@ -6,8 +6,8 @@
 //   quillhost --check-skin NAME [--module FILE]
 #include "host/demo_script.h"
 #include "host/host_app.h"
-#include "host/mpris/bridge_session.h"
-#include "host/mpris/session_reader.h"
+#include "bridge/windows/bridge_session.h"
+#include "bridge/windows/session_reader.h"
 #include "host/player_choice.h"
 #include "host/single_instance.h"
 #include "host/skin_tools/skin_check.h"

@@ -1,6 +1,6 @@
 #include "host/player_choice.h"
 
-#include "host/mpris/bridge_client.h"
+#include "bridge/windows/bridge_client.h"
 #include "sim/player.h"
 
 #include <windows.h>

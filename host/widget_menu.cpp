@@ -1,7 +1,7 @@
 // The host's default menu and the configuration dialog with the module's pages.
 #include "host/widget_window.h"
 
-#include "host/mpris/player_menu.h"
+#include "bridge/windows/player_menu.h"
 #include "host/options_menu.h"
 
 #include <commctrl.h>

@@ -1,7 +1,7 @@
 // The real module on the player bridge, against a real mpv on a private bus:
 // tests/mpris/test_widget.sh starts the bus, the player and the helper, runs
 // this program under Wine and answers its questions about the player.
-#include "host/mpris/utf8.h"
+#include "bridge/windows/utf8.h"
 #include "platform/win_owners.h"
 #include "rig/bridge_player.h"
 #include "rig/hdrop_data_object.h"

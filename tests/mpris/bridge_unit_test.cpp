@@ -2,7 +2,7 @@
 // rule, position and mute bookkeeping, URIs, and reading art files.
 #include "art.h"
 #include "follow_rule.h"
-#include "host/mpris/protocol.h"
+#include "bridge/wire/protocol.h"
 #include "player_state.h"
 #include "session_file.h"
 #include "uri.h"

@@ -4,8 +4,8 @@
 // bridge's programs, which link it.
 #pragma once
 
-#include "host/mpris/bridge_session.h"
-#include "host/mpris/session_reader.h"
+#include "bridge/windows/bridge_session.h"
+#include "bridge/windows/session_reader.h"
 #include "rig/rig.h"
 #include "rig/shell_requests.h"
 #include "sim/player.h"

@@ -6,8 +6,8 @@
 // the widget's thread may spend in one.
 #pragma once
 
-#include "host/mpris/bridge_session.h"
-#include "host/mpris/protocol.h"
+#include "bridge/windows/bridge_session.h"
+#include "bridge/wire/protocol.h"
 #include "platform/itunes_com.h"
 #include "platform/win_owners.h"
 #include "rig/rig.h"
