@@ -10,12 +10,18 @@ namespace {
 constexpr UINT kCheckPeriodMs = 500;
 constexpr wchar_t kWindowTitle[] = L"Quillbracket player bridge";
 
+// Tells the window's thread to make or end the window as wanted.
+constexpr UINT kUpdateWindow = WM_APP + 1;
+
 BridgeSession* g_session = nullptr;  // the one the thread timer checks
 
 }  // namespace
 
 BridgeSession::BridgeSession(std::wstring sessionPath)
     : client_(std::make_shared<BridgeClient>(std::move(sessionPath))), menu_(client_) {
+    HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
+    windowThread_ = std::thread([this, desktop] { RunWindowThread(desktop); });
+    while (!windowThreadId_) std::this_thread::yield();
     if (g_session) return;
     g_session = this;
     // In-process only, like the simulated player: the module's creation asks
@@ -24,17 +30,14 @@ BridgeSession::BridgeSession(std::wstring sessionPath)
     if (SUCCEEDED(CoRegisterClassObject(itunes::CLSID_iTunesApp, NewClassFactory(client_).Get(),
                                         CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie)))
         registration_.reset(cookie);
-    window_.reset(player_objects::CreatePlayerWindow(kWindowTitle, false, &WindowProc));
-    if (window_) {
-        SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetParent(window_.get(), HWND_MESSAGE);
-    }
     timer_.reset(SetTimer(nullptr, 0, kCheckPeriodMs, &OnTimer));
     Check();
 }
 
 BridgeSession::~BridgeSession() {
     if (g_session == this) g_session = nullptr;
+    PostThreadMessageW(windowThreadId_, WM_QUIT, 0, 0);
+    windowThread_.join();
 }
 
 void CALLBACK BridgeSession::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -44,9 +47,33 @@ void CALLBACK BridgeSession::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 void BridgeSession::Check() {
     const Status* status = client_->CurrentStatus();
     const bool connected = status && status->connected;
-    if (!window_ || connected == shown_) return;
-    if (SetParent(window_.get(), connected ? nullptr : HWND_MESSAGE) || GetLastError() == ERROR_SUCCESS)
-        shown_ = connected;
+    if (connected != wanted_ || connected != (window_ != nullptr)) {
+        wanted_ = connected;
+        PostThreadMessageW(windowThreadId_, kUpdateWindow, 0, 0);
+    }
+}
+
+// On the desktop of the thread that made the session, where the module looks for the window.
+void BridgeSession::RunWindowThread(HDESK desktop) {
+    SetThreadDesktop(desktop);
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue, before anyone posts to it
+    windowThreadId_ = GetCurrentThreadId();
+    UniqueWindow window;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.hwnd == nullptr && message.message == kUpdateWindow) {
+            if (wanted_ && !window) {
+                window.reset(player_objects::CreatePlayerWindow(kWindowTitle, false, &WindowProc));
+                if (window) SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            } else if (!wanted_ && window) {
+                window.reset();
+            }
+            window_ = window.get();
+            continue;
+        }
+        DispatchMessageW(&message);
+    }
+    window_ = nullptr;
 }
 
 // The window stays hidden. Only a showing that activates it, the module's
@@ -59,7 +86,7 @@ LRESULT CALLBACK BridgeSession::WindowProc(HWND window, UINT message, WPARAM wPa
         auto* session = reinterpret_cast<BridgeSession*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (position->flags & SWP_SHOWWINDOW) {
             position->flags &= ~SWP_SHOWWINDOW;
-            if (session && !(position->flags & SWP_NOACTIVATE)) session->client_->Send(Command::Raise);
+            if (session && !(position->flags & SWP_NOACTIVATE)) session->client_->Queue(Command::Raise);
         }
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -2,17 +2,18 @@
 // process, and a hidden main window of the player's class that exists exactly
 // while the helper follows a player, so the module attaches, lets go and
 // attaches again as it does when the real player starts, quits and restarts.
-// The window is made once, and stands for the player by being a top-level
-// window (which the module finds) or a message-only one (which it does not):
-// moving it costs the widget's thread far less than making and ending it.
+// The window lives on a thread of its own: making and ending a window costs
+// more than the widget's thread may spend in a call of the bridge.
 #pragma once
 
 #include "bridge/windows/bridge_client.h"
 #include "bridge/windows/player_menu.h"
 #include "platform/win_owners.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace mpris {
 
@@ -28,22 +29,25 @@ public:
     BridgeClient& client() { return *client_; }
     PlayerMenu& menu() { return menu_; }
     // The player's window while the helper follows a player, else null.
-    HWND window() const { return shown_ ? window_.get() : nullptr; }
+    HWND window() const { return window_; }
 
-    // Shows the window to the module or takes it away as the helper says now;
-    // a timer of this thread does so every half second.
+    // Has the window made or ended as the helper says now, without waiting
+    // for it; a timer of this thread does so every half second.
     void Check();
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void RunWindowThread(HDESK desktop);
 
     std::shared_ptr<BridgeClient> client_;
     PlayerMenu menu_;
     ClassObjectRegistration registration_;
     UniqueThreadTimer timer_;
-    UniqueWindow window_;
-    bool shown_ = false;  // a top-level window, which the module finds
+    std::atomic<HWND> window_{nullptr};
+    std::atomic<bool> wanted_{false};  // the window, as last asked for
+    std::atomic<DWORD> windowThreadId_{0};
+    std::thread windowThread_;
 };
 
 }  // namespace mpris

@@ -262,7 +262,8 @@ inline WidgetCallTimes TimeWidgetCalls(mpris::BridgeSession& bridge, std::chrono
             UniqueMenu menu(CreatePopupMenu());
             timed("PlayerMenu::Append", [&] { bridge.menu().Append(menu.get(), 100); });
             timed("PlayerMenu::Choose", [&] { bridge.menu().Choose(0); });
-            if (HWND window = bridge.window()) timed("ShowWindow", [&] { ShowWindow(window, SW_SHOWNA); });
+            // The module shows or hides the player's window without waiting for it.
+            if (HWND window = bridge.window()) timed("ShowWindowAsync", [&] { ShowWindowAsync(window, SW_SHOWNA); });
         }
         PumpFor(static_cast<int>(tickPeriod.count()));
     }
