@@ -8,7 +8,7 @@
 
 #include <cerrno>
 
-namespace quillbridge {
+namespace bridge::helper {
 namespace {
 
 bool IsDownload(const std::string& url) {
@@ -37,7 +37,7 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
 }
 
 ArtStore::ArtStore(sd_event* event, std::function<void()> settled)
-    : fetcher_(event, mpris::kMaxArtBytes, mpris::kArtDownloadMs), settled_(std::move(settled)) {}
+    : fetcher_(event, wire::kMaxArtBytes, wire::kArtDownloadMs), settled_(std::move(settled)) {}
 
 void ArtStore::Prefetch(const std::string& url) {
     if (IsDownload(url) && url != url_) Download(url);
@@ -47,7 +47,7 @@ ArtStore::Lookup ArtStore::Find(const std::string& url, std::string& bytes) {
     std::optional<std::string> found;
     if (auto path = FileUriPath(url)) {
         // Read each time: some players write every track's cover to the same file.
-        found = ReadRegularFile(*path, mpris::kMaxArtBytes);
+        found = ReadRegularFile(*path, wire::kMaxArtBytes);
     } else if (url.compare(0, 5, "data:") == 0) {
         found = DataUriBytes(url);
     } else if (IsDownload(url)) {
@@ -55,7 +55,7 @@ ArtStore::Lookup ArtStore::Find(const std::string& url, std::string& bytes) {
         if (state_ == Lookup::Ready) bytes = bytes_;
         return state_;
     }
-    if (!found || found->empty() || found->size() > mpris::kMaxArtBytes) return Lookup::None;
+    if (!found || found->empty() || found->size() > wire::kMaxArtBytes) return Lookup::None;
     bytes = std::move(*found);
     return Lookup::Ready;
 }
@@ -72,4 +72,4 @@ void ArtStore::Download(const std::string& url) {
     if (!started) state_ = Lookup::None;
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

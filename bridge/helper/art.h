@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 
 // A regular file's bytes, at most max_bytes of them; empty for anything else.
@@ -38,4 +38,4 @@ private:
     std::string bytes_;
 };
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

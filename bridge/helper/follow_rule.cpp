@@ -1,6 +1,6 @@
 #include "follow_rule.h"
 
-namespace quillbridge {
+namespace bridge::helper {
 
 std::optional<std::size_t> ChooseFollowed(const std::vector<FollowCandidate>& candidates, const std::string& pinned) {
     std::optional<std::size_t> best;
@@ -15,4 +15,4 @@ std::optional<std::size_t> ChooseFollowed(const std::vector<FollowCandidate>& ca
     return best;
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

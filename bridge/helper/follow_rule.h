@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 using Clock = std::chrono::steady_clock;
 
@@ -21,4 +21,4 @@ struct FollowCandidate {
 // started playing; else the most recently active. Empty when none is present.
 std::optional<std::size_t> ChooseFollowed(const std::vector<FollowCandidate>& candidates, const std::string& pinned);
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -2,7 +2,7 @@
 
 #include <sys/epoll.h>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 HttpFetcher::HttpFetcher(sd_event* event, std::size_t max_bytes, long max_milliseconds)
     : event_(event), max_bytes_(max_bytes), max_milliseconds_(max_milliseconds), multi_(curl_multi_init()) {
@@ -119,4 +119,4 @@ void HttpFetcher::Drive(curl_socket_t fd, int events) {
     }
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

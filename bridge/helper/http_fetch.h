@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 // curl's global state, for the life of the program.
 class CurlLibrary {
@@ -55,4 +55,4 @@ private:
     Done done_;
 };
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -1,6 +1,6 @@
 // quillbridge: follows the desktop's MPRIS players on the session bus and
 // answers quillhost's player bridge over a loopback socket of this user's.
-#include "bridge.h"
+#include "relay.h"
 #include "http_fetch.h"
 #include "owners.h"
 #include "server.h"
@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace quillbridge {
+namespace bridge::helper {
 namespace {
 
 constexpr const char kUsage[] =
@@ -57,7 +57,7 @@ int Run(const std::string& session_path) {
     CurlLibrary curl;
     std::string token = MakeToken();
     std::unique_ptr<Server> server;
-    Bridge bridge(bus.get(), event.get(), [&server] {
+    Relay bridge(bus.get(), event.get(), [&server] {
         if (server) server->ResumeWaiting();
     });
     server = std::make_unique<Server>(event.get(), token, [&bridge](std::string_view line) {
@@ -73,16 +73,16 @@ int Run(const std::string& session_path) {
 }
 
 }  // namespace
-}  // namespace quillbridge
+}  // namespace bridge::helper
 
 int main(int argc, char** argv) {
-    std::string session_path = quillbridge::DefaultSessionPath();
+    std::string session_path = bridge::helper::DefaultSessionPath();
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         if (option == "--session-file" && i + 1 < argc) {
             session_path = argv[++i];
         } else {
-            std::fputs(quillbridge::kUsage, option == "--help" ? stdout : stderr);
+            std::fputs(bridge::helper::kUsage, option == "--help" ? stdout : stderr);
             return option == "--help" ? 0 : 2;
         }
     }
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        return quillbridge::Run(session_path);
+        return bridge::helper::Run(session_path);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "quillbridge: %s\n", error.what());
         return 1;

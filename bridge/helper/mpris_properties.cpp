@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-namespace quillbridge {
+namespace bridge::helper {
 namespace {
 
 // Calls read(name) for each entry of an a{sv}; read consumes the variant.
@@ -142,10 +142,10 @@ bool SameTrack(const TrackInfo& a, const TrackInfo& b) {
     return fields(a) == fields(b);
 }
 
-std::optional<mpris::PlayState> PlayStateOf(std::string_view status) {
-    if (status == "Playing") return mpris::PlayState::Playing;
-    if (status == "Paused") return mpris::PlayState::Paused;
-    if (status == "Stopped") return mpris::PlayState::Stopped;
+std::optional<wire::PlayState> PlayStateOf(std::string_view status) {
+    if (status == "Playing") return wire::PlayState::Playing;
+    if (status == "Paused") return wire::PlayState::Paused;
+    if (status == "Stopped") return wire::PlayState::Stopped;
     return std::nullopt;
 }
 
@@ -214,4 +214,4 @@ int ApplyPlaylistsProperties(sd_bus_message* m, PlayerState& player) {
     });
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -8,7 +8,7 @@
 
 #include <systemd/sd-bus.h>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 inline constexpr const char* kMprisPath = "/org/mpris/MediaPlayer2";
 inline constexpr const char* kRootInterface = "org.mpris.MediaPlayer2";
@@ -25,4 +25,4 @@ int ApplyPlayerProperties(sd_bus_message* message, PlayerState& player, Clock::t
 int ApplyRootProperties(sd_bus_message* message, PlayerState& player);
 int ApplyPlaylistsProperties(sd_bus_message* message, PlayerState& player);
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 template <auto release>
 struct ReleaseWith {
@@ -49,4 +49,4 @@ struct FdTraits {
 };
 using FdOwner = UniqueHandle<int, FdTraits>;
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -4,7 +4,7 @@
 #include "owners.h"
 #include "players.h"
 
-namespace quillbridge {
+namespace bridge::helper {
 namespace {
 
 // Calls member with the arguments append adds; the reply, when wanted, goes to *reply.
@@ -56,7 +56,7 @@ std::string ActivatePlayerPlaylist(sd_bus* bus, const PlayerState& player, const
 }
 
 std::string ListPlayerPlaylists(sd_bus* bus, const PlayerState& player, std::uint32_t limit,
-                                std::vector<mpris::PlaylistEntry>& playlists) {
+                                std::vector<wire::PlaylistEntry>& playlists) {
     MessageOwner reply;
     std::string error = Call(
         bus, player, kPlaylistsInterface, "GetPlaylists",
@@ -74,4 +74,4 @@ std::string ListPlayerPlaylists(sd_bus* bus, const PlayerState& player, std::uin
     return r < 0 ? "bad-reply" : "";
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 // A method of org.mpris.MediaPlayer2.Player (Play, Next, ...) or of the root interface (Quit, Raise).
 std::string CallPlayerMethod(sd_bus* bus, const PlayerState& player, const char* interface, const char* member);
@@ -21,6 +21,6 @@ std::string OpenPlayerUri(sd_bus* bus, const PlayerState& player, const std::str
 std::string ActivatePlayerPlaylist(sd_bus* bus, const PlayerState& player, const std::string& object_path);
 // At most limit playlists, in the first ordering the player offers.
 std::string ListPlayerPlaylists(sd_bus* bus, const PlayerState& player, std::uint32_t limit,
-                                std::vector<mpris::PlaylistEntry>& playlists);
+                                std::vector<wire::PlaylistEntry>& playlists);
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 std::int64_t PositionNow(const PlayerState& player, Clock::time_point now) {
     double position = static_cast<double>(player.position_us);
-    if (player.state == mpris::PlayState::Playing && now > player.position_at)
+    if (player.state == wire::PlayState::Playing && now > player.position_at)
         position += std::chrono::duration<double, std::micro>(now - player.position_at).count() * player.rate;
     // Past any length a track can have, but still within an int64.
     double limit = player.track.length_us > 0 ? static_cast<double>(player.track.length_us) : 9e18;
@@ -19,10 +19,10 @@ void SetPosition(PlayerState& player, std::int64_t position_us, Clock::time_poin
     player.position_at = now;
 }
 
-void SetPlayState(PlayerState& player, mpris::PlayState state, Clock::time_point now) {
+void SetPlayState(PlayerState& player, wire::PlayState state, Clock::time_point now) {
     if (state == player.state) return;
     SetPosition(player, PositionNow(player, now), now);
-    if (state == mpris::PlayState::Playing) player.playing_since = now;
+    if (state == wire::PlayState::Playing) player.playing_since = now;
     player.state = state;
     player.last_active = now;
 }
@@ -60,8 +60,8 @@ int Percent(double fraction) {
     return static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * 100));
 }
 
-mpris::Status StatusOf(const PlayerState& player, Clock::time_point now) {
-    mpris::Status status;
+wire::Status StatusOf(const PlayerState& player, Clock::time_point now) {
+    wire::Status status;
     status.connected = true;
     status.player = player.bus_name;
     status.identity = player.identity;
@@ -82,4 +82,4 @@ mpris::Status StatusOf(const PlayerState& player, Clock::time_point now) {
     return status;
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 struct TrackInfo {
     std::string id;  // mpris:trackid
@@ -26,7 +26,7 @@ struct PlayerState {
     bool has_playlists = false;
     std::string playlist_ordering;  // one the player offers, for listing playlists
 
-    mpris::PlayState state = mpris::PlayState::Stopped;
+    wire::PlayState state = wire::PlayState::Stopped;
     TrackInfo track;
     double volume = 0;
     double rate = 1;
@@ -47,7 +47,7 @@ struct PlayerState {
 std::int64_t PositionNow(const PlayerState& player, Clock::time_point now);
 
 void SetPosition(PlayerState& player, std::int64_t position_us, Clock::time_point now);
-void SetPlayState(PlayerState& player, mpris::PlayState state, Clock::time_point now);
+void SetPlayState(PlayerState& player, wire::PlayState state, Clock::time_point now);
 void SetRate(PlayerState& player, double rate, Clock::time_point now);
 // A volume the player reports. A non-zero one from outside ends muting; the
 // reports of volumes set before muting, still on their way, do not.
@@ -60,8 +60,8 @@ void SetOwnVolume(PlayerState& player, double volume);
 // volume before is remembered for unmuting.
 void Mute(PlayerState& player);
 
-mpris::Status StatusOf(const PlayerState& player, Clock::time_point now);
+wire::Status StatusOf(const PlayerState& player, Clock::time_point now);
 // 0..1 as a whole percentage, 0 for what is no number.
 int Percent(double fraction);
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace quillbridge {
+namespace bridge::helper {
 namespace {
 
 constexpr const char* kBusService = "org.freedesktop.DBus";
@@ -226,4 +226,4 @@ int PlayerDirectory::OnSeeked(sd_bus_message* signal, void* self_pointer, sd_bus
     return 0;
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

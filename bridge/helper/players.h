@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-namespace quillbridge {
+namespace bridge::helper {
 
-inline constexpr std::uint64_t kCallTimeoutUsec = std::uint64_t{mpris::kPlayerCallMs} * 1000;
+inline constexpr std::uint64_t kCallTimeoutUsec = std::uint64_t{wire::kPlayerCallMs} * 1000;
 
 class PlayerDirectory {
 public:
@@ -75,4 +75,4 @@ private:
     std::vector<SlotOwner> matches_;
 };
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 
-namespace quillbridge {
+namespace bridge::helper {
 namespace {
 
 // A client whose unsent answers pass this gets no more requests read until they drain.
@@ -77,8 +77,8 @@ void Server::Accept() {
     while (true) {
         FdOwner fd(accept4(listener_.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
         if (!fd) return;
-        if (clients_.size() >= mpris::kMaxClients) {
-            std::string denied = Line(mpris::kDenied);
+        if (clients_.size() >= wire::kMaxClients) {
+            std::string denied = Line(wire::kDenied);
             send(fd.get(), denied.data(), denied.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
             continue;
         }
@@ -134,15 +134,15 @@ void Server::Process(Client& client) {
 }
 
 void Server::Greet(Client& client, std::string_view line) {
-    std::string_view prefix = mpris::kHello;
+    std::string_view prefix = wire::kHello;
     bool hello = line.size() > prefix.size() && line.substr(0, prefix.size()) == prefix && line[prefix.size()] == ' ';
     if (hello && SameToken(line.substr(prefix.size() + 1), token_)) {
         client.greeted = true;
         client.handshake_deadline.reset();
-        Send(client, Line(mpris::kGreeting));
+        Send(client, Line(wire::kGreeting));
     } else {
         client.closing = true;
-        Send(client, Line(mpris::kDenied));
+        Send(client, Line(wire::kDenied));
     }
 }
 
@@ -214,4 +214,4 @@ int Server::OnHandshakeDeadline(sd_event_source*, std::uint64_t, void* client_po
     return 0;
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

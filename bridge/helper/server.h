@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 // The reply to one request, or a wait: the server asks again after ResumeWaiting.
 struct Answer {
@@ -21,7 +21,7 @@ struct Answer {
 };
 using Responder = std::function<Answer(std::string_view request_line)>;
 
-inline constexpr std::uint64_t kHandshakeUsec = std::uint64_t{mpris::kHandshakeMs} * 1000;
+inline constexpr std::uint64_t kHandshakeUsec = std::uint64_t{wire::kHandshakeMs} * 1000;
 
 class Server {
 public:
@@ -40,7 +40,7 @@ private:
         Server* server;
         FdOwner fd;
         EventSourceOwner io, handshake_deadline;
-        mpris::LineBuffer in;
+        wire::LineBuffer in;
         std::string out;
         std::size_t out_sent = 0;
         bool greeted = false;
@@ -75,4 +75,4 @@ private:
     std::vector<std::unique_ptr<Client>> clients_;
 };
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace quillbridge {
+namespace bridge::helper {
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, const std::string& path) {
@@ -99,4 +99,4 @@ SessionFile::~SessionFile() {
     if (now.str() == contents_) unlink(path_.c_str());
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

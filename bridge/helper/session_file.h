@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 // 64 lowercase hex characters from the kernel's random source.
 std::string MakeToken();
@@ -29,4 +29,4 @@ private:
     std::string contents_;
 };
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

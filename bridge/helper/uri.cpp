@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-namespace quillbridge {
+namespace bridge::helper {
 namespace {
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
@@ -102,4 +102,4 @@ std::optional<std::string> DataUriBytes(std::string_view uri) {
     return base64 ? Base64Decode(payload) : PercentDecode(payload);
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

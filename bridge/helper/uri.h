@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace quillbridge {
+namespace bridge::helper {
 
 // The local path of a file:// URI (no host or "localhost"), percent-decoded;
 // empty for anything else or a malformed escape.
@@ -16,4 +16,4 @@ std::string FileUriOf(std::string_view absolute_path);
 // The bytes of a data: URI, base64 or percent-encoded; empty when malformed.
 std::optional<std::string> DataUriBytes(std::string_view uri);
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <climits>
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
 constexpr wchar_t kVersion[] = L"quillbridge 1";
@@ -21,9 +21,9 @@ long PositionSeconds(const Status& status, std::chrono::milliseconds age) {
     return static_cast<long>(std::clamp<std::int64_t>(ms / 1000, 0, LONG_MAX));
 }
 
-class AppObject : public BridgeObject<player_objects::DefaultIiTunes<>, itunes::IID_IiTunes> {
+class AppObject : public PlayerObject<player_objects::DefaultIiTunes<>, itunes::IID_IiTunes> {
 public:
-    explicit AppObject(Origin origin) : BridgeObject(std::move(origin)) {}
+    explicit AppObject(Origin origin) : PlayerObject(std::move(origin)) {}
 
     HRESULT STDMETHODCALLTYPE BackTrack() override { return SendCommand(Command::Previous); }
     HRESULT STDMETHODCALLTYPE NextTrack() override { return SendCommand(Command::Next); }
@@ -100,4 +100,4 @@ HRESULT TextOut(const std::wstring& text, BSTR& out) {
     return out ? S_OK : E_OUTOFMEMORY;
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

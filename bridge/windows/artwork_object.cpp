@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <fstream>
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
-class ArtworkObject : public BridgeObject<player_objects::DefaultIITArtwork<>, itunes::IID_IITArtwork> {
+class ArtworkObject : public PlayerObject<player_objects::DefaultIITArtwork<>, itunes::IID_IITArtwork> {
 public:
-    ArtworkObject(Origin origin, std::string trackId) : BridgeObject(std::move(origin)), trackId_(std::move(trackId)) {}
+    ArtworkObject(Origin origin, std::string trackId) : PlayerObject(std::move(origin)), trackId_(std::move(trackId)) {}
 
     // The cover in memory is the followed track's: once that is another
     // track, this one's cover can no longer be had.
@@ -34,4 +34,4 @@ HRESULT HandOutArtwork(Origin origin, std::string trackId, itunes::IITArtwork** 
     return (new ArtworkObject(std::move(origin), std::move(trackId)))->HandOut(out);
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -3,12 +3,12 @@
 #include "bridge/windows/objects.h"
 #include "player_objects/ref_counted.h"
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
 class ClassFactory final : public player_objects::RefCounted<IClassFactory> {
 public:
-    explicit ClassFactory(std::shared_ptr<BridgeClient> client) : client_(std::move(client)) {}
+    explicit ClassFactory(std::shared_ptr<HelperLink> client) : client_(std::move(client)) {}
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
         if (!out) return E_POINTER;
@@ -26,13 +26,13 @@ public:
 private:
     bool Answers(REFIID iid) const override { return iid == IID_IUnknown || iid == IID_IClassFactory; }
 
-    std::shared_ptr<BridgeClient> client_;
+    std::shared_ptr<HelperLink> client_;
 };
 
 }  // namespace
 
-Microsoft::WRL::ComPtr<IClassFactory> NewClassFactory(std::shared_ptr<BridgeClient> client) {
+Microsoft::WRL::ComPtr<IClassFactory> NewClassFactory(std::shared_ptr<HelperLink> client) {
     return Microsoft::WRL::ComPtr<IClassFactory>(new ClassFactory(std::move(client)));
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

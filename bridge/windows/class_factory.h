@@ -2,16 +2,16 @@
 // out an application object of the followed player's current run.
 #pragma once
 
-#include "bridge/windows/bridge_client.h"
+#include "bridge/windows/helper_link.h"
 
 #include <unknwn.h>
 #include <wrl/client.h>
 
 #include <memory>
 
-namespace mpris {
+namespace bridge::windows {
 
 // Creation fails as when the player cannot start while no player is followed.
-Microsoft::WRL::ComPtr<IClassFactory> NewClassFactory(std::shared_ptr<BridgeClient> client);
+Microsoft::WRL::ComPtr<IClassFactory> NewClassFactory(std::shared_ptr<HelperLink> client);
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -3,7 +3,7 @@
 // those of the moment the collection was handed out; indices count from 1.
 #include "bridge/windows/objects.h"
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
 template <class Items>
@@ -13,11 +13,11 @@ bool InRange(const Items& items, long index) {
 
 // The collections differ only in their interface and how an item is handed out.
 template <class Interface, const IID& Iid, class Item, class ItemInterface>
-class Collection : public BridgeObject<Interface, Iid> {
+class Collection : public PlayerObject<Interface, Iid> {
 public:
     using HandOutItem = HRESULT (*)(Origin, Item, ItemInterface**);
     Collection(Origin origin, std::vector<Item> items, HandOutItem handOut)
-        : BridgeObject<Interface, Iid>(std::move(origin)), items_(std::move(items)), handOut_(handOut) {}
+        : PlayerObject<Interface, Iid>(std::move(origin)), items_(std::move(items)), handOut_(handOut) {}
 
     HRESULT STDMETHODCALLTYPE get_Count(long* count) override {
         return this->ServeOut(count, [this](const Status&, long& out) {
@@ -66,4 +66,4 @@ HRESULT HandOutArtworks(Origin origin, TrackSnapshot track, itunes::IITArtworkCo
     return (new ArtworkCollection(std::move(origin), std::move(covers), &HandOutArtwork))->HandOut(out);
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -4,7 +4,7 @@
 // exception leaves a call.
 #pragma once
 
-#include "bridge/windows/bridge_client.h"
+#include "bridge/windows/helper_link.h"
 #include "player_objects/com_defaults.h"
 #include "player_objects/ref_counted.h"
 
@@ -12,20 +12,20 @@
 #include <string_view>
 #include <utility>
 
-namespace mpris {
+namespace bridge::windows {
 
 // The client an object asks through, and the run it belongs to.
 struct Origin {
-    std::shared_ptr<BridgeClient> client;
+    std::shared_ptr<HelperLink> client;
     Run run = 0;
 };
 
 // Interface is one of the defaults of player_objects/com_defaults.h; Extra lists the
 // interface ids the object answers besides IUnknown and IDispatch.
 template <class Interface, const IID&... Extra>
-class BridgeObject : public player_objects::RefCounted<Interface> {
+class PlayerObject : public player_objects::RefCounted<Interface> {
 protected:
-    explicit BridgeObject(Origin origin) : origin_(std::move(origin)) {}
+    explicit PlayerObject(Origin origin) : origin_(std::move(origin)) {}
 
     bool Answers(REFIID iid) const override {
         return iid == IID_IUnknown || iid == IID_IDispatch || ((iid == Extra) || ...);
@@ -49,15 +49,15 @@ protected:
         return Serve([&](const Status& status) { return body(status, *out); });
     }
     // A command to the followed player, queued: its effect shows in a later status.
-    HRESULT SendCommand(mpris::Command command, std::string_view argument = {}) noexcept {
+    HRESULT SendCommand(wire::Command command, std::string_view argument = {}) noexcept {
         return Serve([&](const Status&) { return origin_.client->Send(command, argument) ? S_OK : E_FAIL; });
     }
 
     const Origin& origin() const { return origin_; }
-    BridgeClient& client() const { return *origin_.client; }
+    HelperLink& client() const { return *origin_.client; }
 
 private:
     Origin origin_;
 };
 
-}  // namespace mpris
+}  // namespace bridge::windows

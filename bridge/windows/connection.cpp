@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
 constexpr std::size_t kReceiveChunk = 16 * 1024;
@@ -105,4 +105,4 @@ std::optional<std::string> Connection::ReadBytes(std::size_t count, const Deadli
     }
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

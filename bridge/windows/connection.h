@@ -14,7 +14,10 @@
 #include <optional>
 #include <string>
 
-namespace mpris {
+namespace bridge::windows {
+
+// The Windows side speaks the wire format's terms as its own.
+using namespace wire;
 
 // A moment by which an exchange must be over, and the flag that ends it sooner.
 class Deadline {
@@ -51,4 +54,4 @@ private:
     LineBuffer in_;
 };
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace mpris {
+namespace bridge::windows {
 
 // A track as one status showed it: its object keeps these values.
 struct TrackSnapshot {
@@ -35,4 +35,4 @@ HRESULT HandOutOperation(Origin origin, itunes::IITOperationStatus** out);
 // Copies text into a new automation string for an out-value.
 HRESULT TextOut(const std::wstring& text, BSTR& out);
 
-}  // namespace mpris
+}  // namespace bridge::windows

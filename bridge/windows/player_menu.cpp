@@ -3,7 +3,7 @@
 #include "bridge/windows/utf8.h"
 #include "platform/win_owners.h"
 
-namespace mpris {
+namespace bridge::windows {
 
 void PlayerMenu::Append(HMENU menu, UINT firstId) {
     UniqueMenu popup(CreatePopupMenu());
@@ -35,4 +35,4 @@ void PlayerMenu::Choose(int item) {
         client_->Send(Command::Pin, listed_[static_cast<std::size_t>(item) - 1]);
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -3,7 +3,7 @@
 // it from then on; "Follow automatically" goes back to the helper's rule.
 #pragma once
 
-#include "bridge/windows/bridge_client.h"
+#include "bridge/windows/helper_link.h"
 
 #include <windows.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace mpris {
+namespace bridge::windows {
 
 class PlayerMenu {
 public:
@@ -19,15 +19,15 @@ public:
     // Items take the ids firstId to firstId + kItemCount - 1.
     static constexpr int kItemCount = 1 + kMaxPlayers;
 
-    explicit PlayerMenu(std::shared_ptr<BridgeClient> client) : client_(std::move(client)) {}
+    explicit PlayerMenu(std::shared_ptr<HelperLink> client) : client_(std::move(client)) {}
 
     void Append(HMENU menu, UINT firstId);
     // item: the chosen id less firstId.
     void Choose(int item);
 
 private:
-    std::shared_ptr<BridgeClient> client_;
+    std::shared_ptr<HelperLink> client_;
     std::vector<std::string> listed_;  // bus names of the players last listed, from item 1 on
 };
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -4,15 +4,15 @@
 #include "bridge/windows/utf8.h"
 #include "bridge/windows/wine_paths.h"
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
 constexpr itunes::ITSourceKind kLibrarySource = 1;
 constexpr wchar_t kLibraryName[] = L"Library";
 
-class SourceObject : public BridgeObject<player_objects::DefaultIITSource<>, itunes::IID_IITObject, itunes::IID_IITSource> {
+class SourceObject : public PlayerObject<player_objects::DefaultIITSource<>, itunes::IID_IITObject, itunes::IID_IITSource> {
 public:
-    SourceObject(Origin origin, std::wstring name) : BridgeObject(std::move(origin)), name_(std::move(name)) {}
+    SourceObject(Origin origin, std::wstring name) : PlayerObject(std::move(origin)), name_(std::move(name)) {}
 
     HRESULT STDMETHODCALLTYPE get_Name(BSTR* name) override {
         return ServeOut(name, [this](const Status&, BSTR& out) { return TextOut(name_, out); });
@@ -35,10 +35,10 @@ private:
 };
 
 class PlaylistObject
-    : public BridgeObject<player_objects::DefaultIITPlaylist<>, itunes::IID_IITObject, itunes::IID_IITPlaylist> {
+    : public PlayerObject<player_objects::DefaultIITPlaylist<>, itunes::IID_IITObject, itunes::IID_IITPlaylist> {
 public:
     PlaylistObject(Origin origin, PlaylistEntry playlist)
-        : BridgeObject(std::move(origin)), playlist_(std::move(playlist)) {}
+        : PlayerObject(std::move(origin)), playlist_(std::move(playlist)) {}
 
     HRESULT STDMETHODCALLTYPE get_Name(BSTR* name) override {
         return ServeOut(name, [this](const Status&, BSTR& out) { return TextOut(WideFromUtf8(playlist_.name), out); });
@@ -52,10 +52,10 @@ private:
 };
 
 class LibraryPlaylistObject
-    : public BridgeObject<player_objects::DefaultIITLibraryPlaylist<>, itunes::IID_IITObject, itunes::IID_IITPlaylist,
+    : public PlayerObject<player_objects::DefaultIITLibraryPlaylist<>, itunes::IID_IITObject, itunes::IID_IITPlaylist,
                           itunes::IID_IITLibraryPlaylist> {
 public:
-    explicit LibraryPlaylistObject(Origin origin) : BridgeObject(std::move(origin)) {}
+    explicit LibraryPlaylistObject(Origin origin) : PlayerObject(std::move(origin)) {}
 
     HRESULT STDMETHODCALLTYPE get_Name(BSTR* name) override {
         return ServeOut(name, [](const Status&, BSTR& out) { return TextOut(kLibraryName, out); });
@@ -73,9 +73,9 @@ public:
 };
 
 // A finished addition whose tracks are the track playing when they are asked for.
-class OperationStatus : public BridgeObject<player_objects::DefaultIITOperationStatus<>, itunes::IID_IITOperationStatus> {
+class OperationStatus : public PlayerObject<player_objects::DefaultIITOperationStatus<>, itunes::IID_IITOperationStatus> {
 public:
-    explicit OperationStatus(Origin origin) : BridgeObject(std::move(origin)) {}
+    explicit OperationStatus(Origin origin) : PlayerObject(std::move(origin)) {}
 
     HRESULT STDMETHODCALLTYPE get_InProgress(VARIANT_BOOL* inProgress) override {
         return ServeOut(inProgress, [](const Status&, VARIANT_BOOL& out) {
@@ -110,4 +110,4 @@ HRESULT HandOutOperation(Origin origin, itunes::IITOperationStatus** out) {
     return (new OperationStatus(std::move(origin)))->HandOut(out);
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
 // The helper writes two short lines; anything longer is not its file.
@@ -84,4 +84,4 @@ std::wstring SessionPathFor(const std::string& given) {
     return DefaultSessionPath();
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace mpris {
+namespace bridge::windows {
 
 struct SessionInfo {
     std::uint16_t port = 0;
@@ -25,4 +25,4 @@ std::wstring SessionPathAsGiven(const std::string& path);
 // The path given, else $QB_BRIDGE_SESSION, else the default.
 std::wstring SessionPathFor(const std::string& given);
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <climits>
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
-class TrackObject : public BridgeObject<player_objects::DefaultIITTrack<>, itunes::IID_IITObject, itunes::IID_IITTrack> {
+class TrackObject : public PlayerObject<player_objects::DefaultIITTrack<>, itunes::IID_IITObject, itunes::IID_IITTrack> {
 public:
-    TrackObject(Origin origin, TrackSnapshot track) : BridgeObject(std::move(origin)), track_(std::move(track)) {}
+    TrackObject(Origin origin, TrackSnapshot track) : PlayerObject(std::move(origin)), track_(std::move(track)) {}
 
     HRESULT STDMETHODCALLTYPE get_Name(BSTR* name) override { return Text(name, track_.name); }
     HRESULT STDMETHODCALLTYPE get_Artist(BSTR* artist) override { return Text(artist, track_.artist); }
@@ -65,4 +65,4 @@ HRESULT HandOutTrack(Origin origin, TrackSnapshot track, itunes::IITTrack** out)
     return (new TrackObject(std::move(origin), std::move(track)))->HandOut(out);
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace mpris {
+namespace bridge::windows {
 
 std::wstring WideFromUtf8(std::string_view text) {
     const int size = static_cast<int>(text.size());
@@ -22,4 +22,4 @@ std::string Utf8FromWide(std::wstring_view text) {
     return narrow;
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace mpris {
+namespace bridge::windows {
 
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -3,7 +3,7 @@
 #include "platform/win_owners.h"
 #include "platform/call_if_present.h"
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
 // Wine's kernel32 exports these; they return blocks of the process heap.
@@ -32,4 +32,4 @@ std::optional<std::wstring> WindowsPathOf(const std::string& unixPath) {
     return std::wstring(path.get());
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

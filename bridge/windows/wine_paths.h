@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
-namespace mpris {
+namespace bridge::windows {
 
 // "Z:\home\me\song.flac" -> "/home/me/song.flac" (in the system's Unix encoding, UTF-8).
 std::optional<std::string> UnixPathOf(const std::wstring& windowsPath);
 // "/run/user/1000/quillbracket/bridge" -> a path the Windows side opens.
 std::optional<std::wstring> WindowsPathOf(const std::string& unixPath);
 
-}  // namespace mpris
+}  // namespace bridge::windows

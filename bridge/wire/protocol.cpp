@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-namespace mpris {
+namespace bridge::wire {
 namespace {
 
 constexpr std::string_view kOk = "OK";
@@ -309,4 +309,4 @@ void LineBuffer::Consume(std::size_t n) {
     }
 }
 
-}  // namespace mpris
+}  // namespace bridge::wire

@@ -52,7 +52,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mpris {
+namespace bridge::wire {
 
 // The limits both sides keep, each written here once.
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
@@ -167,4 +167,4 @@ private:
     std::size_t scanned_ = 0;  // bytes after start_ known to hold no "\n"
 };
 
-}  // namespace mpris
+}  // namespace bridge::wire

@@ -4,7 +4,7 @@
 // bridge's programs, which link it.
 #pragma once
 
-#include "bridge/windows/bridge_session.h"
+#include "bridge/windows/player_session.h"
 #include "bridge/windows/session_reader.h"
 #include "rig/rig.h"
 #include "rig/shell_requests.h"
@@ -32,10 +32,10 @@ inline bool ShellSays(const std::string& request, const std::string& expected) {
 struct BridgeAsPlayer {
     // The session file given, else the one the shell names.
     explicit BridgeAsPlayer(const std::string& sessionFile = {})
-        : revoked((sim::Player::Get().Revoke(), true)), session(mpris::SessionPathFor(sessionFile)) {}
+        : revoked((sim::Player::Get().Revoke(), true)), session(bridge::windows::SessionPathFor(sessionFile)) {}
 
     bool revoked;
-    mpris::BridgeSession session;
+    bridge::windows::PlayerSession session;
 };
 
 }  // namespace rig

@@ -6,7 +6,7 @@
 // the widget's thread may spend in one.
 #pragma once
 
-#include "bridge/windows/bridge_session.h"
+#include "bridge/windows/player_session.h"
 #include "bridge/wire/protocol.h"
 #include "platform/itunes_com.h"
 #include "platform/win_owners.h"
@@ -67,12 +67,12 @@ public:
     int connections() const { return connections_; }
 
     // The status a working helper would give: a paused player on a track with a cover.
-    static mpris::Status PlayerStatus() {
-        mpris::Status status;
+    static bridge::wire::Status PlayerStatus() {
+        bridge::wire::Status status;
         status.connected = true;
         status.player = "org.mpris.MediaPlayer2.fake";
         status.identity = "Fake";
-        status.state = mpris::PlayState::Paused;
+        status.state = bridge::wire::PlayState::Paused;
         status.volume = 50;
         status.track = "/fake/track/1";
         status.title = "Fake track";
@@ -120,7 +120,7 @@ private:
 
     void Converse(SOCKET client) {
         int answered = 0;
-        mpris::LineBuffer in;
+        bridge::wire::LineBuffer in;
         char chunk[4096];
         while (Readable(client)) {
             const int n = recv(client, chunk, sizeof chunk, 0);
@@ -138,28 +138,28 @@ private:
     // False when the connection is to end.
     bool Answer(SOCKET client, const std::string& line) {
         if (line.rfind("HELLO", 0) == 0) {
-            SendAll(client, std::string(fault_ == HelperFault::Refused ? mpris::kDenied : mpris::kGreeting) + "\n");
+            SendAll(client, std::string(fault_ == HelperFault::Refused ? bridge::wire::kDenied : bridge::wire::kGreeting) + "\n");
             return fault_ != HelperFault::Refused;
         }
-        const std::string status = mpris::FormatStatusReply(PlayerStatus());
+        const std::string status = bridge::wire::FormatStatusReply(PlayerStatus());
         switch (fault_) {
         case HelperFault::GoneMidLine: SendAll(client, status.substr(0, status.size() / 2)); return false;
         case HelperFault::PartialLine: SendAll(client, status.substr(0, status.size() / 2)); return true;
-        case HelperFault::OverlongLine: SendAll(client, "OK " + std::string(mpris::kMaxLineBytes + 16, 'x')); return true;
+        case HelperFault::OverlongLine: SendAll(client, "OK " + std::string(bridge::wire::kMaxLineBytes + 16, 'x')); return true;
         case HelperFault::Garbage: SendAll(client, std::string("\x01\xff garbage \t\\q\n", 15)); return true;
         default: break;
         }
-        const std::optional<mpris::Request> request = mpris::ParseRequest(line);
+        const std::optional<bridge::wire::Request> request = bridge::wire::ParseRequest(line);
         if (!request) {
             SendAll(client, "ERR unknown\n");
-        } else if (request->command == mpris::Command::Status) {
+        } else if (request->command == bridge::wire::Command::Status) {
             SendAll(client, status + "\n");
-        } else if (request->command == mpris::Command::Players) {
-            SendAll(client, "OK 1\n" + mpris::FormatPlayerEntry({"org.mpris.MediaPlayer2.fake", "Fake",
-                                                                  mpris::PlayState::Paused, true, false}) + "\n");
-        } else if (request->command == mpris::Command::Art) {
+        } else if (request->command == bridge::wire::Command::Players) {
+            SendAll(client, "OK 1\n" + bridge::wire::FormatPlayerEntry({"org.mpris.MediaPlayer2.fake", "Fake",
+                                                                  bridge::wire::PlayState::Paused, true, false}) + "\n");
+        } else if (request->command == bridge::wire::Command::Art) {
             SendAll(client, "OK 4\ncovr");
-        } else if (request->command == mpris::Command::Playlists) {
+        } else if (request->command == bridge::wire::Command::Playlists) {
             SendAll(client, "OK 0\n");
         } else {
             SendAll(client, "OK\n");
@@ -187,7 +187,7 @@ struct WidgetCallTimes {
 
 // For the given time, the calls the widget makes as it ticks, is clicked, is
 // wheeled and has its menu built, each timed; messages are pumped between ticks.
-inline WidgetCallTimes TimeWidgetCalls(mpris::BridgeSession& bridge, std::chrono::milliseconds length,
+inline WidgetCallTimes TimeWidgetCalls(bridge::windows::PlayerSession& bridge, std::chrono::milliseconds length,
                                        std::chrono::milliseconds tickPeriod = std::chrono::milliseconds(20)) {
     using Clock = std::chrono::steady_clock;
     WidgetCallTimes times;
@@ -206,7 +206,7 @@ inline WidgetCallTimes TimeWidgetCalls(mpris::BridgeSession& bridge, std::chrono
     const std::wstring artFile = std::wstring(L"fake-helper-art");
     const Clock::time_point end = Clock::now() + length;
     for (long tick = 0; Clock::now() < end; ++tick) {
-        timed("BridgeSession::Check", [&] { bridge.Check(); });
+        timed("PlayerSession::Check", [&] { bridge.Check(); });
         // As the module, which attaches only while the player's window is there.
         if (!app && bridge.window()) {
             timed("CoCreateInstance", [&] {

@@ -10,14 +10,14 @@
 #include <string>
 #include <string_view>
 
-namespace quillbridge {
+namespace bridge::helper {
 
-class Bridge {
+class Relay {
 public:
     // waiting_changed runs when requests that waited may have their answer.
-    Bridge(sd_bus* bus, sd_event* event, std::function<void()> waiting_changed);
-    Bridge(const Bridge&) = delete;
-    Bridge& operator=(const Bridge&) = delete;
+    Relay(sd_bus* bus, sd_event* event, std::function<void()> waiting_changed);
+    Relay(const Relay&) = delete;
+    Relay& operator=(const Relay&) = delete;
 
     int Start() { return directory_.Start(); }
     Answer Respond(std::string_view request_line);
@@ -29,7 +29,7 @@ private:
     std::string PlayersReply();
     std::string PinReply(const std::string& bus_name);
     Answer ArtAnswer(const std::string& track);
-    std::string PlayerReply(PlayerState& player, const mpris::Request& request);
+    std::string PlayerReply(PlayerState& player, const wire::Request& request);
     std::string VolumeReply(PlayerState& player, const std::string& argument);
     std::string MuteReply(PlayerState& player, const std::string& argument);
     std::string PlaylistsReply(PlayerState& player);
@@ -46,4 +46,4 @@ private:
     const std::string instance_;  // this helper's run, so a client tells it from the next
 };
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -2,7 +2,7 @@
 // wait is bounded by kReplyDueMs and given up within a moment of the stop.
 // The widget's thread takes the snapshot under a lock that the reader holds
 // only to copy one in, never across a wait.
-#include "bridge/windows/bridge_client.h"
+#include "bridge/windows/helper_link.h"
 
 #include "bridge/windows/connection.h"
 #include "bridge/windows/utf8.h"
@@ -14,7 +14,7 @@
 #include <deque>
 #include <mutex>
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -45,7 +45,7 @@ struct Queued {
 
 }  // namespace
 
-struct BridgeClient::Shared {
+struct HelperLink::Shared {
     std::mutex mutex;
     std::condition_variable wake;
     std::atomic<bool> stop{false};
@@ -60,7 +60,7 @@ namespace {
 // The reader thread: one connection at a time, requests one after the other.
 class Reader {
 public:
-    Reader(BridgeClient::Shared& shared, std::wstring sessionPath)
+    Reader(HelperLink::Shared& shared, std::wstring sessionPath)
         : shared_(shared), sessionPath_(std::move(sessionPath)) {}
 
     void Run() {
@@ -216,7 +216,7 @@ private:
         shared_.wake.wait_for(lock, pause, [this] { return shared_.stop || !shared_.queue.empty(); });
     }
 
-    BridgeClient::Shared& shared_;
+    HelperLink::Shared& shared_;
     std::wstring sessionPath_;
     WinsockSession winsock_;
     std::optional<Connection> connection_;
@@ -227,13 +227,13 @@ private:
 
 }  // namespace
 
-BridgeClient::BridgeClient(std::wstring sessionPath) : shared_(std::make_shared<Shared>()) {
+HelperLink::HelperLink(std::wstring sessionPath) : shared_(std::make_shared<Shared>()) {
     reader_ = std::thread([shared = shared_, path = std::move(sessionPath)]() mutable {
         Reader(*shared, std::move(path)).Run();
     });
 }
 
-BridgeClient::~BridgeClient() {
+HelperLink::~HelperLink() {
     {
         std::lock_guard<std::mutex> lock(shared_->mutex);
         shared_->stop = true;
@@ -242,13 +242,13 @@ BridgeClient::~BridgeClient() {
     reader_.join();
 }
 
-bool BridgeClient::AwaitFirstAnswer(std::chrono::milliseconds timeout) {
+bool HelperLink::AwaitFirstAnswer(std::chrono::milliseconds timeout) {
     const Clock::time_point end = Clock::now() + timeout;
     while (shared_->version == 0 && Clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return shared_->version != 0;
 }
 
-void BridgeClient::Refresh() {
+void HelperLink::Refresh() {
     const std::uint64_t version = shared_->version;
     if (version == seen_) return;
     {
@@ -264,7 +264,7 @@ void BridgeClient::Refresh() {
     NoteRun();
 }
 
-void BridgeClient::Overlay() {
+void HelperLink::Overlay() {
     if (!snapshot_.status) return;
     if (pendingVolume_) {
         snapshot_.status->volume = *pendingVolume_;
@@ -273,7 +273,7 @@ void BridgeClient::Overlay() {
     if (pendingMute_) snapshot_.status->muted = *pendingMute_;
 }
 
-void BridgeClient::NoteRun() {
+void HelperLink::NoteRun() {
     const std::optional<Status>& status = snapshot_.status;
     if (!status || !status->connected) {
         run_ = 0;
@@ -286,26 +286,26 @@ void BridgeClient::NoteRun() {
     }
 }
 
-const Status* BridgeClient::CurrentStatus() {
+const Status* HelperLink::CurrentStatus() {
     Refresh();
     return snapshot_.status ? &*snapshot_.status : nullptr;
 }
 
-Run BridgeClient::CurrentRun() {
+Run HelperLink::CurrentRun() {
     Refresh();
     return run_;
 }
 
-const Status* BridgeClient::StatusOf(Run run) {
+const Status* HelperLink::StatusOf(Run run) {
     const Status* status = CurrentStatus();
     return run != 0 && run == run_ ? status : nullptr;
 }
 
-std::chrono::milliseconds BridgeClient::StatusAge() const {
+std::chrono::milliseconds HelperLink::StatusAge() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - snapshot_.fetchedAt);
 }
 
-bool BridgeClient::Queue(Command command, std::string_view argument) {
+bool HelperLink::Queue(Command command, std::string_view argument) {
     {
         std::lock_guard<std::mutex> lock(shared_->mutex);
         std::deque<Queued>& queue = shared_->queue;
@@ -320,7 +320,7 @@ bool BridgeClient::Queue(Command command, std::string_view argument) {
     return true;
 }
 
-bool BridgeClient::Send(Command command, std::string_view argument) {
+bool HelperLink::Send(Command command, std::string_view argument) {
     if (!CurrentStatus() || !Queue(command, argument)) return false;
     {
         std::lock_guard<std::mutex> lock(shared_->mutex);
@@ -336,26 +336,26 @@ bool BridgeClient::Send(Command command, std::string_view argument) {
     return true;
 }
 
-std::shared_ptr<const Cover> BridgeClient::CoverOf(const std::string& track) {
+std::shared_ptr<const Cover> HelperLink::CoverOf(const std::string& track) {
     Refresh();
     const std::shared_ptr<const Cover>& cover = snapshot_.cover;
     if (!cover || cover->track != track || cover->bytes.empty()) return nullptr;
     return cover;
 }
 
-std::optional<std::vector<PlayerEntry>> BridgeClient::Players() {
+std::optional<std::vector<PlayerEntry>> HelperLink::Players() {
     Refresh();
     return snapshot_.players;
 }
 
-std::vector<PlaylistEntry> BridgeClient::Playlists() {
+std::vector<PlaylistEntry> HelperLink::Playlists() {
     Refresh();
     return snapshot_.playlists;
 }
 
-std::string BridgeClient::problem() {
+std::string HelperLink::problem() {
     Refresh();
     return snapshot_.problem;
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -1,4 +1,4 @@
-#include "bridge.h"
+#include "relay.h"
 
 #include "mpris_properties.h"
 #include "player_calls.h"
@@ -9,7 +9,7 @@
 #include <cctype>
 #include <charconv>
 
-namespace quillbridge {
+namespace bridge::helper {
 namespace {
 
 std::string Ok(std::string_view payload = {}) {
@@ -38,28 +38,28 @@ bool HasScheme(const std::string& text) {
     });
 }
 
-const char* PlayerMethodOf(mpris::Command command) {
+const char* PlayerMethodOf(wire::Command command) {
     switch (command) {
-    case mpris::Command::PlayPause: return "PlayPause";
-    case mpris::Command::Play: return "Play";
-    case mpris::Command::Pause: return "Pause";
-    case mpris::Command::Stop: return "Stop";
-    case mpris::Command::Next: return "Next";
-    case mpris::Command::Previous: return "Previous";
+    case wire::Command::PlayPause: return "PlayPause";
+    case wire::Command::Play: return "Play";
+    case wire::Command::Pause: return "Pause";
+    case wire::Command::Stop: return "Stop";
+    case wire::Command::Next: return "Next";
+    case wire::Command::Previous: return "Previous";
     default: return nullptr;
     }
 }
 
 }  // namespace
 
-Bridge::Bridge(sd_bus* bus, sd_event* event, std::function<void()> waiting_changed)
+Relay::Relay(sd_bus* bus, sd_event* event, std::function<void()> waiting_changed)
     : bus_(bus),
       waiting_changed_(std::move(waiting_changed)),
       directory_(bus, [this] { PlayersChanged(); }),
       art_(event, [this] { waiting_changed_(); }),
       instance_(MakeToken().substr(0, 16)) {}
 
-void Bridge::PlayersChanged() {
+void Relay::PlayersChanged() {
     PlayerState* followed = Followed();
     std::string name = followed ? followed->bus_name : "";
     std::uint64_t appearance = followed ? followed->appearance : 0;
@@ -73,50 +73,50 @@ void Bridge::PlayersChanged() {
     waiting_changed_();
 }
 
-PlayerState* Bridge::Followed() {
+PlayerState* Relay::Followed() {
     std::vector<PlayerState*> players = directory_.Players();
     std::vector<FollowCandidate> candidates;
     for (const PlayerState* p : players)
-        candidates.push_back({p->bus_name, p->state == mpris::PlayState::Playing, p->playing_since, p->last_active});
+        candidates.push_back({p->bus_name, p->state == wire::PlayState::Playing, p->playing_since, p->last_active});
     auto chosen = ChooseFollowed(candidates, pinned_);
     return chosen ? players[*chosen] : nullptr;
 }
 
-Answer Bridge::Respond(std::string_view line) {
-    auto request = mpris::ParseRequest(line);
+Answer Relay::Respond(std::string_view line) {
+    auto request = wire::ParseRequest(line);
     if (!request) return {Err("unknown")};
     switch (request->command) {
-    case mpris::Command::Status: return {StatusReply()};
-    case mpris::Command::Players: return {PlayersReply()};
-    case mpris::Command::Pin: return {PinReply(request->argument)};
-    case mpris::Command::Art: return ArtAnswer(request->argument);
+    case wire::Command::Status: return {StatusReply()};
+    case wire::Command::Players: return {PlayersReply()};
+    case wire::Command::Pin: return {PinReply(request->argument)};
+    case wire::Command::Art: return ArtAnswer(request->argument);
     default: break;
     }
     PlayerState* player = Followed();
-    if (!player) return {request->command == mpris::Command::Playlists ? Ok("0") : Err("no-player")};
+    if (!player) return {request->command == wire::Command::Playlists ? Ok("0") : Err("no-player")};
     return {PlayerReply(*player, *request)};
 }
 
-std::string Bridge::StatusReply() {
+std::string Relay::StatusReply() {
     PlayerState* player = Followed();
-    mpris::Status status = player ? StatusOf(*player, Clock::now()) : mpris::Status{};
+    wire::Status status = player ? StatusOf(*player, Clock::now()) : wire::Status{};
     status.generation = generation_;
     status.instance = instance_;
     if (player) status.owner = player->owner;
-    return mpris::FormatStatusReply(status) + '\n';
+    return wire::FormatStatusReply(status) + '\n';
 }
 
-std::string Bridge::PlayersReply() {
+std::string Relay::PlayersReply() {
     std::vector<PlayerState*> players = directory_.Players();
     PlayerState* followed = Followed();
     std::string reply = Ok(std::to_string(players.size()));
     for (const PlayerState* p : players)
-        reply += mpris::FormatPlayerEntry({p->bus_name, p->identity, p->state, p == followed, p->bus_name == pinned_}) +
+        reply += wire::FormatPlayerEntry({p->bus_name, p->identity, p->state, p == followed, p->bus_name == pinned_}) +
                  '\n';
     return reply;
 }
 
-std::string Bridge::PinReply(const std::string& bus_name) {
+std::string Relay::PinReply(const std::string& bus_name) {
     if (!bus_name.empty() && !directory_.Find(bus_name)) return Err("unknown-player");
     pinned_ = bus_name;
     PlayersChanged();
@@ -124,7 +124,7 @@ std::string Bridge::PinReply(const std::string& bus_name) {
 }
 
 // Named by its track, so a cover is never taken for another track's.
-Answer Bridge::ArtAnswer(const std::string& track) {
+Answer Relay::ArtAnswer(const std::string& track) {
     PlayerState* player = Followed();
     if (!player || player->track.art_url.empty() || (!track.empty() && track != player->track.id))
         return {Err("none")};
@@ -137,12 +137,12 @@ Answer Bridge::ArtAnswer(const std::string& track) {
     return {Err("none")};
 }
 
-std::string Bridge::PlayerReply(PlayerState& player, const mpris::Request& request) {
+std::string Relay::PlayerReply(PlayerState& player, const wire::Request& request) {
     const std::string& argument = request.argument;
     if (const char* method = PlayerMethodOf(request.command))
         return Outcome(CallPlayerMethod(bus_, player, kPlayerInterface, method));
     switch (request.command) {
-    case mpris::Command::Seek: {
+    case wire::Command::Seek: {
         auto ms = ParseNumber(argument);
         if (!ms) return Err("bad-argument");
         if (!player.can_seek || player.track.id.empty()) return Err("cannot");
@@ -150,20 +150,20 @@ std::string Bridge::PlayerReply(PlayerState& player, const mpris::Request& reque
         if (player.track.length_us > 0) position_us = std::min(position_us, player.track.length_us);
         return Outcome(SetPlayerPosition(bus_, player, position_us));
     }
-    case mpris::Command::Volume: return VolumeReply(player, argument);
-    case mpris::Command::Mute: return MuteReply(player, argument);
-    case mpris::Command::Open:
+    case wire::Command::Volume: return VolumeReply(player, argument);
+    case wire::Command::Mute: return MuteReply(player, argument);
+    case wire::Command::Open:
         if (!argument.empty() && argument[0] == '/') return Outcome(OpenPlayerUri(bus_, player, FileUriOf(argument)));
         if (!HasScheme(argument)) return Err("bad-argument");
         return Outcome(OpenPlayerUri(bus_, player, argument));
-    case mpris::Command::Quit:
+    case wire::Command::Quit:
         if (!player.can_quit) return Err("cannot");
         return Outcome(CallPlayerMethod(bus_, player, kRootInterface, "Quit"));
-    case mpris::Command::Raise:
+    case wire::Command::Raise:
         if (!player.can_raise) return Err("cannot");
         return Outcome(CallPlayerMethod(bus_, player, kRootInterface, "Raise"));
-    case mpris::Command::Playlists: return PlaylistsReply(player);
-    case mpris::Command::Activate:
+    case wire::Command::Playlists: return PlaylistsReply(player);
+    case wire::Command::Activate:
         if (!player.has_playlists) return Err("cannot");
         if (argument.empty()) return Err("bad-argument");
         return Outcome(ActivatePlayerPlaylist(bus_, player, argument));
@@ -171,7 +171,7 @@ std::string Bridge::PlayerReply(PlayerState& player, const mpris::Request& reque
     }
 }
 
-std::string Bridge::VolumeReply(PlayerState& player, const std::string& argument) {
+std::string Relay::VolumeReply(PlayerState& player, const std::string& argument) {
     auto percent = ParseNumber(argument);
     if (!percent) return Err("bad-argument");
     double volume = static_cast<double>(std::clamp<std::int64_t>(*percent, 0, 100)) / 100;
@@ -180,7 +180,7 @@ std::string Bridge::VolumeReply(PlayerState& player, const std::string& argument
     return Outcome(error);
 }
 
-std::string Bridge::MuteReply(PlayerState& player, const std::string& argument) {
+std::string Relay::MuteReply(PlayerState& player, const std::string& argument) {
     if (argument != "0" && argument != "1") return Err("bad-argument");
     bool mute = argument == "1";
     if (mute == player.muted) return Ok();
@@ -193,14 +193,14 @@ std::string Bridge::MuteReply(PlayerState& player, const std::string& argument) 
     return Ok();
 }
 
-std::string Bridge::PlaylistsReply(PlayerState& player) {
+std::string Relay::PlaylistsReply(PlayerState& player) {
     if (!player.has_playlists) return Ok("0");
-    std::vector<mpris::PlaylistEntry> playlists;
-    std::string error = ListPlayerPlaylists(bus_, player, static_cast<std::uint32_t>(mpris::kMaxListed), playlists);
+    std::vector<wire::PlaylistEntry> playlists;
+    std::string error = ListPlayerPlaylists(bus_, player, static_cast<std::uint32_t>(wire::kMaxListed), playlists);
     if (!error.empty()) return Err(error);
     std::string reply = Ok(std::to_string(playlists.size()));
-    for (const mpris::PlaylistEntry& playlist : playlists) reply += mpris::FormatPlaylistEntry(playlist) + '\n';
+    for (const wire::PlaylistEntry& playlist : playlists) reply += wire::FormatPlaylistEntry(playlist) + '\n';
     return reply;
 }
 
-}  // namespace quillbridge
+}  // namespace bridge::helper

@@ -6,7 +6,7 @@
 // more than the widget's thread may spend in a call of the bridge.
 #pragma once
 
-#include "bridge/windows/bridge_client.h"
+#include "bridge/windows/helper_link.h"
 #include "bridge/windows/player_menu.h"
 #include "platform/win_owners.h"
 
@@ -15,18 +15,18 @@
 #include <string>
 #include <thread>
 
-namespace mpris {
+namespace bridge::windows {
 
-class BridgeSession {
+class PlayerSession {
 public:
     // One at a time in a process: it stands for the player's class.
-    explicit BridgeSession(std::wstring sessionPath);
-    ~BridgeSession();
-    BridgeSession(const BridgeSession&) = delete;
-    BridgeSession& operator=(const BridgeSession&) = delete;
+    explicit PlayerSession(std::wstring sessionPath);
+    ~PlayerSession();
+    PlayerSession(const PlayerSession&) = delete;
+    PlayerSession& operator=(const PlayerSession&) = delete;
 
     bool registered() const { return static_cast<bool>(registration_); }
-    BridgeClient& client() { return *client_; }
+    HelperLink& client() { return *client_; }
     PlayerMenu& menu() { return menu_; }
     // The player's window while the helper follows a player, else null.
     HWND window() const { return window_; }
@@ -40,7 +40,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void RunWindowThread(HDESK desktop);
 
-    std::shared_ptr<BridgeClient> client_;
+    std::shared_ptr<HelperLink> client_;
     PlayerMenu menu_;
     ClassObjectRegistration registration_;
     UniqueThreadTimer timer_;
@@ -50,4 +50,4 @@ private:
     std::thread windowThread_;
 };
 
-}  // namespace mpris
+}  // namespace bridge::windows

@@ -16,7 +16,10 @@
 #include <thread>
 #include <vector>
 
-namespace mpris {
+namespace bridge::windows {
+
+// The Windows side speaks the wire format's terms as its own.
+using namespace wire;
 
 // One stretch of one followed player: the same helper following the same
 // player (its instance and the player's unique bus name), across new
@@ -41,13 +44,13 @@ struct Snapshot {
     std::uint64_t sentThrough = 0;  // the commands sent before this status was asked for
 };
 
-class BridgeClient {
+class HelperLink {
 public:
-    explicit BridgeClient(std::wstring sessionPath);
+    explicit HelperLink(std::wstring sessionPath);
     // Ends the reader, which gives up its wait within a moment.
-    ~BridgeClient();
-    BridgeClient(const BridgeClient&) = delete;
-    BridgeClient& operator=(const BridgeClient&) = delete;
+    ~HelperLink();
+    HelperLink(const HelperLink&) = delete;
+    HelperLink& operator=(const HelperLink&) = delete;
 
     // Waits until the reader has a first answer or failure: for start-up
     // decisions, never for the widget. False when none came in time.
@@ -95,4 +98,4 @@ private:
     std::optional<bool> pendingMute_;
 };
 
-}  // namespace mpris
+}  // namespace bridge::windows

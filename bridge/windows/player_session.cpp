@@ -1,10 +1,10 @@
-#include "bridge/windows/bridge_session.h"
+#include "bridge/windows/player_session.h"
 
 #include "bridge/windows/class_factory.h"
 #include "platform/itunes_com.h"
 #include "player_objects/player_window.h"
 
-namespace mpris {
+namespace bridge::windows {
 namespace {
 
 constexpr UINT kCheckPeriodMs = 500;
@@ -13,12 +13,12 @@ constexpr wchar_t kWindowTitle[] = L"Quillbracket player bridge";
 // Tells the window's thread to make or end the window as wanted.
 constexpr UINT kUpdateWindow = WM_APP + 1;
 
-BridgeSession* g_session = nullptr;  // the one the thread timer checks
+PlayerSession* g_session = nullptr;  // the one the thread timer checks
 
 }  // namespace
 
-BridgeSession::BridgeSession(std::wstring sessionPath)
-    : client_(std::make_shared<BridgeClient>(std::move(sessionPath))), menu_(client_) {
+PlayerSession::PlayerSession(std::wstring sessionPath)
+    : client_(std::make_shared<HelperLink>(std::move(sessionPath))), menu_(client_) {
     HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
     windowThread_ = std::thread([this, desktop] { RunWindowThread(desktop); });
     while (!windowThreadId_) std::this_thread::yield();
@@ -34,17 +34,17 @@ BridgeSession::BridgeSession(std::wstring sessionPath)
     Check();
 }
 
-BridgeSession::~BridgeSession() {
+PlayerSession::~PlayerSession() {
     if (g_session == this) g_session = nullptr;
     PostThreadMessageW(windowThreadId_, WM_QUIT, 0, 0);
     windowThread_.join();
 }
 
-void CALLBACK BridgeSession::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK PlayerSession::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_session) g_session->Check();
 }
 
-void BridgeSession::Check() {
+void PlayerSession::Check() {
     const Status* status = client_->CurrentStatus();
     const bool connected = status && status->connected;
     if (connected != wanted_ || connected != (window_ != nullptr)) {
@@ -54,7 +54,7 @@ void BridgeSession::Check() {
 }
 
 // On the desktop of the thread that made the session, where the module looks for the window.
-void BridgeSession::RunWindowThread(HDESK desktop) {
+void PlayerSession::RunWindowThread(HDESK desktop) {
     SetThreadDesktop(desktop);
     MSG message;
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue, before anyone posts to it
@@ -80,10 +80,10 @@ void BridgeSession::RunWindowThread(HDESK desktop) {
 // request to show the player, raises the desktop's player: the module also
 // shows the window without activation when it merely stops hiding it (at
 // creation, on Apply, at teardown), and that must not bring the player forward.
-LRESULT CALLBACK BridgeSession::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK PlayerSession::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_WINDOWPOSCHANGING) {
         auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
-        auto* session = reinterpret_cast<BridgeSession*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        auto* session = reinterpret_cast<PlayerSession*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (position->flags & SWP_SHOWWINDOW) {
             position->flags &= ~SWP_SHOWWINDOW;
             if (session && !(position->flags & SWP_NOACTIVATE)) session->client_->Queue(Command::Raise);
@@ -92,4 +92,4 @@ LRESULT CALLBACK BridgeSession::WindowProc(HWND window, UINT message, WPARAM wPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-}  // namespace mpris
+}  // namespace bridge::windows
