@@ -20,8 +20,6 @@ std::string Ok(std::string_view payload = {}) {
 
 std::string Err(std::string_view reason) { return "ERR " + std::string(reason) + '\n'; }
 
-std::string Outcome(const std::string& error) { return error.empty() ? Ok() : Err(error); }
-
 std::optional<std::int64_t> ParseNumber(const std::string& text) {
     std::int64_t value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -94,7 +92,7 @@ Answer Relay::Respond(std::string_view line) {
     }
     PlayerState* player = Followed();
     if (!player) return {request->command == wire::Command::Playlists ? Ok("0") : Err("no-player")};
-    return {PlayerReply(*player, *request)};
+    return PlayerReply(*player, *request);
 }
 
 std::string Relay::StatusReply() {
@@ -137,70 +135,90 @@ Answer Relay::ArtAnswer(const std::string& track) {
     return {Err("none")};
 }
 
-std::string Relay::PlayerReply(PlayerState& player, const wire::Request& request) {
+Caller Relay::caller() {
+    return {bus_, [this] { waiting_changed_(); }};
+}
+
+// The client's answer once the player has answered: "OK" or its failure.
+AnswerWriter Outcome() {
+    return [](const std::string& error, sd_bus_message*) { return error.empty() ? Ok() : Err(error); };
+}
+
+Answer Relay::PlayerReply(PlayerState& player, const wire::Request& request) {
     const std::string& argument = request.argument;
     if (const char* method = PlayerMethodOf(request.command))
-        return Outcome(CallPlayerMethod(bus_, player, kPlayerInterface, method));
+        return Answer{CallPlayerMethod(caller(), player, kPlayerInterface, method, Outcome())};
     switch (request.command) {
     case wire::Command::Seek: {
         auto ms = ParseNumber(argument);
-        if (!ms) return Err("bad-argument");
-        if (!player.can_seek || player.track.id.empty()) return Err("cannot");
+        if (!ms) return {Err("bad-argument")};
+        if (!player.can_seek || player.track.id.empty()) return {Err("cannot")};
         std::int64_t position_us = std::clamp<std::int64_t>(*ms, 0, INT64_MAX / 1000) * 1000;
         if (player.track.length_us > 0) position_us = std::min(position_us, player.track.length_us);
-        return Outcome(SetPlayerPosition(bus_, player, position_us));
+        return Answer{SetPlayerPosition(caller(), player, position_us, Outcome())};
     }
     case wire::Command::Volume: return VolumeReply(player, argument);
     case wire::Command::Mute: return MuteReply(player, argument);
-    case wire::Command::Open:
-        if (!argument.empty() && argument[0] == '/') return Outcome(OpenPlayerUri(bus_, player, FileUriOf(argument)));
-        if (!HasScheme(argument)) return Err("bad-argument");
-        return Outcome(OpenPlayerUri(bus_, player, argument));
+    case wire::Command::Open: {
+        const bool path = !argument.empty() && argument[0] == '/';
+        if (!path && !HasScheme(argument)) return {Err("bad-argument")};
+        return Answer{OpenPlayerUri(caller(), player, path ? FileUriOf(argument) : argument, Outcome())};
+    }
     case wire::Command::Quit:
-        if (!player.can_quit) return Err("cannot");
-        return Outcome(CallPlayerMethod(bus_, player, kRootInterface, "Quit"));
+        if (!player.can_quit) return {Err("cannot")};
+        return Answer{CallPlayerMethod(caller(), player, kRootInterface, "Quit", Outcome())};
     case wire::Command::Raise:
-        if (!player.can_raise) return Err("cannot");
-        return Outcome(CallPlayerMethod(bus_, player, kRootInterface, "Raise"));
+        if (!player.can_raise) return {Err("cannot")};
+        return Answer{CallPlayerMethod(caller(), player, kRootInterface, "Raise", Outcome())};
     case wire::Command::Playlists: return PlaylistsReply(player);
     case wire::Command::Activate:
-        if (!player.has_playlists) return Err("cannot");
-        if (argument.empty()) return Err("bad-argument");
-        return Outcome(ActivatePlayerPlaylist(bus_, player, argument));
-    default: return Err("unknown");
+        if (!player.has_playlists) return {Err("cannot")};
+        if (argument.empty()) return {Err("bad-argument")};
+        return Answer{ActivatePlayerPlaylist(caller(), player, argument, Outcome())};
+    default: return {Err("unknown")};
     }
 }
 
-std::string Relay::VolumeReply(PlayerState& player, const std::string& argument) {
+// The player's own volume is noted once it has taken the new one; by then it may have gone.
+Answer Relay::VolumeReply(PlayerState& player, const std::string& argument) {
     auto percent = ParseNumber(argument);
-    if (!percent) return Err("bad-argument");
+    if (!percent) return {Err("bad-argument")};
     double volume = static_cast<double>(std::clamp<std::int64_t>(*percent, 0, 100)) / 100;
-    std::string error = SetPlayerVolume(bus_, player, volume);
-    if (error.empty()) SetOwnVolume(player, volume);
-    return Outcome(error);
+    return Answer{SetPlayerVolume(caller(), player, volume,
+                            [this, name = player.bus_name, volume](const std::string& error, sd_bus_message*) {
+                                if (!error.empty()) return Err(error);
+                                if (PlayerState* now = directory_.Find(name)) SetOwnVolume(*now, volume);
+                                return Ok();
+                            })};
 }
 
-std::string Relay::MuteReply(PlayerState& player, const std::string& argument) {
-    if (argument != "0" && argument != "1") return Err("bad-argument");
+Answer Relay::MuteReply(PlayerState& player, const std::string& argument) {
+    if (argument != "0" && argument != "1") return {Err("bad-argument")};
     bool mute = argument == "1";
-    if (mute == player.muted) return Ok();
-    std::string error = SetPlayerVolume(bus_, player, mute ? 0.0 : player.volume_before_mute);
-    if (!error.empty()) return Err(error);
-    if (mute)
-        Mute(player);
-    else
-        SetOwnVolume(player, player.volume_before_mute);
-    return Ok();
+    if (mute == player.muted) return {Ok()};
+    return Answer{SetPlayerVolume(caller(), player, mute ? 0.0 : player.volume_before_mute,
+                            [this, name = player.bus_name, mute](const std::string& error, sd_bus_message*) {
+                                if (!error.empty()) return Err(error);
+                                if (PlayerState* now = directory_.Find(name)) {
+                                    if (mute)
+                                        Mute(*now);
+                                    else
+                                        SetOwnVolume(*now, now->volume_before_mute);
+                                }
+                                return Ok();
+                            })};
 }
 
-std::string Relay::PlaylistsReply(PlayerState& player) {
-    if (!player.has_playlists) return Ok("0");
-    std::vector<wire::PlaylistEntry> playlists;
-    std::string error = ListPlayerPlaylists(bus_, player, static_cast<std::uint32_t>(wire::kMaxListed), playlists);
-    if (!error.empty()) return Err(error);
-    std::string reply = Ok(std::to_string(playlists.size()));
-    for (const wire::PlaylistEntry& playlist : playlists) reply += wire::FormatPlaylistEntry(playlist) + '\n';
-    return reply;
+Answer Relay::PlaylistsReply(PlayerState& player) {
+    if (!player.has_playlists) return {Ok("0")};
+    return Answer{ListPlayerPlaylists(caller(), player, static_cast<std::uint32_t>(wire::kMaxListed),
+                                [](const std::string& error, const std::vector<wire::PlaylistEntry>& playlists) {
+                                    if (!error.empty()) return Err(error);
+                                    std::string reply = Ok(std::to_string(playlists.size()));
+                                    for (const wire::PlaylistEntry& playlist : playlists)
+                                        reply += wire::FormatPlaylistEntry(playlist) + '\n';
+                                    return reply;
+                                })};
 }
 
 }  // namespace bridge::helper

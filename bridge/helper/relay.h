@@ -3,6 +3,7 @@
 #pragma once
 
 #include "art.h"
+#include "player_calls.h"
 #include "players.h"
 #include "server.h"
 
@@ -29,10 +30,12 @@ private:
     std::string PlayersReply();
     std::string PinReply(const std::string& bus_name);
     Answer ArtAnswer(const std::string& track);
-    std::string PlayerReply(PlayerState& player, const wire::Request& request);
-    std::string VolumeReply(PlayerState& player, const std::string& argument);
-    std::string MuteReply(PlayerState& player, const std::string& argument);
-    std::string PlaylistsReply(PlayerState& player);
+    Answer PlayerReply(PlayerState& player, const wire::Request& request);
+    Answer VolumeReply(PlayerState& player, const std::string& argument);
+    Answer MuteReply(PlayerState& player, const std::string& argument);
+    Answer PlaylistsReply(PlayerState& player);
+    // A call's caller: its answer in, the waiting requests are asked again.
+    Caller caller();
 
     sd_bus* bus_;  // not owned
     std::function<void()> waiting_changed_;

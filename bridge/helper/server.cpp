@@ -65,12 +65,27 @@ void Server::AskWaitingAgain() {
     for (auto& client : clients_)
         if (!client->waiting_line.empty()) waiting.push_back(client.get());
     for (Client* client : waiting) {
-        Answer answer = responder_(client->waiting_line);
-        if (answer.wait) continue;
+        std::string line = std::move(client->waiting_line);
         client->waiting_line.clear();
-        Send(*client, std::move(answer.bytes));
-        Process(*client);
+        Answer answer;
+        if (client->pending)
+            answer.pending = std::move(client->pending);
+        else
+            answer = responder_(line);
+        if (Deliver(*client, std::move(answer), std::move(line))) Process(*client);
     }
+}
+
+bool Server::Deliver(Client& client, Answer answer, std::string line) {
+    if (answer.pending && answer.pending->bytes) {
+        answer.bytes = std::move(*answer.pending->bytes);
+    } else if (answer.wait || answer.pending) {
+        client.waiting_line = std::move(line);
+        client.pending = std::move(answer.pending);
+        return false;
+    }
+    Send(client, std::move(answer.bytes));
+    return true;
 }
 
 void Server::Accept() {
@@ -122,10 +137,7 @@ void Server::Process(Client& client) {
             continue;
         }
         Answer answer = responder_(*line);
-        if (answer.wait)
-            client.waiting_line = std::move(*line);
-        else
-            Send(client, std::move(answer.bytes));
+        Deliver(client, std::move(answer), std::move(*line));
     }
     if (client.in.Overlong()) return Close(client);
     if (!Flush(client)) return;

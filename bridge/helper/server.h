@@ -8,16 +8,29 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace bridge::helper {
 
-// The reply to one request, or a wait: the server asks again after ResumeWaiting.
+// An answer that comes later: its bytes are filled in, then ResumeWaiting is
+// called. Dropping it cancels what it waits for.
+struct PendingAnswer {
+    std::optional<std::string> bytes;
+    SlotOwner slot;
+};
+
+// The reply to one request; or a wait, when the server asks again after
+// ResumeWaiting; or an answer to come.
 struct Answer {
+    Answer(std::string bytes = {}, bool wait = false) : bytes(std::move(bytes)), wait(wait) {}
+    Answer(std::shared_ptr<PendingAnswer> pending) : pending(std::move(pending)) {}
+
     std::string bytes;
     bool wait = false;
+    std::shared_ptr<PendingAnswer> pending;
 };
 using Responder = std::function<Answer(std::string_view request_line)>;
 
@@ -47,9 +60,12 @@ private:
         bool closing = false;    // answered DENIED: no more requests
         bool peer_done = false;  // the client sent all it will
         std::string waiting_line;  // the request asked again on ResumeWaiting
+        std::shared_ptr<PendingAnswer> pending;  // its answer to come, if it has one
     };
 
     void AskWaitingAgain();
+    // Sends the answer, or keeps the line waiting for it; false when it waits.
+    bool Deliver(Client& client, Answer answer, std::string line);
     void Accept();
     void Read(Client& client);
     void Process(Client& client);
