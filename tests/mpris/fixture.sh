@@ -6,7 +6,7 @@
 #   start_bus                      private bus; exports DBUS_SESSION_BUS_ADDRESS
 #   make_media                     three tracks: TRACK_FILES, TRACK_TITLES, ... (below)
 #   start_player [mpv options] FILE...   sets PLAYER_PID and PLAYER_NAME (bus name)
-#   start_raise_player PROGRAM     the tests' own player, which can be raised: sets
+#   start_raise_player PROGRAM [slow]   the tests' own player, which can be raised: sets
 #                                  PLAYER_PID, PLAYER_NAME and RAISE_FILE (a line per Raise)
 #   start_helper HELPER            sets HELPER_PID, BRIDGE_PORT, BRIDGE_TOKEN, SESSION_FILE
 #   run_windows_test PROGRAM       runs a test program under Wine and answers its requests (below)
@@ -121,7 +121,7 @@ start_player() {
 start_raise_player() {
   RAISE_FILE="$FIXTURE_DIR/raises"
   : >"$RAISE_FILE"
-  "$1" quilltest "$RAISE_FILE" &
+  "$1" quilltest "$RAISE_FILE" ${2:-} &
   PLAYER_PID=$!
   FIXTURE_PIDS+=("$PLAYER_PID")
   PLAYER_NAME=org.mpris.MediaPlayer2.quilltest

@@ -1,12 +1,14 @@
 // A small MPRIS player for the bridge's tests: paused on one track, it can be
 // raised (mpv cannot), and writes a line to a file for each Raise it is asked.
-// Usage: quillbridge_raise_player BUS_NAME_SUFFIX COUNT_FILE
+// "slow": it answers a Raise only after 3 s, holding all else meanwhile, as a
+// busy player does. Usage: quillbridge_raise_player BUS_NAME_SUFFIX COUNT_FILE [slow]
 #include <systemd/sd-bus.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +19,7 @@ struct Player {
     double volume = 0.5;
     std::int64_t position = 0;
     const char* countFile = nullptr;
+    bool slow = false;
 };
 
 int GetBool(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply, void* value, sd_bus_error*) {
@@ -41,6 +44,7 @@ int OnRaise(sd_bus_message* call, void* self, sd_bus_error*) {
         std::fputs("raise\n", file);
         std::fclose(file);
     }
+    if (static_cast<Player*>(self)->slow) sleep(3);
     return sd_bus_reply_method_return(call, "");
 }
 int OnIgnored(sd_bus_message* call, void*, sd_bus_error*) { return sd_bus_reply_method_return(call, ""); }
@@ -79,12 +83,13 @@ const sd_bus_vtable kPlayer[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("usage: quillbridge_raise_player BUS_NAME_SUFFIX COUNT_FILE\n", stderr);
+    if (argc < 3 || argc > 4 || (argc == 4 && std::string(argv[3]) != "slow")) {
+        std::fputs("usage: quillbridge_raise_player BUS_NAME_SUFFIX COUNT_FILE [slow]\n", stderr);
         return 2;
     }
     Player player;
     player.countFile = argv[2];
+    player.slow = argc == 4;
     sd_bus* bus = nullptr;
     if (sd_bus_open_user(&bus) < 0) return 1;
     const std::string name = std::string("org.mpris.MediaPlayer2.") + argv[1];
