@@ -16,8 +16,8 @@ void Measure(rig::HelperFault fault, milliseconds delay, const char* what) {
     rig::BridgeAsPlayer bridge(helper.sessionFile());
     // A tick every 50 ms: twenty times the widget's own pace.
     const rig::WidgetCallTimes times = rig::TimeWidgetCalls(bridge.session, milliseconds(60000), milliseconds(50));
-    std::printf("%-42s %8.2f ms longest of %ld calls%s   target < 5 ms\n", what, times.longestMs, times.calls,
-                times.attached ? " (attached)" : "");
+    std::printf("%-42s %8.2f ms longest (%s) of %ld calls%s   target < 5 ms\n", what, times.longestMs,
+                times.longest, times.calls, times.attached ? ", attached" : "");
     std::fflush(stdout);
 }
 
