@@ -32,7 +32,7 @@ $(addprefix build-,$(ARCHS)): build-%: setup
 
 # The player bridge's native helper, quillbridge, built for this machine into $(BUILD)/native.
 bridge: setup
-	@cmake -S host/mpris-helper -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S bridge/helper -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD)/native -j $(JOBS)
 
 # Every architecture's suite that this machine runs, one after the other; the
@@ -69,11 +69,12 @@ soak: setup
 
 .PHONY: bench
 # The figures: redraw cost as multiples of the floor, timed in turn with it,
-# then on a display the CPU one widget and ten widgets cost, playing, paused and
-# scrolling, and what quillhost spends on one frame.
+# the longest the widget waits in one call of the player bridge (two minutes),
+# then on a display the CPU one widget and ten widgets cost, playing, paused
+# and scrolling, and what quillhost spends on one frame.
 bench: setup
 	@$(choose_arch); echo "bench: $$arch"; \
-	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw bench_present quillhost && \
+	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw bench_bridge bench_present quillhost && \
 	 $(wine_server_up) && \
-	 (cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run bench_redraw.exe) && \
+	 (cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run bench_redraw.exe && $(CURDIR)/tools/wine-run bench_bridge.exe) && \
 	 bench/cpu_share.sh $(BUILD)/$$arch

@@ -61,11 +61,11 @@ public:
     std::vector<RECT> OtherWidgetBounds(const WidgetWindow& widget) const override;
     void RequestRemove(HWND widget) override;
     void RequestExit() override;
-    mpris::PlayerMenu* playerMenu() override { return playerMenu_; }
+    bridge::windows::PlayerMenu* playerMenu() override { return playerMenu_; }
     // Offers Start at login in the tray menu; not owned.
     void OfferLoginStart(const LoginStart* loginStart) { loginStart_ = loginStart; }
     // Offers the bridge's players in every widget's menu; not owned.
-    void OfferPlayerMenu(mpris::PlayerMenu* menu) { playerMenu_ = menu; }
+    void OfferPlayerMenu(bridge::windows::PlayerMenu* menu) { playerMenu_ = menu; }
 
 private:
     static LRESULT CALLBACK ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -81,7 +81,7 @@ private:
     UniqueWindow control_;             // receives the requests carried out later
     std::unique_ptr<TrayIcon> tray_;
     std::string skinsFolder_;
-    mpris::PlayerMenu* playerMenu_ = nullptr;
+    bridge::windows::PlayerMenu* playerMenu_ = nullptr;
     const LoginStart* loginStart_ = nullptr;
 };
 

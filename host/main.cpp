@@ -6,8 +6,8 @@
 //   quillhost --check-skin NAME [--module FILE]
 #include "host/demo_script.h"
 #include "host/host_app.h"
-#include "host/mpris/bridge_session.h"
-#include "host/mpris/session_reader.h"
+#include "bridge/windows/player_session.h"
+#include "bridge/windows/session_reader.h"
 #include "host/player_choice.h"
 #include "host/single_instance.h"
 #include "host/skin_tools/skin_check.h"
@@ -157,16 +157,16 @@ int main(int argc, char** argv) {
     if (options.commands == std::vector<std::string>{"--exit"}) return 0;
 
     // The demo always runs on the simulated player, so that it shows the same everywhere.
-    const std::wstring bridgeSession = mpris::SessionPathFor(options.bridgeSession);
+    const std::wstring bridgeSession = bridge::windows::SessionPathFor(options.bridgeSession);
     const host::PlayerDecision player = demo ? host::PlayerDecision{host::PlayerChoice::Simulated, "the demo's own"}
                                              : host::ChoosePlayer(options.player, bridgeSession);
     std::printf("quillhost: player: %s (%s)\n", host::PlayerName(player.choice), player.reason.c_str());
     std::fflush(stdout);
     std::unique_ptr<host::SimulatedPlayerSession> simulated;
-    std::unique_ptr<mpris::BridgeSession> bridge;
+    std::unique_ptr<bridge::windows::PlayerSession> bridge;
     if (player.choice == host::PlayerChoice::Simulated) simulated = std::make_unique<host::SimulatedPlayerSession>();
     if (player.choice == host::PlayerChoice::Bridge) {
-        bridge = std::make_unique<mpris::BridgeSession>(bridgeSession);
+        bridge = std::make_unique<bridge::windows::PlayerSession>(bridgeSession);
         if (!bridge->registered())
             std::fprintf(stderr, "quillhost: the player bridge could not register the player's class\n");
     }

@@ -1,6 +1,6 @@
 #include "host/player_choice.h"
 
-#include "host/mpris/bridge_client.h"
+#include "bridge/windows/helper_link.h"
 #include "sim/player.h"
 
 #include <windows.h>
@@ -22,8 +22,10 @@ namespace {
 
 // What the bridge would give now: whether its helper follows a player, and who or why not.
 std::pair<bool, std::string> BridgePlayer(const std::wstring& session) {
-    mpris::BridgeClient bridge(session);
-    const mpris::Status* status = bridge.CurrentStatus();
+    bridge::windows::HelperLink bridge(session);
+    // Start-up may wait for the helper's first answer; the widget never does.
+    bridge.AwaitFirstAnswer(std::chrono::milliseconds(2 * bridge::windows::kReplyDueMs));
+    const bridge::windows::Status* status = bridge.CurrentStatus();
     if (!status) return {false, bridge.problem()};
     if (!status->connected) return {false, "the bridge's helper finds no MPRIS player on the session bus"};
     return {true, "the bridge's helper follows " + status->identity + " (" + status->player + ")"};

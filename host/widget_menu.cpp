@@ -1,7 +1,7 @@
 // The host's default menu and the configuration dialog with the module's pages.
 #include "host/widget_window.h"
 
-#include "host/mpris/player_menu.h"
+#include "bridge/windows/player_menu.h"
 #include "host/options_menu.h"
 
 #include <commctrl.h>
@@ -11,7 +11,7 @@ namespace {
 
 // The module adds its playlists from id 1000 and asks for the host's items from 1.
 static_assert(WidgetWindow::kFirstOptionsItem + kOptionsItemCount <= WidgetWindow::kFirstPlayerItem);
-static_assert(1 + WidgetWindow::kFirstPlayerItem + mpris::PlayerMenu::kItemCount <= 1000);
+static_assert(1 + WidgetWindow::kFirstPlayerItem + bridge::windows::PlayerMenu::kItemCount <= 1000);
 
 // The sheet's Apply button (not in every SDK's headers).
 constexpr WORD kApplyNowId = 0x3021;
@@ -42,7 +42,7 @@ HMENU WidgetWindow::DefaultMenu(int startId) const {
     AppendMenuW(menu, MF_STRING, startId + kProperties, L"Properties\u2026");
     AppendMenuW(menu, MF_STRING, startId + kRemove, L"Remove widget");
     AppendOptionsItems(menu, startId + kFirstOptionsItem, options_);
-    if (mpris::PlayerMenu* players = owner_.playerMenu())
+    if (bridge::windows::PlayerMenu* players = owner_.playerMenu())
         players->Append(menu, static_cast<UINT>(startId + kFirstPlayerItem));
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, startId + kExit, L"Exit");
@@ -58,9 +58,9 @@ void WidgetWindow::DoDefaultMenuCommand(int startId, int command) {
         if (WidgetOptions options = options_; ApplyOptionsItem(command - startId - kFirstOptionsItem, options)) {
             SetOptions(options);
             owner_.WidgetChanged(*this);
-        } else if (mpris::PlayerMenu* players = owner_.playerMenu()) {
+        } else if (bridge::windows::PlayerMenu* players = owner_.playerMenu()) {
             const int item = command - startId - kFirstPlayerItem;
-            if (item >= 0 && item < mpris::PlayerMenu::kItemCount) players->Choose(item);
+            if (item >= 0 && item < bridge::windows::PlayerMenu::kItemCount) players->Choose(item);
         }
         break;
     }

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace mpris {
+namespace bridge::windows {
 class PlayerMenu;
 }
 
@@ -39,7 +39,7 @@ public:
     // Where the other widgets stand on screen, for snapping.
     virtual std::vector<RECT> OtherWidgetBounds(const WidgetWindow&) const { return {}; }
     // The players to choose from, while the bridge is the player.
-    virtual mpris::PlayerMenu* playerMenu() { return nullptr; }
+    virtual bridge::windows::PlayerMenu* playerMenu() { return nullptr; }
 
 protected:
     ~WidgetOwner() = default;

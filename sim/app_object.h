@@ -1,7 +1,7 @@
 // The application object: the one IiTunes of a run of the player.
 #pragma once
 
-#include "sim/com_defaults.h"
+#include "player_objects/com_defaults.h"
 #include "sim/com_object.h"
 
 namespace sim {

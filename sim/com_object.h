@@ -4,7 +4,7 @@
 #pragma once
 
 #include "sim/player.h"
-#include "sim/ref_counted.h"
+#include "player_objects/ref_counted.h"
 
 #include <windows.h>
 #include <oleauto.h>
@@ -12,6 +12,9 @@
 #include <type_traits>
 
 namespace sim {
+
+// The simulated player's objects are made of the player objects the bridge's are made of.
+using namespace player_objects;
 
 // An in-argument for the call log.
 struct Arg {

@@ -5,7 +5,7 @@
 #include "sim/face_controls.h"
 #include "sim/objects.h"
 #include "sim/player.h"
-#include "sim/track_time.h"
+#include "player_objects/track_time.h"
 
 #include <string>
 
@@ -109,7 +109,7 @@ void LibraryView::ShowTracks(LPARAM playlistKey) {
         SetCell(tracks_, index, 0, track.name);
         SetCell(tracks_, index, 1, track.artist);
         SetCell(tracks_, index, 2, track.album);
-        SetCell(tracks_, index, 3, FormatDuration(track.duration));
+        SetCell(tracks_, index, 3, player_objects::FormatDuration(track.duration));
     }
 }
 

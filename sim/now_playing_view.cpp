@@ -3,7 +3,7 @@
 #include "sim/face_controls.h"
 #include "sim/objects.h"
 #include "sim/player.h"
-#include "sim/track_time.h"
+#include "player_objects/track_time.h"
 
 #include <commctrl.h>
 
@@ -68,7 +68,7 @@ void NowPlayingView::Refresh() {
     if (track) {
         ShowText(title_, track->name);
         ShowText(details_, track->artist.empty() ? track->album : track->artist + L" \u2014 " + track->album);
-        ShowText(time_, FormatDuration(player.Position()) + L" / " + FormatDuration(track->duration));
+        ShowText(time_, player_objects::FormatDuration(player.Position()) + L" / " + player_objects::FormatDuration(track->duration));
     } else {
         ShowText(title_, L"Not playing");
         ShowText(details_, L"");

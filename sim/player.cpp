@@ -2,6 +2,7 @@
 
 #include "sim/app_object.h"
 #include "sim/class_factory.h"
+#include "player_objects/player_window.h"
 #include "sim/player_window.h"
 
 #include <algorithm>
@@ -79,7 +80,7 @@ void Player::Revoke() {
 
 bool Player::Start(bool windowVisible) {
     if (Running()) return true;
-    HWND window = CreatePlayerWindow(L"Simulated player", windowVisible, SimulatedPlayerWindowProc);
+    HWND window = player_objects::CreatePlayerWindow(L"Simulated player", windowVisible, SimulatedPlayerWindowProc);
     if (!window) return false;
     window_ = window;
     ++session_;

@@ -14,7 +14,6 @@
 namespace sim {
 namespace {
 
-constexpr wchar_t kClassName[] = L"iTunes";
 constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshMs = 500;
 constexpr int kMargin = 8;
@@ -50,17 +49,6 @@ void OnShow(HWND window, bool shown) {
     SetTimer(window, kRefreshTimer, kRefreshMs, nullptr);
 }
 
-bool RegisterPlayerClass() {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 LRESULT CALLBACK SimulatedPlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -92,19 +80,6 @@ LRESULT CALLBACK SimulatedPlayerWindowProc(HWND window, UINT message, WPARAM wPa
     default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND CreatePlayerWindow(const wchar_t* title, bool visible, WNDPROC procedure) {
-    static const bool registered = RegisterPlayerClass();
-    if (!registered) return nullptr;
-    // Made hidden and given its procedure before it shows: the class is shared
-    // by the players of one process, and the face is built when it first shows.
-    HWND window = CreateWindowExW(0, kClassName, title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640, 420,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!window) return nullptr;
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-    if (visible) ShowWindow(window, SW_SHOW);
-    return window;
 }
 
 }  // namespace sim

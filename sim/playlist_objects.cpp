@@ -1,4 +1,4 @@
-#include "sim/com_defaults.h"
+#include "player_objects/com_defaults.h"
 #include "sim/com_object.h"
 #include "sim/objects.h"
 

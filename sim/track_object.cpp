@@ -1,7 +1,7 @@
-#include "sim/com_defaults.h"
+#include "player_objects/com_defaults.h"
 #include "sim/com_object.h"
 #include "sim/objects.h"
-#include "sim/track_time.h"
+#include "player_objects/track_time.h"
 
 namespace sim {
 namespace {

@@ -1,10 +1,9 @@
 // The real module on the player bridge, against a real mpv on a private bus:
 // tests/mpris/test_widget.sh starts the bus, the player and the helper, runs
 // this program under Wine and answers its questions about the player.
-#include "host/mpris/bridge_session.h"
-#include "host/mpris/session_reader.h"
-#include "host/mpris/utf8.h"
+#include "bridge/windows/utf8.h"
 #include "platform/win_owners.h"
+#include "rig/bridge_player.h"
 #include "rig/hdrop_data_object.h"
 #include "rig/rig.h"
 #include "rig/shell_requests.h"
@@ -52,10 +51,10 @@ std::vector<TrackTags> Tracks() {
         std::istringstream split(line);
         for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
         REQUIRE(fields.size() == 7u);
-        tracks.push_back({mpris::WideFromUtf8(fields[0]), mpris::WideFromUtf8(fields[1]), mpris::WideFromUtf8(fields[2]),
-                          mpris::WideFromUtf8(fields[3]), std::atol(fields[4].c_str()) / 1000, fields[0],
-                          mpris::WideFromUtf8(rig::WindowsPathOfUnix(fields[5])),
-                          mpris::WideFromUtf8(rig::WindowsPathOfUnix(fields[6]))});
+        tracks.push_back({bridge::windows::WideFromUtf8(fields[0]), bridge::windows::WideFromUtf8(fields[1]), bridge::windows::WideFromUtf8(fields[2]),
+                          bridge::windows::WideFromUtf8(fields[3]), std::atol(fields[4].c_str()) / 1000, fields[0],
+                          bridge::windows::WideFromUtf8(rig::WindowsPathOfUnix(fields[5])),
+                          bridge::windows::WideFromUtf8(rig::WindowsPathOfUnix(fields[6]))});
     }
     REQUIRE(tracks.size() == 3u);
     return tracks;
@@ -79,19 +78,8 @@ std::string BridgeSkinSettings(bool hideWhenNotLoaded) {
     return settings;
 }
 
-// Pumps messages, the bridge's timer among them, until done() or 10 s are over.
-template <class Done>
-bool Eventually(Done&& done) {
-    for (int i = 0; i < 200; ++i) {
-        if (done()) return true;
-        rig::PumpFor(50);
-    }
-    return done();
-}
-
-bool ShellSays(const std::string& request, const std::string& expected) {
-    return Eventually([&] { return rig::AskShell(request) == expected; });
-}
+using rig::Eventually;
+using rig::ShellSays;
 
 // What playerctl says is within tolerance of the number.
 bool ShellNumberNear(const std::string& request, double expected, double tolerance) {
@@ -104,21 +92,17 @@ bool ShellNumberNear(const std::string& request, double expected, double toleran
     return within;
 }
 
-// The bridge registered for the player's class in place of the simulated player.
-struct BridgeAsPlayer {
-    explicit BridgeAsPlayer(const std::string& sessionFile = {})
-        : revoked((sim::Player::Get().Revoke(), true)), session(mpris::SessionPathFor(sessionFile)) {}
+// The bridge as the player, which can tell whether the helper shows a track.
+struct BridgeAsPlayer : rig::BridgeAsPlayer {
+    using rig::BridgeAsPlayer::BridgeAsPlayer;
 
     // The player's window is there and the helper shows the track, its length known.
     bool Shows(const TrackTags& track) {
         session.Check();
-        const mpris::Status* status = session.client().CurrentStatus();
+        const bridge::windows::Status* status = session.client().CurrentStatus();
         return session.window() && status && status->title == track.title8 &&
                (status->length_ms + 500) / 1000 == track.seconds;
     }
-
-    bool revoked;
-    mpris::BridgeSession session;
 };
 
 // The simulated player playing nothing but the track, paused at its start, at full volume.
@@ -181,8 +165,8 @@ TEST_CASE(a_wrong_token_is_refused_and_the_widget_shows_no_player) {
 
     BridgeAsPlayer bridge(wrongSession);
     REQUIRE(bridge.session.registered());
+    CHECK(Eventually([&] { return bridge.session.client().problem().find("refused") != std::string::npos; }));
     CHECK(bridge.session.client().CurrentStatus() == nullptr);
-    CHECK(bridge.session.client().problem().find("refused") != std::string::npos);
     CHECK(bridge.session.window() == nullptr);
     Microsoft::WRL::ComPtr<itunes::IiTunes> app;
     CHECK(FAILED(CoCreateInstance(itunes::CLSID_iTunesApp, nullptr, CLSCTX_INPROC_SERVER, itunes::IID_IiTunes,
@@ -268,12 +252,15 @@ TEST_CASE(a_killed_player_hides_the_widget_and_a_new_one_is_picked_up_listed_and
     CHECK_EQ(GetMenuItemCount(players), 3);
     CHECK(GetMenuState(players, 100, MF_BYCOMMAND) & MF_CHECKED);
     CHECK(GetMenuState(players, 101, MF_BYCOMMAND) & MF_CHECKED);
+    // The choice reaches the helper a moment later: the menu never waits for it.
+    const auto pinned = [&] {
+        const auto listed = bridge.session.client().Players();
+        return listed && listed->size() == 1u && listed->front().pinned;
+    };
     bridge.session.menu().Choose(1);
-    const auto listed = bridge.session.client().Players();
-    REQUIRE(listed && listed->size() == 1u);
-    CHECK(listed->front().pinned);
+    CHECK(Eventually(pinned));
     bridge.session.menu().Choose(0);
-    CHECK(!bridge.session.client().Players()->front().pinned);
+    CHECK(Eventually([&] { return !pinned(); }));
 
     // A dropped file, in a folder named with a space and letters outside
     // ASCII, is opened in the player and played on the next tick.

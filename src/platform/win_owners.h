@@ -8,7 +8,7 @@
 
 #include <gdiplus.h>
 
-#include "platform/unique_handle.h"
+#include "common/unique_handle.h"
 
 // Files and searches say "none" with INVALID_HANDLE_VALUE, not null.
 struct InvalidIsEmpty {

@@ -2,20 +2,23 @@
 // rule, position and mute bookkeeping, URIs, and reading art files.
 #include "art.h"
 #include "follow_rule.h"
-#include "host/mpris/protocol.h"
+#include "bridge/wire/protocol.h"
 #include "player_state.h"
+#include "session_file.h"
 #include "uri.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
+#include <filesystem>
+#include <stdexcept>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
-using namespace quillbridge;
-using mpris::PlayState;
+using namespace bridge::helper;
+using bridge::wire::PlayState;
 
 namespace {
 
@@ -31,18 +34,18 @@ void Check(bool ok, const std::string& what) {
 
 void TestFields() {
     for (std::string value : {"", "plain é", "a\tb", "line\nbreak\r", "back\\slash\\", "\\t literal", "\t\n\r\\"}) {
-        std::string escaped = mpris::EscapeField(value);
+        std::string escaped = bridge::wire::EscapeField(value);
         Check(escaped.find_first_of("\t\n\r") == std::string::npos, "escaped has no separators: " + escaped);
-        Check(mpris::UnescapeField(escaped) == value, "round trip of " + escaped);
+        Check(bridge::wire::UnescapeField(escaped) == value, "round trip of " + escaped);
     }
     for (const char* malformed : {"ends\\", "\\", "\\x", "a\\0"})
-        Check(!mpris::UnescapeField(malformed), std::string("malformed escape refused: ") + malformed);
-    auto fields = mpris::SplitFields(mpris::JoinFields({"a\tb", "", "c"}));
+        Check(!bridge::wire::UnescapeField(malformed), std::string("malformed escape refused: ") + malformed);
+    auto fields = bridge::wire::SplitFields(bridge::wire::JoinFields({"a\tb", "", "c"}));
     Check(fields && *fields == std::vector<std::string>{"a\tb", "", "c"}, "fields with a tab inside split back");
 }
 
 void TestStatus() {
-    mpris::Status status;
+    bridge::wire::Status status;
     status.connected = true;
     status.player = "org.mpris.MediaPlayer2.mpv";
     status.state = PlayState::Paused;
@@ -51,40 +54,40 @@ void TestStatus() {
     status.title = "Tab\there, newline\nthere, back\\slash";
     status.length_ms = 30000;
     status.generation = 7;
-    std::string line = mpris::FormatStatusReply(status);
+    std::string line = bridge::wire::FormatStatusReply(status);
     Check(line.find('\n') == std::string::npos, "a status is one line");
-    auto parsed = mpris::ParseStatusReply(line);
-    Check(parsed && mpris::FormatStatusReply(*parsed) == line, "status round trip");
+    auto parsed = bridge::wire::ParseStatusReply(line);
+    Check(parsed && bridge::wire::FormatStatusReply(*parsed) == line, "status round trip");
     Check(parsed && parsed->title == status.title && parsed->state == PlayState::Paused, "status values kept");
-    auto newer = mpris::ParseStatusReply("OK\tconnected=1\tsomething_new=x");
+    auto newer = bridge::wire::ParseStatusReply("OK\tconnected=1\tsomething_new=x");
     Check(newer && newer->connected, "unknown keys are skipped");
     for (const char* bad : {"OK\tvolume=loud", "OK\tconnected=2", "OK\tstate=running", "OK\ttitle=a\\", "OK\tnokey",
                             "ERR none", "OKAY", "OK\tposition_ms=99999999999999999999"})
-        Check(!mpris::ParseStatusReply(bad), std::string("malformed status refused: ") + bad);
+        Check(!bridge::wire::ParseStatusReply(bad), std::string("malformed status refused: ") + bad);
 }
 
 void TestRequestsAndReplies() {
-    std::string open = mpris::FormatRequest(mpris::Command::Open, "/music/a\tb\nc.flac");
-    auto request = mpris::ParseRequest(open);
-    Check(request && request->command == mpris::Command::Open && request->argument == "/music/a\tb\nc.flac",
+    std::string open = bridge::wire::FormatRequest(bridge::wire::Command::Open, "/music/a\tb\nc.flac");
+    auto request = bridge::wire::ParseRequest(open);
+    Check(request && request->command == bridge::wire::Command::Open && request->argument == "/music/a\tb\nc.flac",
           "a path with a tab and a newline crosses as one request");
-    request = mpris::ParseRequest("PIN");
-    Check(request && request->command == mpris::Command::Pin && request->argument.empty(), "PIN alone");
+    request = bridge::wire::ParseRequest("PIN");
+    Check(request && request->command == bridge::wire::Command::Pin && request->argument.empty(), "PIN alone");
     for (const char* bad : {"", "FOO", "status", "OPEN bad\\"})
-        Check(!mpris::ParseRequest(bad), std::string("request refused: ") + bad);
-    auto reply = mpris::ParseReply("ERR no-player");
+        Check(!bridge::wire::ParseRequest(bad), std::string("request refused: ") + bad);
+    auto reply = bridge::wire::ParseReply("ERR no-player");
     Check(reply && !reply->ok && reply->payload == "no-player", "error reply");
-    Check(!mpris::ParseReply("OKAY"), "OKAY is no reply");
-    Check(mpris::ParseCount("12", 1000) == 12u && !mpris::ParseCount("1001", 1000) && !mpris::ParseCount("-1", 9),
+    Check(!bridge::wire::ParseReply("OKAY"), "OKAY is no reply");
+    Check(bridge::wire::ParseCount("12", 1000) == 12u && !bridge::wire::ParseCount("1001", 1000) && !bridge::wire::ParseCount("-1", 9),
           "counts within the limit only");
-    auto entry = mpris::ParsePlayerEntry(mpris::FormatPlayerEntry({"org.mpris.MediaPlayer2.a", "A\tB", PlayState::Playing, true, false}));
+    auto entry = bridge::wire::ParsePlayerEntry(bridge::wire::FormatPlayerEntry({"org.mpris.MediaPlayer2.a", "A\tB", PlayState::Playing, true, false}));
     Check(entry && entry->identity == "A\tB" && entry->followed && !entry->pinned, "player entry round trip");
-    Check(!mpris::ParsePlayerEntry("a\tb\tplaying\t1") && !mpris::ParsePlayerEntry("a\tb\tplaying\t1\t2"),
+    Check(!bridge::wire::ParsePlayerEntry("a\tb\tplaying\t1") && !bridge::wire::ParsePlayerEntry("a\tb\tplaying\t1\t2"),
           "malformed player entries refused");
 }
 
 void TestLineBuffer() {
-    mpris::LineBuffer buffer;
+    bridge::wire::LineBuffer buffer;
     buffer.Append("HEL", 3);
     Check(!buffer.NextLine(), "no line before its end");
     std::string rest = "LO x\r\nOK 3\nabcSTATUS\n";
@@ -92,7 +95,7 @@ void TestLineBuffer() {
     Check(buffer.NextLine() == std::string("HELLO x"), "a line split across reads, its \\r dropped");
     Check(buffer.NextLine() == std::string("OK 3") && buffer.TakeBytes(3) == std::string("abc"), "raw bytes after a line");
     Check(buffer.NextLine() == std::string("STATUS") && buffer.Buffered() == 0, "the line after the bytes");
-    std::string longest(mpris::kMaxLineBytes, 'x');
+    std::string longest(bridge::wire::kMaxLineBytes, 'x');
     buffer.Append(longest.data(), longest.size());
     Check(!buffer.Overlong(), "a line at the limit is taken");
     buffer.Append("x", 1);
@@ -173,6 +176,51 @@ void TestArtFiles() {
     rmdir(dir.c_str());
 }
 
+// Why the session file cannot be written there; empty when it can.
+std::string SessionFileRefusal(const std::string& path) {
+    try {
+        SessionFile file(path, 4242, MakeToken());
+        return {};
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+}
+
+bool ModeIs(const std::string& path, mode_t mode) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && (info.st_mode & 07777) == mode;
+}
+
+// The session file is the user's alone (0600) in a folder of the user's alone
+// (0700); any other folder is refused with a message that says so, and no
+// scratch copy of the file stays behind.
+void TestSessionFile() {
+    std::string dir = "/tmp/quill-unit-XXXXXX";
+    Check(mkdtemp(dir.data()) != nullptr, "scratch folder");
+    {
+        SessionFile file(dir + "/made/bridge", 4242, MakeToken());
+        Check(ModeIs(dir + "/made", 0700), "a folder made for the file is 0700");
+        Check(ModeIs(dir + "/made/bridge", 0600), "the session file is 0600");
+    }
+    Check(access((dir + "/made/bridge").c_str(), F_OK) != 0, "the session file goes with its helper");
+
+    const std::string open = dir + "/open", others = dir + "/others";
+    mkdir(open.c_str(), 0700);
+    chmod(open.c_str(), 0750);
+    std::string why = SessionFileRefusal(open + "/bridge");
+    Check(why.find("mode 0700") != std::string::npos, "a folder the group can read is refused: " + why);
+    Check(std::filesystem::is_empty(open), "nothing is left in a refused folder");
+
+    mkdir(others.c_str(), 0700);
+    if (getuid() == 0 && chown(others.c_str(), 65534, 65534) == 0) {
+        why = SessionFileRefusal(others + "/bridge");
+        Check(why.find("of this user's") != std::string::npos, "another user's folder is refused: " + why);
+    } else {
+        std::printf("(another user's folder: not checked, this user cannot give a folder away)\n");
+    }
+    std::filesystem::remove_all(dir);
+}
+
 }  // namespace
 
 int main() {
@@ -185,6 +233,7 @@ int main() {
     TestMuting();
     TestUris();
     TestArtFiles();
+    TestSessionFile();
     std::printf("%d passed, %d failed\n", checks - failures, failures);
     return failures == 0 ? 0 : 1;
 }

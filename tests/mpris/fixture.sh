@@ -6,6 +6,8 @@
 #   start_bus                      private bus; exports DBUS_SESSION_BUS_ADDRESS
 #   make_media                     three tracks: TRACK_FILES, TRACK_TITLES, ... (below)
 #   start_player [mpv options] FILE...   sets PLAYER_PID and PLAYER_NAME (bus name)
+#   start_raise_player PROGRAM [slow]   the tests' own player, which can be raised: sets
+#                                  PLAYER_PID, PLAYER_NAME and RAISE_FILE (a line per Raise)
 #   start_helper HELPER            sets HELPER_PID, BRIDGE_PORT, BRIDGE_TOKEN, SESSION_FILE
 #   run_windows_test PROGRAM       runs a test program under Wine and answers its requests (below)
 #   stop_pid PID                   ends one of them now
@@ -116,6 +118,17 @@ start_player() {
   PLAYER_NAME=$(player_name_of "$PLAYER_PID")
 }
 
+start_raise_player() {
+  RAISE_FILE="$FIXTURE_DIR/raises"
+  : >"$RAISE_FILE"
+  "$1" quilltest "$RAISE_FILE" ${2:-} &
+  PLAYER_PID=$!
+  FIXTURE_PIDS+=("$PLAYER_PID")
+  PLAYER_NAME=org.mpris.MediaPlayer2.quilltest
+  wait_until 10 dbus-send --session --print-reply --dest=$PLAYER_NAME /org/mpris/MediaPlayer2 \
+    org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 || fail "the raise counting player did not appear on the bus"
+}
+
 start_helper() {
   HELPER_PROGRAM=$1
   SESSION_FILE="$FIXTURE_DIR/session/bridge"
@@ -133,11 +146,12 @@ start_helper() {
 #   stop-player         ends the player last started
 #   start-player        starts a player, paused, on the second track
 #   stop-helper, start-helper   ends the helper, starts it again
+#   raises              how often the raise counting player was raised
 # Returns the program's exit status.
 run_windows_test() {
   local requests="$FIXTURE_DIR/requests"
   mkdir -p "$requests"
-  QB_SHELL_REQUESTS="$requests" QB_BRIDGE_SESSION="$SESSION_FILE" QB_TRACKS="$TRACKS_FILE" \
+  QB_SHELL_REQUESTS="$requests" QB_BRIDGE_SESSION="$SESSION_FILE" QB_TRACKS="${TRACKS_FILE:-}" \
     "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-run" "$@" &
   local pid=$!
   FIXTURE_PIDS+=("$pid")
@@ -162,6 +176,7 @@ answer_request() {
   start-player) start_player --pause "${TRACK_FILES[1]}" && echo started ;;
   stop-helper) stop_pid "$HELPER_PID" && echo stopped ;;
   start-helper) start_helper "$HELPER_PROGRAM" && echo started ;;
+  raises) wc -l <"$RAISE_FILE" | tr -d ' ' ;;
   *) echo "unknown request $1" ;;
   esac
 }

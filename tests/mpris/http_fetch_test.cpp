@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-using namespace quillbridge;
+using namespace bridge::helper;
 
 namespace {
 

@@ -139,6 +139,27 @@ wait_until 5 followed "$PLAYER_NAME" || fail "the new player is not followed"
 # mpv is on the bus a moment before its file is loaded.
 wait_until 5 eval '[ "$(field title)" = "${TRACK_TITLES[1]}" ]' || fail "the new player's title: $(field title)"
 
+echo "a slow player holds neither another client nor another player"
+start_raise_player "$(dirname "$helper")/quillbridge_raise_player" slow
+ask "PIN $PLAYER_NAME"
+[ "$REPLY_LINE" = OK ] || fail "PIN of the slow player answered '$REPLY_LINE'"
+exec 4<>"/dev/tcp/127.0.0.1/$BRIDGE_PORT"
+printf 'HELLO %s\nRAISE\n' "$BRIDGE_TOKEN" >&4
+IFS= read -r -t 5 line <&4 && [ "$line" = "OK quillbridge 1" ] || fail "the second client was not greeted"
+sleep 0.2
+started=$(date +%s%N)
+ask STATUS
+ask PLAYERS
+for ((i = 0; i < ${REPLY_LINE#OK }; i++)); do read_reply; done
+waited_ms=$((($(date +%s%N) - started) / 1000000))
+[ "$waited_ms" -lt 300 ] || fail "STATUS and PLAYERS waited ${waited_ms} ms behind the slow player's Raise"
+# Its 3 s are past the helper's 1 s for a player's answer.
+IFS= read -r -t 5 line <&4 && [ "$line" = "ERR org.freedesktop.DBus.Error.NoReply" ] ||
+  fail "the slow player's Raise was answered '${line:-nothing}'"
+exec 4>&-
+ask PIN
+stop_pid "$PLAYER_PID"
+
 echo "the helper ends on SIGTERM and removes its session file"
 stop_pid "$HELPER_PID"
 [ ! -e "$SESSION_FILE" ] || fail "the session file is left behind"
