@@ -31,7 +31,9 @@ $(addprefix build-,$(ARCHS)): build-%: setup
 	@cmake --build $(BUILD)/$* -j $(JOBS)
 
 # The player bridge's native helper, quillbridge, built for this machine into $(BUILD)/native.
+# A build folder made from the helper's former place is made anew.
 bridge: setup
+	@grep -qs "^CMAKE_HOME_DIRECTORY:INTERNAL=$(CURDIR)/bridge/helper$$" $(BUILD)/native/CMakeCache.txt || rm -rf $(BUILD)/native
 	@cmake -S bridge/helper -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD)/native -j $(JOBS)
 
