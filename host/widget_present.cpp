@@ -54,7 +54,10 @@ void WidgetWindow::Present() {
     presentEvenIfUnchanged_ = false;
     GdiFlush();  // GDI is done with the section before it is written
     CopyEnlarged(frame.data(), size_.cx, area, scale_, pixels);
-    shown_ = frame;
+    if (whole)
+        shown_ = frame;
+    else
+        CopyEnlarged(frame.data(), size_.cx, area, 1, shown_.data());
     const RECT dirty = Scaled(area, scale_);
     surface_.Show(window_.get(), static_cast<BYTE>(255 * options_.opacityPercent / 100),
                   whole ? nullptr : &dirty);
