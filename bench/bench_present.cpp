@@ -6,6 +6,7 @@
 #include "bench/timing.h"
 #include "core/timer_ids.h"
 #include "host/widget_window.h"
+#include "host_fixture.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
@@ -16,12 +17,6 @@ namespace {
 
 constexpr int kFrames = 400;
 const char* const kBundledSkins[] = {"Default", "Slim", "SlimExpanded", "Tower"};
-
-struct NoOwner final : host::WidgetOwner {
-    void RequestRemove(HWND) override {}
-    void RequestExit() override {}
-    void SaveAll() override {}
-};
 
 // Frames presented after one tick of the timer each, and how long each present took.
 std::vector<double> FramesAfterTicks(host::WidgetWindow& widget, UINT_PTR timer, sim::Player& player, int stepMs) {
@@ -58,7 +53,7 @@ TEST_CASE(present_benchmark) {
     rig::TheModule();  // puts the module into the work folder
     host::ModuleLibrary module(rig::WorkFolder() + "Quillbracket.dll");
     REQUIRE(module.loaded());
-    NoOwner owner;
+    host_test::NoOwner owner;
 
     std::printf("quillhost, compose + present per frame: median (quartiles)\n");
     for (const char* skin : kBundledSkins) {

@@ -18,7 +18,6 @@ public:
 
     // Brings the frame up to date with the stack at that size and returns it.
     const Pixels& Compose(LayerStack& layers, SIZE size);
-    SIZE size() const { return size_; }
     // Whether the last Compose changed the frame.
     bool changedInLastCompose() const { return changedInLastCompose_; }
 

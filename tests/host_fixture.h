@@ -9,6 +9,13 @@
 
 namespace host_test {
 
+// A widget's owner that asks nothing of a host: for a widget window on its own.
+struct NoOwner final : host::WidgetOwner {
+    void RequestRemove(HWND) override {}
+    void RequestExit() override {}
+    void SaveAll() override {}
+};
+
 inline std::string ModulePath() {
     rig::TheModule();  // puts the module into the work folder
     return rig::WorkFolder() + "Quillbracket.dll";

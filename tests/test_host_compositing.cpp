@@ -3,6 +3,7 @@
 #include "host/changed_area.h"
 #include "host/frame_compositor.h"
 #include "host/widget_window.h"
+#include "host_fixture.h"
 #include "rig/rig.h"
 
 #include <algorithm>
@@ -15,16 +16,10 @@
 
 namespace {
 
-struct NoOwner final : host::WidgetOwner {
-    void RequestRemove(HWND) override {}
-    void RequestExit() override {}
-    void SaveAll() override {}
-};
-
 // A host window without a module behind it: the layers alone decide what shows.
 struct Fixture {
     host::ModuleLibrary noModule{"absent-module.dll"};
-    NoOwner owner;
+    host_test::NoOwner owner;
     host::WidgetWindow widget{noModule, owner, POINT{10, 20}};
 };
 

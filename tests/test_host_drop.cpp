@@ -3,17 +3,12 @@
 #include "host/drop_target.h"
 #include "host/host_app.h"
 #include "rig/hdrop_data_object.h"
+#include "host_fixture.h"
 #include "rig/rig.h"
 
 #include <wrl/client.h>
 
 namespace {
-
-struct NoOwner final : host::WidgetOwner {
-    void RequestRemove(HWND) override {}
-    void RequestExit() override {}
-    void SaveAll() override {}
-};
 
 Microsoft::WRL::ComPtr<host::DropTarget> TargetFor(host::WidgetWindow& widget) {
     Microsoft::WRL::ComPtr<host::DropTarget> target;
@@ -27,7 +22,7 @@ constexpr DWORD kOffered = DROPEFFECT_COPY | DROPEFFECT_MOVE;
 
 TEST_CASE(host_drop_is_refused_where_the_module_takes_no_drops) {
     host::ModuleLibrary noModule("absent-module.dll");
-    NoOwner owner;
+    host_test::NoOwner owner;
     host::WidgetWindow widget(noModule, owner, {0, 0});
     auto target = TargetFor(widget);
     auto data = rig::HDropDataObject::Make({L"C:\\music\\song.mp3"});
