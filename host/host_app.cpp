@@ -5,6 +5,8 @@
 #include "host/window_object.h"
 #include "platform/entry_guard.h"
 
+#include <algorithm>
+
 namespace host {
 namespace {
 
@@ -23,7 +25,6 @@ HostApp::HostApp(const std::string& modulePath, const std::string& configFile)
     RegisterWindowClass(kControlWindowClass, &ControlProc);
     control_.reset(CreateWindowExA(0, kControlWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    GetModuleHandleA(nullptr), this));
-    SetTimer(control_.get(), kFullScreenTimer, kFullScreenCheckMs, nullptr);
 }
 
 // Saving is the caller's: a host that failed half-way must not overwrite good settings.
@@ -58,6 +59,7 @@ WidgetWindow* HostApp::CreateWidget(const std::string& group, POINT position, bo
         widget.CreateInstance(config_.file().c_str(), settings.c_str());
     else
         widget.CreateInstance(nullptr, nullptr);
+    WatchFullScreen();
     return &widget;
 }
 
@@ -69,6 +71,7 @@ void HostApp::RemoveWidget(HWND window) {
         groups_.erase(groups_.begin() + static_cast<std::ptrdiff_t>(i));
         config_.Forget(group);
         config_.WriteWidgetGroups(groups_);
+        WatchFullScreen();
         return;
     }
 }
@@ -86,6 +89,7 @@ void HostApp::WidgetChanged(WidgetWindow& widget) {
     config_.WritePosition(group, widget.Position());
     config_.WriteOptions(group, widget.options());
     config_.WriteWidgetGroups(groups_);
+    WatchFullScreen();
 }
 
 std::vector<RECT> HostApp::OtherWidgetBounds(const WidgetWindow& widget) const {
@@ -110,6 +114,21 @@ void HostApp::Shutdown() {
     // Newest first, the reverse of creation.
     while (!widgets_.empty()) widgets_.pop_back();
     groups_.clear();
+}
+
+// The check wakes the host every second: it runs only while a widget gives
+// way to full-screen programs. A widget that no longer does shows at once.
+void HostApp::WatchFullScreen() {
+    const bool wanted =
+        std::any_of(widgets_.begin(), widgets_.end(), [](const auto& widget) { return widget->options().hideForFullScreen; });
+    if (wanted != watchingFullScreen_) {
+        if (wanted)
+            SetTimer(control_.get(), kFullScreenTimer, kFullScreenCheckMs, nullptr);
+        else
+            KillTimer(control_.get(), kFullScreenTimer);
+        watchingFullScreen_ = wanted;
+    }
+    CheckFullScreen();
 }
 
 void HostApp::CheckFullScreen() {

@@ -35,8 +35,10 @@ public:
     void HideAllWidgets();
     void ShowAllWidgets() override;
     // Hides the widgets that give way to a full-screen program on their
-    // monitor, and shows them again once it has gone; checked every second.
+    // monitor, and shows them again once it has gone; checked every second
+    // while any widget gives way.
     void CheckFullScreen();
+    bool watchingFullScreen() const { return watchingFullScreen_; }
     // The icon in the notification area, from now until the host ends.
     void ShowTrayIcon();
     const TrayIcon* trayIcon() const { return tray_.get(); }
@@ -71,6 +73,7 @@ private:
     static LRESULT CALLBACK ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleControlMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     WidgetWindow* CreateWidget(const std::string& group, POINT position, bool withSettings);
+    void WatchFullScreen();
     // The settings group of a widget of ours; empty for any other.
     std::string GroupOf(const WidgetWindow& widget) const;
 
@@ -83,6 +86,7 @@ private:
     std::string skinsFolder_;
     bridge::windows::PlayerMenu* playerMenu_ = nullptr;
     const LoginStart* loginStart_ = nullptr;
+    bool watchingFullScreen_ = false;
 };
 
 }  // namespace host

@@ -106,12 +106,16 @@ TEST_CASE(host_drag_ending_near_an_edge_lands_on_it_unless_ctrl_is_held) {
     app.Shutdown();
 }
 
+// The check wakes the host each second, so it runs only while a widget gives
+// way; one that stops giving way shows at once, not at the next check.
 TEST_CASE(host_topmost_widget_gives_way_to_a_full_screen_program_on_its_monitor) {
     host::HostApp app(ModulePath(), FreshConfig());
     app.Restore();
     host::WidgetWindow& widget = *app.widgets()[0];
     MoveTo(widget, 100, 100);
+    CHECK(!app.watchingFullScreen());
     Choose(widget, kTopmost);
+    CHECK(app.watchingFullScreen());
     MONITORINFO info = {};
     info.cbSize = sizeof info;
     GetMonitorInfoA(MonitorFromWindow(widget.window(), MONITOR_DEFAULTTONEAREST), &info);
@@ -123,6 +127,11 @@ TEST_CASE(host_topmost_widget_gives_way_to_a_full_screen_program_on_its_monitor)
     app.CheckFullScreen();
     CHECK(!IsWindowVisible(widget.window()));
     CHECK(widget.Visible());  // given way, not hidden by the user
+    Choose(widget, kHideForFullScreen);
+    CHECK(IsWindowVisible(widget.window()));
+    CHECK(!app.watchingFullScreen());
+    Choose(widget, kHideForFullScreen);
+    CHECK(!IsWindowVisible(widget.window()));
     program.reset();
     app.CheckFullScreen();
     CHECK(IsWindowVisible(widget.window()));

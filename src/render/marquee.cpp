@@ -59,7 +59,8 @@ bool MarqueeState::StartIfTooWide(HWND widgetWindow, const SkinModel& skin) {
 }
 
 void MarqueeState::Stop(HWND widgetWindow) {
-    KillTimer(widgetWindow, kScrollTimerId);
+    // Asking the system costs a call each time the text changes, scrolling or not.
+    if (scrolling) KillTimer(widgetWindow, kScrollTimerId);
     scrollImage.reset();
     scrolling = false;
 }
