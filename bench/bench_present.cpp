@@ -2,14 +2,19 @@
 // changed and presenting it, per frame, for each bundled skin, playing (one
 // tick a second) and with the pointer over a title that scrolls. The module's
 // ticks run untimed; the present they asked for is timed as the message loop
-// runs it. Median and quartiles in microseconds. Run: make bench (on a display).
+// runs it. Beside them, the least any present of a window that size costs
+// here: the system's own update of a layered window with one pixel changed,
+// which no host can go below. Median and quartiles in microseconds.
+// Run: make bench (on a display).
 #include "bench/timing.h"
 #include "core/timer_ids.h"
+#include "host/present_surface.h"
 #include "host/widget_window.h"
 #include "host_fixture.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -31,6 +36,27 @@ std::vector<double> FramesAfterTicks(host::WidgetWindow& widget, UINT_PTR timer,
             if (PeekMessageA(&msg, widget.window(), present, present, PM_REMOVE)) DispatchMessageA(&msg);
         });
         if (widget.framesPresented() == before + 1) times.push_back(time);
+    }
+    return times;
+}
+
+// Updates of a bare layered window of that size, one pixel changed each time.
+std::vector<double> BareUpdates(SIZE size) {
+    const UniqueWindow window(CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 100, 100,
+                                              size.cx, size.cy, nullptr, nullptr, nullptr, nullptr));
+    host::PresentSurface surface;
+    bool made = false;
+    UINT32* pixels = surface.PixelsFor(size, made);
+    REQUIRE(window && pixels);
+    std::fill(pixels, pixels + size.cx * size.cy, 0x80404040u);
+    surface.Show(window.get(), 255, nullptr);
+    ShowWindow(window.get(), SW_SHOWNA);
+    rig::PumpFor(100);
+    const RECT onePixel = {0, 0, 1, 1};
+    std::vector<double> times;
+    for (int frame = 0; frame < kFrames; ++frame) {
+        pixels[0] ^= 0x00010101u;
+        times.push_back(TimedMicroseconds([&] { surface.Show(window.get(), 255, &onePixel); }));
     }
     return times;
 }
@@ -67,5 +93,8 @@ TEST_CASE(present_benchmark) {
         PrintFrames(skin, "playing", FramesAfterTicks(widget, kPollTimerId, player, 1000));
         SendMessageA(widget.window(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));  // the title starts to scroll
         PrintFrames(skin, "scrolling", FramesAfterTicks(widget, kScrollTimerId, player, 100));
+        const RECT bounds = widget.ScreenBounds();
+        PrintFrames(skin, "bare", BareUpdates({bounds.right - bounds.left, bounds.bottom - bounds.top}));
     }
+    std::printf("bare: the system's update of a layered window of the widget's size, one pixel changed\n");
 }
