@@ -76,7 +76,7 @@ soak: setup
 # and scrolling, and what quillhost spends on one frame.
 bench: setup
 	@$(choose_arch); echo "bench: $$arch"; \
-	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw bench_bridge bench_present quillhost && \
+	 $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target bench_redraw bench_bridge bench_present bench_floor quillhost && \
 	 $(wine_server_up) && \
 	 (cd $(BUILD)/$$arch && $(CURDIR)/tools/wine-run bench_redraw.exe && $(CURDIR)/tools/wine-run bench_bridge.exe) && \
 	 bench/cpu_share.sh $(BUILD)/$$arch

@@ -7,7 +7,9 @@
 # timer of the widget, next to what it spends with the prefix's own services
 # and no widget (measured first); of the X server, shown apart (on a desktop
 # that work is the compositor's); and the run time of quillhost's threads to
-# the nanosecond. Usage: QB_ARCH=x86|x64 bench/cpu_share.sh BUILD_FOLDER
+# the nanosecond. Before quillhost, the same readings of bench_floor: the
+# least a widget can cost here (a timer a second; one window update a second;
+# ten a second). Usage: QB_ARCH=x86|x64 bench/cpu_share.sh BUILD_FOLDER
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$here/tools/display-session.sh"
@@ -57,7 +59,7 @@ share() {  # BEFORE AFTER SECONDS
 }
 row() { printf '%-30s %7s %11s %11s %11s %13s\n' "$@"; }
 
-row phase seconds quillhost wineserver "X server" "quillhost ns"
+row phase seconds process wineserver "X server" "process ns"
 
 # The prefix's services alone, kept up by a persistent server: what the Wine
 # server spends with no widget at all.
@@ -71,24 +73,39 @@ sleep 30
 row "no widget (Wine's services)" 30 - "$(share "$server_before" "$(cpu_seconds "$server")" 30)" \
   "$(share "$x_before" "$(cpu_seconds "$QB_XVFB_PID")" 30)" -
 
+measure() {  # WHAT SECONDS [PID, by default quillhost's]
+  local pid=${3:-$HOST_PID} host_before run_before
+  host_before=$(cpu_seconds "$pid")
+  run_before=$(run_seconds "$pid")
+  server_before=$(cpu_seconds "$server")
+  x_before=$(cpu_seconds "$QB_XVFB_PID")
+  sleep "$2"
+  row "$1" "$2" "$(share "$host_before" "$(cpu_seconds "$pid")" "$2")" \
+    "$(share "$server_before" "$(cpu_seconds "$server")" "$2")" \
+    "$(share "$x_before" "$(cpu_seconds "$QB_XVFB_PID")" "$2")" \
+    "$(share "$run_before" "$(run_seconds "$pid")" "$2")"
+}
+
+# The floor, on a window of the Default skin's size; the program ends itself.
+read -r floor_width floor_height < <(awk -F= '/^\[/ {bg = ($0 ~ /^\[Bg\]/); next}
+  bg && $1 == "Width" {w = $2} bg && $1 == "Height" {h = $2} END {print w, h}' "$here/skins/Default/skin.ini")
+floor_row() {  # WHAT UPDATES_PER_SECOND
+  local pid
+  "$QB_WINE" "$QB_WORK/../bench_floor.exe" "$floor_width" "$floor_height" "$2" 40 </dev/null >/dev/null 2>&1 &
+  pid=$!
+  sleep 5
+  measure "$1" 30 "$pid"
+  wait "$pid" || true
+}
+floor_row "floor: a timer a second" 0
+floor_row "floor: an update a second" 1
+floor_row "floor: ten updates a second" 10
+
 host_start "$config"
 wait_until 30 widget_at 700 80 >/dev/null || { echo "the widget did not appear" >&2; exit 1; }
 widget=$(widget_at 700 80)
 pointer_away
 sleep 5  # start-up done
-
-measure() {  # WHAT SECONDS
-  local host_before run_before
-  host_before=$(cpu_seconds "$HOST_PID")
-  run_before=$(run_seconds "$HOST_PID")
-  server_before=$(cpu_seconds "$server")
-  x_before=$(cpu_seconds "$QB_XVFB_PID")
-  sleep "$2"
-  row "$1" "$2" "$(share "$host_before" "$(cpu_seconds "$HOST_PID")" "$2")" \
-    "$(share "$server_before" "$(cpu_seconds "$server")" "$2")" \
-    "$(share "$x_before" "$(cpu_seconds "$QB_XVFB_PID")" "$2")" \
-    "$(share "$run_before" "$(run_seconds "$HOST_PID")" "$2")"
-}
 
 click_on_widget() {  # DX DY
   point_at "$widget" "$1" "$2"
@@ -125,6 +142,7 @@ measure "ten widgets playing" 60
 echo "shares of one core; one tick of utime + stime (1/$ticks_per_second s) is $(awk -v hz="$ticks_per_second" 'BEGIN {printf "%.3f", 100 / hz / 60}') % over 60 s"
 echo "goal per widget: quillhost under 0.1 % playing, 0.03 % paused, 0.5 % over a scrolling title; ten widgets under ten times one"
 echo "the Wine server's part is what it spends above the no-widget row"
+echo "process: quillhost; in the floor rows bench_floor, a program that only ticks and updates a window of the Default skin's size (${floor_width} x ${floor_height}) with one pixel changed"
 host_kill || true
 echo
 (cd "$QB_WORK/.." && "$QB_WINE" bench_present.exe) | grep -v '^\[\|passed'
