@@ -4,9 +4,16 @@
 #include "rig/rig.h"
 #include "sim/player.h"
 
-// The time text is pure arithmetic; it is checked on its own.
+// The time text is pure arithmetic, and its outline pure layout: both are checked on their own.
+#include "render/font_face.h"
 #include "render/format_time.h"
+#include "render/placed_glyphs.h"
+#include "render/text.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -70,6 +77,46 @@ TEST_CASE(format_time_pads_minutes_and_seconds_and_shows_hours_only_when_needed)
                  {3599, L"59:59"},  {3600, L"1:00:00"},  {3725, L"1:02:05"},    {36000, L"10:00:00"},
                  {-5, L"-00:05"},   {-65, L"-01:05"},    {-3725, L"-1:02:05"},  {-2147483647 - 1, L"-596523:14:08"}};
     for (const auto& c : cases) CHECK_EQ(FormatTime(c.seconds), std::wstring(c.text));
+}
+
+// A time put together from kept glyph outlines must fill exactly the pixels
+// of the same text laid out whole: same points, bit for bit, in every
+// alignment, also where a long time wraps in a narrow pane (laid out whole).
+TEST_CASE(counter_placed_from_kept_glyph_outlines_is_the_whole_text_laid_out) {
+    const std::unique_ptr<Gdiplus::FontFamily> family = DrawingFamily(L"Arial");
+    REQUIRE(family != nullptr);
+    const auto outline = [](const Gdiplus::GraphicsPath& path) {
+        const INT count = path.GetPointCount();
+        std::vector<Gdiplus::PointF> points(static_cast<size_t>(std::max(count, 0)));
+        std::vector<BYTE> types(points.size());
+        path.GetPathPoints(points.data(), count);
+        path.GetPathTypes(types.data(), count);
+        return std::make_pair(points, types);
+    };
+    for (const PaneRect pane : {PaneRect{100, 3, 38, 14}, PaneRect{6, 40, 120, 16}}) {
+        for (int alignment = 0; alignment <= 2; ++alignment) {
+            for (int style : {0, 1}) {
+                const FontSpec font{L"Arial", 0xFF8FB0CC, 10.0f + alignment, style, alignment};
+                PlacedGlyphs glyphs;
+                int placed = 0, texts = 0;
+                for (int seconds = -4000; seconds <= 40000; seconds += seconds < 0 || seconds > 4000 ? 997 : 13) {
+                    const std::wstring text = FormatTime(seconds);
+                    Gdiplus::GraphicsPath fromKept, whole;
+                    placed += glyphs.AddOutline(fromKept, text, font, pane, family.get());
+                    AddTextOutline(whole, text, font, pane, family.get());
+                    ++texts;
+                    const auto [keptPoints, keptTypes] = outline(fromKept);
+                    const auto [wholePoints, wholeTypes] = outline(whole);
+                    REQUIRE(!wholePoints.empty());
+                    REQUIRE(keptPoints.size() == wholePoints.size());
+                    CHECK(std::memcmp(keptPoints.data(), wholePoints.data(), keptPoints.size() * sizeof(Gdiplus::PointF)) == 0);
+                    CHECK(keptTypes == wholeTypes);
+                }
+                // Arial's digits share one width: where the times fit, all but each shape's first are put together.
+                if (pane.width > 100) CHECK(placed > texts * 9 / 10);
+            }
+        }
+    }
 }
 
 TEST_CASE(counter_shows_time_remaining_or_played_and_nothing_without_a_pane) {

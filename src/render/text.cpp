@@ -29,3 +29,12 @@ void DrawText(Graphics& graphics, const std::wstring& text, const FontSpec& font
     const SolidBrush brush(Color(font.color));
     graphics.FillPath(&brush, &path);
 }
+
+bool SameFont(const FontSpec& a, const FontSpec& b) {
+    return a.faceName == b.faceName && a.color == b.color && a.size == b.size && a.style == b.style &&
+           a.hAlignment == b.hAlignment;
+}
+
+bool SameRect(const PaneRect& a, const PaneRect& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}

@@ -23,5 +23,9 @@ void AddTextOutline(Gdiplus::GraphicsPath& path, const std::wstring& text, const
 void AddTextOutline(Gdiplus::GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect,
                     const Gdiplus::FontFamily* family);
 
+// The same font in the same rectangle lays a text out the same.
+bool SameFont(const FontSpec& a, const FontSpec& b);
+bool SameRect(const PaneRect& a, const PaneRect& b);
+
 // Fills the text's outline in the font's colour.
 void DrawText(Gdiplus::Graphics& graphics, const std::wstring& text, const FontSpec& font, const PaneRect& rect);

@@ -20,15 +20,6 @@ constexpr size_t kMaxEntries = 24;
 // 8 MB of ARGB pixels in all; a text larger than that is drawn uncached.
 constexpr int64_t kMaxPixels = 2 * 1024 * 1024;
 
-bool SameFont(const FontSpec& a, const FontSpec& b) {
-    return a.faceName == b.faceName && a.color == b.color && a.size == b.size && a.style == b.style &&
-           a.hAlignment == b.hAlignment;
-}
-
-bool SameRect(const PaneRect& a, const PaneRect& b) {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-
 }  // namespace
 
 void TextPixelCache::Draw(Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
@@ -48,6 +39,7 @@ void TextPixelCache::Draw(Graphics& target, const std::wstring& text, const Font
 
 void TextPixelCache::Clear() {
     entries_.clear();
+    placed_.Clear();
     families_.clear();
     pixelsHeld_ = 0;
 }
@@ -68,7 +60,7 @@ bool TextPixelCache::DrawAndKeep(Graphics& target, const std::wstring& text, con
                                  const PaneRect& rect) {
     Entry entry{text, font, rect, {}, 0, 0, 0, 0, ++useClock_};
     GraphicsPath path(FillModeAlternate);
-    AddTextOutline(path, text, font, rect, FamilyOf(font.faceName));
+    placed_.AddOutline(path, text, font, rect, FamilyOf(font.faceName));
     RectF bounds;
     if (path.GetPointCount() == 0 || path.GetBounds(&bounds) != Ok) {
         Keep(std::move(entry));

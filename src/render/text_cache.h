@@ -2,6 +2,7 @@
 // an earlier frame is copied instead of laid out again as a path.
 #pragma once
 
+#include "render/placed_glyphs.h"
 #include "skin/skin_model.h"
 
 #include <windows.h>
@@ -49,4 +50,5 @@ private:
     int64_t pixelsHeld_ = 0;
     Gdiplus::Bitmap* frame_ = nullptr;  // not owned
     std::vector<std::pair<std::wstring, std::unique_ptr<Gdiplus::FontFamily>>> families_;
+    PlacedGlyphs placed_;  // holds pointers into families_: cleared with it
 };
