@@ -119,8 +119,8 @@ void HostApp::Shutdown() {
 // The check wakes the host every second: it runs only while a widget gives
 // way to full-screen programs. A widget that no longer does shows at once.
 void HostApp::WatchFullScreen() {
-    const bool wanted =
-        std::any_of(widgets_.begin(), widgets_.end(), [](const auto& widget) { return widget->options().hideForFullScreen; });
+    const bool wanted = std::any_of(widgets_.begin(), widgets_.end(),
+                                    [](const auto& widget) { return widget->options().hideForFullScreen; });
     if (wanted != watchingFullScreen_) {
         if (wanted)
             SetTimer(control_.get(), kFullScreenTimer, kFullScreenCheckMs, nullptr);
@@ -132,7 +132,8 @@ void HostApp::WatchFullScreen() {
 }
 
 void HostApp::CheckFullScreen() {
-    const HMONITOR covered = FullScreenProgramMonitor([](HWND window) { return WidgetWindow::FromHandle(window) != nullptr; });
+    const HMONITOR covered =
+        FullScreenProgramMonitor([](HWND window) { return WidgetWindow::FromHandle(window) != nullptr; });
     for (const auto& widget : widgets_)
         widget->SetCovered(covered && widget->options().hideForFullScreen &&
                            MonitorFromWindow(widget->window(), MONITOR_DEFAULTTONEAREST) == covered);

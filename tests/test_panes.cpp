@@ -73,9 +73,9 @@ TEST_CASE(format_time_pads_minutes_and_seconds_and_shows_hours_only_when_needed)
     const struct {
         int seconds;
         const wchar_t* text;
-    } cases[] = {{0, L"00:00"},     {5, L"00:05"},       {65, L"01:05"},        {599, L"09:59"},
-                 {3599, L"59:59"},  {3600, L"1:00:00"},  {3725, L"1:02:05"},    {36000, L"10:00:00"},
-                 {-5, L"-00:05"},   {-65, L"-01:05"},    {-3725, L"-1:02:05"},  {-2147483647 - 1, L"-596523:14:08"}};
+    } cases[] = {{0, L"00:00"},    {5, L"00:05"},      {65, L"01:05"},       {599, L"09:59"},
+                 {3599, L"59:59"}, {3600, L"1:00:00"}, {3725, L"1:02:05"},   {36000, L"10:00:00"},
+                 {-5, L"-00:05"},  {-65, L"-01:05"},   {-3725, L"-1:02:05"}, {-2147483647 - 1, L"-596523:14:08"}};
     for (const auto& c : cases) CHECK_EQ(FormatTime(c.seconds), std::wstring(c.text));
 }
 
@@ -109,7 +109,8 @@ TEST_CASE(counter_placed_from_kept_glyph_outlines_is_the_whole_text_laid_out) {
                     const auto [wholePoints, wholeTypes] = outline(whole);
                     REQUIRE(!wholePoints.empty());
                     REQUIRE(keptPoints.size() == wholePoints.size());
-                    CHECK(std::memcmp(keptPoints.data(), wholePoints.data(), keptPoints.size() * sizeof(Gdiplus::PointF)) == 0);
+                    CHECK(std::memcmp(keptPoints.data(), wholePoints.data(),
+                                      keptPoints.size() * sizeof(Gdiplus::PointF)) == 0);
                     CHECK(keptTypes == wholeTypes);
                 }
                 // Arial's digits share one width: where the times fit, all but each shape's first are put together.
@@ -120,7 +121,8 @@ TEST_CASE(counter_placed_from_kept_glyph_outlines_is_the_whole_text_laid_out) {
 }
 
 TEST_CASE(counter_shows_time_remaining_or_played_and_nothing_without_a_pane) {
-    const std::string counter = "[CounterPane]\nLeft=0\nTop=0\nWidth=200\nHeight=40\n[CounterFont]\nColorA=255\nSize=20\n";
+    const std::string counter =
+        "[CounterPane]\nLeft=0\nTop=0\nWidth=200\nHeight=40\n[CounterFont]\nColorA=255\nSize=20\n";
     const RECT area = {0, 0, 200, 40};
     rig::PlayerScene running(0, false);
     running.player().CurrentTrack()->duration = 200;
@@ -176,7 +178,8 @@ TEST_CASE(ellipse_knob_left_edge_follows_the_position_from_bar_start_to_just_pas
 }
 
 TEST_CASE(bitmap_knob_is_revealed_not_squeezed_and_a_stream_has_no_knob) {
-    const std::string bar = "[ProgressBar]\nLeft=0\nTop=10\nWidth=100\nHeight=6\n[InnerKnob]\nColorR=255\n[OuterKnob]\nColorR=255\n";
+    const std::string bar =
+        "[ProgressBar]\nLeft=0\nTop=10\nWidth=100\nHeight=6\n[InnerKnob]\nColorR=255\n[OuterKnob]\nColorR=255\n";
     rig::PlayerScene running(0, false);
     running.player().CurrentTrack()->duration = 200;
     running.player().SetPosition(100);
@@ -214,13 +217,16 @@ TEST_CASE(bitmap_knob_is_revealed_not_squeezed_and_a_stream_has_no_knob) {
 // pixels of its whole shape.
 TEST_CASE(knobs_of_any_size_or_position_redraw_at_once_and_sane_ones_show_their_whole_shape) {
     rig::PlayerScene running(0, true);
-    const std::string bar = "[ProgressBar]\nLeft=10\nTop=40\nWidth=100\nHeight=6\n"
-                            "[InnerKnob]\nColorR=255\n[OuterKnob]\nColorB=255\n";
+    const std::string bar =
+        "[ProgressBar]\nLeft=10\nTop=40\nWidth=100\nHeight=6\n"
+        "[InnerKnob]\nColorR=255\n[OuterKnob]\nColorB=255\n";
     const struct {
         const char* knob;
         long position;
-    } extremes[] = {{"Width=-2147483648\nHeight=6\n", 30},    {"Width=-2147483647\nHeight=6\n", 30},
-                    {"Width=6\nHeight=-2147483648\n", 30},    {"Width=6\nHeight=2147483647\n", 30},
+    } extremes[] = {{"Width=-2147483648\nHeight=6\n", 30},
+                    {"Width=-2147483647\nHeight=6\n", 30},
+                    {"Width=6\nHeight=-2147483648\n", 30},
+                    {"Width=6\nHeight=2147483647\n", 30},
                     {"Width=6\nHeight=6\nStretchKnob=1\n", 1000000000},
                     {"Width=6\nHeight=10000000\nStretchKnob=1\n", 30}};
     proof::Watchdog watchdog(30000);
@@ -268,7 +274,8 @@ TEST_CASE(knobs_of_any_size_or_position_redraw_at_once_and_sane_ones_show_their_
 TEST_CASE(a_knob_that_did_not_move_is_laid_over_alike_and_a_fraction_of_a_pixel_redraws_it) {
     rig::PlayerScene running(0, true);
     running.player().CurrentTrack()->duration = 300;
-    const std::string bar = "[ProgressBar]\nLeft=0\nTop=10\nWidth=100\nHeight=6\n[Knob]\nHeight=6\nUseBitmap=1\nStretchKnob=1\n";
+    const std::string bar =
+        "[ProgressBar]\nLeft=0\nTop=10\nWidth=100\nHeight=6\n[Knob]\nHeight=6\nUseBitmap=1\nStretchKnob=1\n";
     const std::string strip = "[RatingPane]\nLeft=0\nTop=8\nWidth=104\nHeight=10\n";
     const RECT area = {0, 8, 104, 18};
     for (const bool overStrip : {false, true}) {
@@ -330,10 +337,10 @@ TEST_CASE(sound_strip_fills_from_each_edge_and_values_outside_the_scale_stay_ins
         int direction;
         long volume;
         RECT filled;
-    } cases[] = {{0, 100, {0, 0, 100, 10}},  {1, 100, {0, 0, 100, 10}}, {2, 100, {0, 0, 100, 10}},
-                 {3, 100, {0, 0, 100, 10}},  {0, 0, {0, 0, 0, 0}},      {3, 0, {0, 0, 0, 0}},
-                 {1, 25, {75, 0, 100, 10}},  {2, 50, {0, 0, 100, 5}},   {3, 50, {0, 5, 100, 10}},
-                 {1, 150, {0, 0, 100, 10}},  {1, -50, {0, 0, 0, 0}}};
+    } cases[] = {{0, 100, {0, 0, 100, 10}}, {1, 100, {0, 0, 100, 10}}, {2, 100, {0, 0, 100, 10}},
+                 {3, 100, {0, 0, 100, 10}}, {0, 0, {0, 0, 0, 0}},      {3, 0, {0, 0, 0, 0}},
+                 {1, 25, {75, 0, 100, 10}}, {2, 50, {0, 0, 100, 5}},   {3, 50, {0, 5, 100, 10}},
+                 {1, 150, {0, 0, 100, 10}}, {1, -50, {0, 0, 0, 0}}};
     rig::PlayerScene running(0, false);
     for (const auto& c : cases) {
         const std::string ini = PaneSkin("sound", "[SoundPane]\nLeft=20\nTop=30\nWidth=100\nHeight=10\nDirection=" +

@@ -67,8 +67,9 @@ bool AddPoints(GraphicsPath& path, const Outline& outline) {
 
 bool PlacedGlyphs::AddOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, const PaneRect& rect,
                               const FontFamily* family) {
-    const bool placeable = family && !text.empty() && text.size() <= kMaxLength &&
-                           std::all_of(text.begin(), text.end(), [](wchar_t c) { return GlyphIndex(c) < kAlphabetSize; });
+    const bool placeable =
+        family && !text.empty() && text.size() <= kMaxLength &&
+        std::all_of(text.begin(), text.end(), [](wchar_t c) { return GlyphIndex(c) < kAlphabetSize; });
     if (placeable) {
         Layout* layout = LayoutFor(font, rect, family);
         const Shape* shape = layout ? ShapeFor(*layout, WithDigitsFrom(text, 0, 0)) : nullptr;
