@@ -13,5 +13,5 @@ void DrawCounter(Gdiplus::Graphics& frame, TextPixelCache& texts, const SkinMode
     const long long shown = showTimePlayed ? position : static_cast<long long>(duration) - position;
     const int seconds = static_cast<int>(
         std::clamp<long long>(shown, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    texts.Draw(frame, FormatTime(seconds), skin.counterFont, skin.counterPane);
+    texts.DrawChanging(frame, FormatTime(seconds), skin.counterFont, skin.counterPane);
 }

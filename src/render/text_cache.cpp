@@ -22,7 +22,8 @@ constexpr int64_t kMaxPixels = 2 * 1024 * 1024;
 
 }  // namespace
 
-void TextPixelCache::Draw(Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
+void TextPixelCache::DrawCached(Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect,
+                                bool changing) {
     if (text.empty()) return;
     if (!frame_) {
         DrawText(target, text, font, rect);
@@ -31,7 +32,7 @@ void TextPixelCache::Draw(Graphics& target, const std::wstring& text, const Font
     if (const Entry* entry = Find(text, font, rect)) {
         const PixelBlock block{entry->pixels.data(), entry->width, entry->width, entry->height};
         if (entry->pixels.empty() || BlendOnto(*frame_, block, entry->left, entry->top)) return;
-    } else if (DrawAndKeep(target, text, font, rect)) {
+    } else if (DrawAndKeep(target, text, font, rect, changing)) {
         return;
     }
     DrawText(target, text, font, rect);
@@ -57,10 +58,15 @@ TextPixelCache::Entry* TextPixelCache::Find(const std::wstring& text, const Font
 // Draws the outline and keeps the pixels it covers within the frame (its
 // bounds plus a pixel of anti-aliasing). False when nothing was drawn.
 bool TextPixelCache::DrawAndKeep(Graphics& target, const std::wstring& text, const FontSpec& font,
-                                 const PaneRect& rect) {
+                                 const PaneRect& rect, bool changing) {
     Entry entry{text, font, rect, {}, 0, 0, 0, 0, ++useClock_};
     GraphicsPath path(FillModeAlternate);
-    placed_.AddOutline(path, text, font, rect, FamilyOf(font.faceName));
+    // Putting together pays only for texts that keep changing; the first of a
+    // shape costs some twenty whole layouts.
+    if (changing)
+        placed_.AddOutline(path, text, font, rect, FamilyOf(font.faceName));
+    else
+        AddTextOutline(path, text, font, rect, FamilyOf(font.faceName));
     RectF bounds;
     if (path.GetPointCount() == 0 || path.GetBounds(&bounds) != Ok) {
         Keep(std::move(entry));

@@ -22,7 +22,14 @@ public:
     void BeginFrame(Gdiplus::Bitmap& frame) { frame_ = &frame; }
     void EndFrame() { frame_ = nullptr; }
     // Draws the text as DrawText would, from the cache when it holds it.
-    void Draw(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect);
+    void Draw(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
+        DrawCached(target, text, font, rect, false);
+    }
+    // The same for a text that is new tick after tick, the counter: a new one
+    // is put together from kept glyph outlines where that gives the same outline.
+    void DrawChanging(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect) {
+        DrawCached(target, text, font, rect, true);
+    }
     // Drops every entry; a new skin brings new fonts, rectangles and frame size.
     void Clear();
 
@@ -39,8 +46,11 @@ private:
         uint64_t lastUse = 0;
     };
 
+    void DrawCached(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect,
+                    bool changing);
     Entry* Find(const std::wstring& text, const FontSpec& font, const PaneRect& rect);
-    bool DrawAndKeep(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect);
+    bool DrawAndKeep(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect,
+                     bool changing);
     void Keep(Entry entry);
     // The family a face draws with, found once per face.
     const Gdiplus::FontFamily* FamilyOf(const std::wstring& faceName);
@@ -50,5 +60,5 @@ private:
     int64_t pixelsHeld_ = 0;
     Gdiplus::Bitmap* frame_ = nullptr;  // not owned
     std::vector<std::pair<std::wstring, std::unique_ptr<Gdiplus::FontFamily>>> families_;
-    PlacedGlyphs placed_;  // holds pointers into families_: cleared with it
+    PlacedGlyphs placed_;  // changing texts' glyph outlines; holds pointers into families_, cleared with it
 };
