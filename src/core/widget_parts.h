@@ -27,8 +27,9 @@ struct MarqueeState {
     int scrollPauseTicks = 0;
 
     // Slides the text on the widget's window when it is wider than the skin's
-    // info pane; false when it fits.
-    bool StartIfTooWide(HWND widgetWindow, const SkinModel& skin);
+    // info pane, laid out with the family the skin's font draws with; false
+    // when it fits.
+    bool StartIfTooWide(HWND widgetWindow, const SkinModel& skin, const Gdiplus::FontFamily* family);
     void Stop(HWND widgetWindow);
     // One tick of the scroll timer under a pane of the given width.
     void Step(int paneWidth);

@@ -24,7 +24,7 @@ void MouseMove(WidgetInstance& widget, int x, int y) {
 
 void MouseOn(WidgetInstance& widget) {
     widget.hover.mouseOver = true;
-    if (!widget.marquee.scrolling) widget.marquee.StartIfTooWide(widget.deskletWindow, *widget.skin);
+    if (!widget.marquee.scrolling) StartMarqueeIfTooWide(widget);
     SetCapture(widget.deskletWindow);
 }
 

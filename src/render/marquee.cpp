@@ -3,7 +3,6 @@
 #include "core/timer_ids.h"
 #include "core/widget_parts.h"
 #include "render/argb_bitmap.h"
-#include "render/font_face.h"
 #include "render/text.h"
 #include "skin/skin_model.h"
 
@@ -13,13 +12,13 @@ namespace {
 
 // The text on one line in a 4000-pixel-wide rectangle of the pane's height,
 // whatever the skin's alignment.
-void AddOneLineOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, int height) {
-    const std::unique_ptr<FontFamily> family = DrawingFamily(font.faceName);
+void AddOneLineOutline(GraphicsPath& path, const std::wstring& text, const FontSpec& font, int height,
+                       const FontFamily* family) {
     if (!family) return;
     StringFormat format(0, LANG_NEUTRAL);
     format.SetAlignment(StringAlignmentNear);
     format.SetLineAlignment(StringAlignmentNear);
-    path.AddString(text.c_str(), -1, family.get(), font.style, font.size, RectF(0, 0, 4000, static_cast<REAL>(height)),
+    path.AddString(text.c_str(), -1, family, font.style, font.size, RectF(0, 0, 4000, static_cast<REAL>(height)),
                    &format);
 }
 
@@ -29,12 +28,12 @@ constexpr int kStepPixels = 2;
 }  // namespace
 
 // The text is laid out once: the outline that measures it is the one slid.
-bool MarqueeState::StartIfTooWide(HWND widgetWindow, const SkinModel& skin) {
+bool MarqueeState::StartIfTooWide(HWND widgetWindow, const SkinModel& skin, const FontFamily* family) {
     const PaneRect& pane = skin.infoPane;
     // A pane the skin leaves out shows nothing, so there is nothing to scroll.
     if (pane.width <= 0 || pane.height == 0) return false;
     GraphicsPath path(FillModeAlternate);
-    AddOneLineOutline(path, infoText, skin.font, pane.height);
+    AddOneLineOutline(path, infoText, skin.font, pane.height, family);
     Rect bounds;
     path.GetBounds(&bounds);
     if (bounds.Width <= pane.width) return false;

@@ -68,8 +68,7 @@ void DrawInfoText(WidgetInstance& widget, FrameTarget frame, const std::wstring&
     MarqueeState& marquee = widget.marquee;
     if (text != marquee.infoText) {
         marquee.infoText = text;
-        if (!widget.hover.mouseOver || !marquee.StartIfTooWide(widget.deskletWindow, *widget.skin))
-            marquee.Stop(widget.deskletWindow);
+        if (!widget.hover.mouseOver || !StartMarqueeIfTooWide(widget)) marquee.Stop(widget.deskletWindow);
     }
     const PaneRect& pane = widget.skin->infoPane;
     if (!pane.HasArea()) return;
@@ -139,6 +138,13 @@ void ComposeFrame(WidgetInstance& widget) {
 }
 
 }  // namespace
+
+// The skin's font's family is the one its texts already draw with.
+bool StartMarqueeIfTooWide(WidgetInstance& widget) {
+    const FontFamily* family =
+        widget.skinCaches ? widget.skinCaches->text.FamilyOf(widget.skin->font.faceName) : nullptr;
+    return widget.marquee.StartIfTooWide(widget.deskletWindow, *widget.skin, family);
+}
 
 void Redraw(WidgetInstance& widget, bool force) {
     if (!widget.skin) return;

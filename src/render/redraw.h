@@ -9,6 +9,9 @@
 // while something plays; `force` composes one whatever the state.
 void Redraw(WidgetInstance& widget, bool force);
 
+// Slides the info text while it is wider than its pane; false when it fits.
+bool StartMarqueeIfTooWide(WidgetInstance& widget);
+
 // Loads the named skin and draws the widget in it at once; hands back the
 // previous model for the caller to discard.
 [[nodiscard]] SkinModelPtr LoadSkinAndRedraw(WidgetInstance& widget, const std::string& name);

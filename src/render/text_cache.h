@@ -32,6 +32,9 @@ public:
     }
     // Drops every entry; a new skin brings new fonts, rectangles and frame size.
     void Clear();
+    // The family a face draws with, found once per face (finding a family by
+    // name enumerates the installed fonts); kept until Clear.
+    const Gdiplus::FontFamily* FamilyOf(const std::wstring& faceName);
 
 private:
     struct Entry {
@@ -52,8 +55,6 @@ private:
     bool DrawAndKeep(Gdiplus::Graphics& target, const std::wstring& text, const FontSpec& font, const PaneRect& rect,
                      bool changing);
     void Keep(Entry entry);
-    // The family a face draws with, found once per face.
-    const Gdiplus::FontFamily* FamilyOf(const std::wstring& faceName);
 
     std::vector<Entry> entries_;
     uint64_t useClock_ = 0;
