@@ -31,7 +31,8 @@ void BlendAt(Gdiplus::Image& image, int left, int top, SIZE size, FrameComposito
     Gdiplus::BitmapData data = {};
     if (bitmap.LockBits(&part, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data) != Gdiplus::Ok) return;
     for (int row = 0; row < part.Height; ++row) {
-        const auto* source = reinterpret_cast<const uint32_t*>(static_cast<const char*>(data.Scan0) + row * data.Stride);
+        const auto* source =
+            reinterpret_cast<const uint32_t*>(static_cast<const char*>(data.Scan0) + row * data.Stride);
         uint32_t* target = frame.data() + static_cast<size_t>(top + firstRow + row) * size.cx + left + firstColumn;
         for (int column = 0; column < part.Width; ++column)
             target[column] = BlendPremultiplied(target[column], source[column]);

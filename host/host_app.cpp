@@ -41,6 +41,13 @@ void HostApp::Restore() {
     KeepOnScreen();
 }
 
+// Lowest layer first, so that each layer ends above the ones below it.
+void HostApp::ApplyLayers() {
+    for (const WidgetLayer layer : {WidgetLayer::Desktop, WidgetLayer::Normal, WidgetLayer::Topmost})
+        for (const auto& widget : widgets_)
+            if (widget->options().layer == layer) widget->ApplyLayer();
+}
+
 WidgetWindow* HostApp::AddWidget(POINT position) {
     const std::string group = HostConfig::NewGroup(groups_);
     // Left-overs of a widget removed without saving must not be taken for this one's.
@@ -95,7 +102,7 @@ void HostApp::WidgetChanged(WidgetWindow& widget) {
 std::vector<RECT> HostApp::OtherWidgetBounds(const WidgetWindow& widget) const {
     std::vector<RECT> bounds;
     for (const auto& other : widgets_)
-        if (other.get() != &widget && other->Visible()) bounds.push_back(other->ScreenBounds());
+        if (other.get() != &widget && other->OnScreen()) bounds.push_back(other->ScreenBounds());
     return bounds;
 }
 
@@ -135,8 +142,9 @@ void HostApp::CheckFullScreen() {
     const HMONITOR covered =
         FullScreenProgramMonitor([](HWND window) { return WidgetWindow::FromHandle(window) != nullptr; });
     for (const auto& widget : widgets_)
-        widget->SetCovered(covered && widget->options().hideForFullScreen &&
-                           MonitorFromWindow(widget->window(), MONITOR_DEFAULTTONEAREST) == covered);
+        widget->SetHidden(HideReason::FullScreen,
+                          covered && widget->options().hideForFullScreen &&
+                              MonitorFromWindow(widget->window(), MONITOR_DEFAULTTONEAREST) == covered);
 }
 
 bool HostApp::RunCommand(const std::vector<std::string>& arguments) {

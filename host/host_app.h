@@ -34,6 +34,8 @@ public:
     void KeepOnScreen();
     void HideAllWidgets();
     void ShowAllWidgets() override;
+    // Stacks every widget by its layer anew, as showing may have put one out of place.
+    void ApplyLayers();
     // Hides the widgets that give way to a full-screen program on their
     // monitor, and shows them again once it has gone; checked every second
     // while any widget gives way.
@@ -60,6 +62,7 @@ public:
     const HostConfig& config() const { return config_; }
 
     void WidgetChanged(WidgetWindow& widget) override;
+    void WidgetShown(WidgetWindow&) override { ApplyLayers(); }
     std::vector<RECT> OtherWidgetBounds(const WidgetWindow& widget) const override;
     void RequestRemove(HWND widget) override;
     void RequestExit() override;

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+using host::HideReason;
 using host::WidgetWindow;
 
 namespace {
@@ -114,11 +115,11 @@ void __stdcall DeskletMove(HWND window, RECT* screenRect, BOOL redraw) {
 }
 
 void __stdcall DeskletHide(HWND window) {
-    if (WidgetWindow* widget = WidgetWindow::FromHandle(window)) widget->Hide();
+    if (WidgetWindow* widget = WidgetWindow::FromHandle(window)) widget->SetHidden(HideReason::Module, true);
 }
 
 void __stdcall DeskletShow(HWND window) {
-    if (WidgetWindow* widget = WidgetWindow::FromHandle(window)) widget->Show();
+    if (WidgetWindow* widget = WidgetWindow::FromHandle(window)) widget->SetHidden(HideReason::Module, false);
 }
 
 void __stdcall DeskletActivateExtendedDragDrop(HWND window) {

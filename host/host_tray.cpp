@@ -85,14 +85,16 @@ void HostApp::KeepOnScreen() {
 }
 
 void HostApp::HideAllWidgets() {
-    for (const auto& widget : widgets_) widget->Hide();
+    for (const auto& widget : widgets_) widget->SetHidden(HideReason::User, true);
 }
 
+// Brought up, each within its layer.
 void HostApp::ShowAllWidgets() {
     for (const auto& widget : widgets_) {
-        widget->Show();
+        widget->SetHidden(HideReason::User, false);
         SetWindowPos(widget->window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    ApplyLayers();
 }
 
 void HostApp::ShowTrayIcon() {
@@ -104,8 +106,8 @@ HMENU HostApp::TrayMenu() {
     if (!menu) return nullptr;
     for (size_t i = 0; i < widgets_.size() && i < kMaxListed; ++i) {
         const std::string skin = config_.SkinOf(groups_[i]);
-        AppendMenuW(menu, MF_STRING | (widgets_[i]->Visible() ? MF_CHECKED : MF_UNCHECKED), kFirstWidgetItem + i,
-                    Wide(skin.empty() ? groups_[i] : skin).c_str());
+        AppendMenuW(menu, MF_STRING | (widgets_[i]->HiddenBy(HideReason::User) ? MF_UNCHECKED : MF_CHECKED),
+                    kFirstWidgetItem + i, Wide(skin.empty() ? groups_[i] : skin).c_str());
     }
     HMENU skins = CreatePopupMenu();
     const std::vector<std::string> names = SkinNames();
@@ -159,10 +161,8 @@ void HostApp::TrayCommand(int command) {
     if (command >= kFirstSkinItem && skin < names.size())
         AddSkinWidget(names[skin]);
     else if (command >= kFirstWidgetItem && widget < widgets_.size()) {
-        if (widgets_[widget]->Visible())
-            widgets_[widget]->Hide();
-        else
-            widgets_[widget]->Show();
+        WidgetWindow& chosen = *widgets_[widget];
+        chosen.SetHidden(HideReason::User, !chosen.HiddenBy(HideReason::User));
     }
 }
 

@@ -4,10 +4,10 @@
 //   quillhost --help
 //   quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused] [--module FILE]
 //   quillhost --check-skin NAME [--module FILE]
-#include "host/demo_script.h"
-#include "host/host_app.h"
 #include "bridge/windows/player_session.h"
 #include "bridge/windows/session_reader.h"
+#include "host/demo_script.h"
+#include "host/host_app.h"
 #include "host/player_choice.h"
 #include "host/single_instance.h"
 #include "host/skin_tools/skin_check.h"
@@ -169,6 +169,8 @@ int main(int argc, char** argv) {
         bridge = std::make_unique<bridge::windows::PlayerSession>(bridgeSession);
         if (!bridge->registered())
             std::fprintf(stderr, "quillhost: the player bridge could not register the player's class\n");
+        // The widgets look for the player's window as they are made.
+        bridge->AwaitReady(std::chrono::milliseconds(bridge::windows::kReplyDueMs));
     }
 
     // The demo keeps its own settings beside its pictures, fresh every run.

@@ -2,9 +2,9 @@
 // that lacks an entry point still loads: the host skips what is missing.
 #pragma once
 
-#include "platform/win_owners.h"
 #include "platform/call_if_present.h"
 #include "platform/host_contract.h"
+#include "platform/win_owners.h"
 
 #include <string>
 

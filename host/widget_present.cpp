@@ -43,7 +43,7 @@ void WidgetWindow::RequestPresent(bool evenIfUnchanged) {
 void WidgetWindow::Present() {
     presentPosted_ = false;
     // A widget out of sight keeps its changes for when it shows again.
-    if (!window_ || !visible_ || covered_) return;
+    if (!window_ || !OnScreen()) return;
     const FrameCompositor::Pixels& frame = compositor_.Compose(layers_, size_);
     bool made = false;
     UINT32* pixels = surface_.PixelsFor(WindowSize(), made);
@@ -59,9 +59,14 @@ void WidgetWindow::Present() {
     else
         CopyEnlarged(frame.data(), size_.cx, area, 1, shown_.data());
     const RECT dirty = Scaled(area, scale_);
-    surface_.Show(window_.get(), static_cast<BYTE>(255 * options_.opacityPercent / 100),
-                  whole ? nullptr : &dirty);
+    surface_.Show(window_.get(), static_cast<BYTE>(255 * options_.opacityPercent / 100), whole ? nullptr : &dirty);
     ++framesPresented_;
+    // Its frame first, so that it shows whole, where its layer puts it.
+    if (showWithNextFrame_) {
+        showWithNextFrame_ = false;
+        ShowWindow(window_.get(), SW_SHOWNA);
+        owner_.WidgetShown(*this);
+    }
 }
 
 }  // namespace host

@@ -57,8 +57,8 @@ WidgetWindow* WidgetWindow::FromHandle(HWND window) {
 void WidgetWindow::CreateInstance(const char* iniFile, const char* iniGroup) {
     if (!window_) return;
     instance_ = CallIfPresent(module_.entry().OnCreate, window_.get(), module_.handle(), iniFile, iniGroup);
-    if (visible_) {
-        ShowWindow(window_.get(), SW_SHOWNA);
+    if (OnScreen()) {
+        showWithNextFrame_ = true;
         RequestPresent(true);
     }
 }
@@ -95,10 +95,12 @@ void WidgetWindow::UpdateScale() {
 }
 
 void WidgetWindow::ApplyLayer() {
-    const HWND after = options_.layer == WidgetLayer::Topmost ? HWND_TOPMOST : HWND_NOTOPMOST;
-    SetWindowPos(window_.get(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (options_.layer == WidgetLayer::Desktop)
-        SetWindowPos(window_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(window_.get(), HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
+    // Out of the topmost band and back in: a window that is topmost already
+    // is not restacked, and under Wine one shown after it is drawn above it.
+    if (options_.layer == WidgetLayer::Topmost) SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, kFlags);
+    if (options_.layer == WidgetLayer::Desktop) SetWindowPos(window_.get(), HWND_BOTTOM, 0, 0, 0, 0, kFlags);
 }
 
 // A widget on the desktop stays below every other window, whatever asks it up.
@@ -122,26 +124,23 @@ void WidgetWindow::Move(const RECT& screenRect, bool redraw) {
     if (redraw) RequestPresent();
 }
 
-void WidgetWindow::Hide() {
-    visible_ = false;
-    ShowWindow(window_.get(), SW_HIDE);
+bool WidgetWindow::OnScreen() const {
+    return std::none_of(std::begin(hiddenBy_), std::end(hiddenBy_), [](bool hidden) { return hidden; });
 }
 
-void WidgetWindow::Show() {
-    const bool wasHidden = !visible_;
-    visible_ = true;
-    if (instance_ && wasHidden && !covered_) {
-        ShowWindow(window_.get(), SW_SHOWNA);
-        RequestPresent(true);
+void WidgetWindow::SetHidden(HideReason reason, bool hidden) {
+    bool& flag = hiddenBy_[static_cast<int>(reason)];
+    if (flag == hidden) return;
+    const bool wasOnScreen = OnScreen();
+    flag = hidden;
+    // The window shows once the module has its instance.
+    if (OnScreen() == wasOnScreen || !instance_) return;
+    if (wasOnScreen) {
+        ShowWindow(window_.get(), SW_HIDE);
+        return;
     }
-}
-
-void WidgetWindow::SetCovered(bool covered) {
-    if (covered == covered_) return;
-    covered_ = covered;
-    if (!visible_ || !instance_) return;
-    ShowWindow(window_.get(), covered ? SW_HIDE : SW_SHOWNA);
-    if (!covered) RequestPresent(true);
+    showWithNextFrame_ = true;
+    RequestPresent(true);
 }
 
 void WidgetWindow::SetLayerImage(UINT id, Gdiplus::Image* image, bool hostOwns, bool redraw) {

@@ -27,6 +27,11 @@ namespace host {
 class DropTarget;
 class WidgetWindow;
 
+// Why a widget is out of sight: the user hid it (the tray, Hide all), the
+// module did (while the player does not run, if it is set to), or a
+// full-screen program covers its monitor and it gives way.
+enum class HideReason { User, Module, FullScreen, kCount };
+
 // What a widget asks of the host that owns it. Removal and exit are carried
 // out later, once the module has returned from the call that asked.
 class WidgetOwner {
@@ -36,6 +41,9 @@ public:
     virtual void SaveAll() = 0;
     // A drag ended or the host's options of the widget changed: kept at once.
     virtual void WidgetChanged(WidgetWindow&) {}
+    // A widget's first frame since it was shown is on screen: under Wine it
+    // now stacks above every other window, whatever its layer.
+    virtual void WidgetShown(WidgetWindow&) {}
     // Where the other widgets stand on screen, for snapping.
     virtual std::vector<RECT> OtherWidgetBounds(const WidgetWindow&) const { return {}; }
     // The players to choose from, while the bridge is the player.
@@ -78,12 +86,15 @@ public:
     void SetOptions(const WidgetOptions& options);
     // Takes the monitor's scale anew where the scale is Auto.
     void UpdateScale();
-    bool Visible() const { return visible_; }
     void Move(const RECT& screenRect, bool redraw);
-    void Hide();
-    void Show();
-    // Kept out of sight while a full-screen program covers its monitor; Visible() stays as it was.
-    void SetCovered(bool covered);
+    // Each reason holds on its own: the widget is on screen only while none
+    // does, so that the module's showing never undoes the user's hiding.
+    void SetHidden(HideReason reason, bool hidden);
+    bool HiddenBy(HideReason reason) const { return hiddenBy_[static_cast<int>(reason)]; }
+    // No reason holds; the window shows once the module has its instance.
+    bool OnScreen() const;
+    // Puts the window where its layer says among the others.
+    void ApplyLayer();
     // Asks for the frame to be composed and put on screen once the module's
     // calls of this message are done; also when no layer changed if asked.
     void RequestPresent(bool evenIfUnchanged = false);
@@ -126,7 +137,6 @@ private:
     void DragToCursor(WPARAM keys);
     void DragTo(POINT position, bool snap);
     void EndDrag();
-    void ApplyLayer();
     // A point of the window as the module sees the widget, at its own size.
     POINT WidgetPoint(POINT client) const;
     SIZE WindowSize() const { return {size_.cx * scale_, size_.cy * scale_}; }
@@ -140,13 +150,13 @@ private:
     PresentSurface surface_;
     bool presentPosted_ = false;
     bool presentEvenIfUnchanged_ = false;
+    bool showWithNextFrame_ = false;  // shown, the window waits for its frame
     int framesPresented_ = 0;
     FrameCompositor::Pixels shown_;  // the frame on screen, at the widget's own size
     SIZE size_ = kInitialSize;
     WidgetOptions options_;
     int scale_ = 1;
-    bool visible_ = true;
-    bool covered_ = false;
+    bool hiddenBy_[static_cast<int>(HideReason::kCount)] = {};
     bool tracking_ = false;
     // A press becomes a click, or a move of the widget once dragged far enough.
     bool pressed_ = false;

@@ -113,8 +113,8 @@ check "a locked widget stays where it stands when dragged" stands_at "$locked" 7
 
 drag "$snapping" 20 20 50
 check "a drag ending 6 px from the screen's edge lands on it" wait_until 10 stands_at "$snapping" 1014 480
-check "the settings file holds the place the moment the drag ends" \
-  test "$(ini_value Widget4 X),$(ini_value Widget4 Y)" = "1014,480"
+kept_at() { test "$(ini_value "$1" X),$(ini_value "$1" Y)" = "$2,$3"; }
+check "the settings file holds the place as the drag ends" wait_until 2 kept_at Widget4 1014 480
 xdotool keydown ctrl
 drag "$free" 20 20 50
 xdotool keyup ctrl
@@ -143,10 +143,61 @@ fi
 check "a second quillhost hands --add Slim to the first and ends with 0" test $? = 0
 check "the running host adds the Slim widget, on screen" wait_until 10 all_on_screen 8
 
+# What the user hid stays hidden, though the module asks to be shown at every redraw.
+tray_item() {  # ROW: right-clicks the icon and chooses that row of its menu
+  xdotool windowraise "$tray"
+  opens_window right_click "$tray" 10 10 || return 1
+  read -r menu_x menu_y _ _ < <(geometry "$NEW_WINDOW")
+  xdotool mousemove $((menu_x + 30)) $((menu_y + 3 + $1 * 16 + 8))
+  sleep 0.2
+  xdotool click 1
+  pointer_away
+}
+widget_hidden() { ! widget_at "$1" "$2" >/dev/null; }
+if check "the tray menu's entry of a widget hides it" tray_item 0 && wait_until 5 widget_hidden 40 440; then
+  sleep 3
+  check "a widget hidden from the tray is still hidden 3 s later" widget_hidden 40 440
+fi
+"$QB_WINE" "$work/dist/quillhost.exe" --hide-all </dev/null >>"$work/second.log" 2>&1
+none_shown() { [ -z "$(widget_windows)" ]; }
+if check "--hide-all hides every widget" wait_until 5 none_shown; then
+  sleep 3
+  check "hidden by --hide-all, every widget is still hidden 3 s later" none_shown
+fi
+"$QB_WINE" "$work/dist/quillhost.exe" --show-all </dev/null >>"$work/second.log" 2>&1
+check "--show-all shows every widget again" wait_until 10 all_on_screen 8
+
 host_kill
+# A Topmost widget and a Normal one made after it that overlaps it.
+sed -i 's/\r$//; s/^Widgets=.*/&,Widget20,Widget21/' "$config"
+cat >>"$config" <<'INI'
+[Widget20]
+X=100
+Y=680
+Layer=Topmost
+[Widget21]
+X=200
+Y=700
+[Widget21.Settings]
+SkinDir=Slim
+INI
 host_start "$config"
 widget_stands_at() { widget_at "$1" "$2" >/dev/null; }
 check "after the host was killed, the next start shows the dragged widget where it was left" \
   wait_until 30 widget_stands_at 1014 480
+# What the X server draws uppermost: xwininfo lists the screen's windows from the top down.
+stacked_above() {  # UPPER LOWER
+  local order
+  order=$(xwininfo -root -children 2>/dev/null | awk '$1 ~ /^0x/ {print $1}')
+  [ "$(grep -nx "$(printf '0x%x' "$1")" <<<"$order" | cut -d: -f1)" -lt \
+    "$(grep -nx "$(printf '0x%x' "$2")" <<<"$order" | cut -d: -f1)" ]
+}
+if wait_until 30 widget_stands_at 200 700 && wait_until 5 widget_stands_at 100 680; then
+  sleep 1
+  check "after a restart the Topmost widget is drawn above the Normal one made after it" \
+    stacked_above "$(widget_at 100 680)" "$(widget_at 200 700)"
+else
+  check "the overlapping Topmost and Normal widgets are shown after the restart" false
+fi
 
 finish

@@ -166,7 +166,7 @@ TEST_CASE(host_widget_presents_once_per_turn_of_the_message_loop_and_not_while_h
     rig::PumpFor(50);
     CHECK_EQ(f.widget.framesPresented(), before + 1);
 
-    f.widget.Hide();
+    f.widget.SetHidden(host::HideReason::User, true);
     f.widget.SetLayerImage(info, new TrackedBitmap(&deleted, kRed), true, true);
     rig::PumpFor(50);
     CHECK_EQ(f.widget.framesPresented(), before + 1);

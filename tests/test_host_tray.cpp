@@ -71,12 +71,12 @@ TEST_CASE(host_tray_menu_adds_widgets_at_free_places_hides_and_shows_them_all) {
     }
 
     ChooseInTray(app, L"Hide all");
-    CHECK(!app.widgets()[0]->Visible() && !app.widgets()[2]->Visible());
+    CHECK(app.widgets()[0]->HiddenBy(host::HideReason::User) && app.widgets()[2]->HiddenBy(host::HideReason::User));
     // A left click on the icon shows them all.
     SendMessageA(app.trayIcon()->window(), host::TrayIcon::kCallbackMessage, 0, MAKELPARAM(NIN_SELECT, 1));
-    CHECK(app.widgets()[0]->Visible() && app.widgets()[2]->Visible());
+    CHECK(!app.widgets()[0]->HiddenBy(host::HideReason::User) && !app.widgets()[2]->HiddenBy(host::HideReason::User));
     ChooseInTray(app, L"Slim");  // the first Slim widget of the list
-    CHECK(!app.widgets()[1]->Visible());
+    CHECK(app.widgets()[1]->HiddenBy(host::HideReason::User));
 
     ChooseInTray(app, L"Lock all positions");
     CHECK(app.widgets()[0]->options().locked && app.widgets()[2]->options().locked);
@@ -129,9 +129,9 @@ TEST_CASE(host_takes_a_second_quillhosts_command_line_and_brings_off_screen_widg
     CHECK_EQ(HandOver(std::string("--add\0Slim\0", 11)), 1);
     CHECK_EQ(app.widgets().size(), 2u);
     CHECK_EQ(HandOver(std::string("--hide-all\0", 11)), 1);
-    CHECK(!app.widgets()[1]->Visible());
+    CHECK(app.widgets()[1]->HiddenBy(host::HideReason::User));
     CHECK_EQ(HandOver(std::string()), 1);  // no arguments: every widget shown
-    CHECK(app.widgets()[1]->Visible());
+    CHECK(!app.widgets()[1]->HiddenBy(host::HideReason::User));
     CHECK_EQ(HandOver(std::string("--paint\0", 8)), 0);
     app.Shutdown();
 }

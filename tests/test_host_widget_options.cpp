@@ -107,7 +107,7 @@ TEST_CASE(host_drag_ending_near_an_edge_lands_on_it_unless_ctrl_is_held) {
 }
 
 // The check wakes the host each second, so it runs only while a widget gives
-// way; one that stops giving way shows at once, not at the next check.
+// way; one that stops giving way shows with its next frame, not at the next check.
 TEST_CASE(host_topmost_widget_gives_way_to_a_full_screen_program_on_its_monitor) {
     host::HostApp app(ModulePath(), FreshConfig());
     app.Restore();
@@ -126,14 +126,16 @@ TEST_CASE(host_topmost_widget_gives_way_to_a_full_screen_program_on_its_monitor)
     SetForegroundWindow(program.get());
     app.CheckFullScreen();
     CHECK(!IsWindowVisible(widget.window()));
-    CHECK(widget.Visible());  // given way, not hidden by the user
+    CHECK(!widget.HiddenBy(host::HideReason::User));  // given way, not hidden by the user
     Choose(widget, kHideForFullScreen);
+    rig::PumpFor(50);  // it shows with its next frame, at this turn of the message loop
     CHECK(IsWindowVisible(widget.window()));
     CHECK(!app.watchingFullScreen());
     Choose(widget, kHideForFullScreen);
     CHECK(!IsWindowVisible(widget.window()));
     program.reset();
     app.CheckFullScreen();
+    rig::PumpFor(50);
     CHECK(IsWindowVisible(widget.window()));
     app.Shutdown();
 }

@@ -27,8 +27,8 @@ PlayerSession::PlayerSession(std::wstring sessionPath)
     // In-process only, like the simulated player: the module's creation asks
     // for any server kind and finds this one first.
     DWORD cookie = 0;
-    if (SUCCEEDED(CoRegisterClassObject(itunes::CLSID_iTunesApp, NewClassFactory(client_).Get(),
-                                        CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie)))
+    if (SUCCEEDED(CoRegisterClassObject(itunes::CLSID_iTunesApp, NewClassFactory(client_).Get(), CLSCTX_INPROC_SERVER,
+                                        REGCLS_MULTIPLEUSE, &cookie)))
         registration_.reset(cookie);
     timer_.reset(SetTimer(nullptr, 0, kCheckPeriodMs, &OnTimer));
     Check();
@@ -38,6 +38,14 @@ PlayerSession::~PlayerSession() {
     if (g_session == this) g_session = nullptr;
     PostThreadMessageW(windowThreadId_, WM_QUIT, 0, 0);
     windowThread_.join();
+}
+
+void PlayerSession::AwaitReady(std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    client_->AwaitFirstAnswer(timeout);
+    Check();
+    while (wanted_ != (window_ != nullptr) && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 void CALLBACK PlayerSession::OnTimer(HWND, UINT, UINT_PTR, DWORD) {

@@ -11,6 +11,7 @@
 #include "platform/win_owners.h"
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <string>
 #include <thread>
@@ -34,6 +35,10 @@ public:
     // Has the window made or ended as the helper says now, without waiting
     // for it; a timer of this thread does so every half second.
     void Check();
+    // For start-up only, before any widget is made: waits, at most that long,
+    // for the helper's first answer and then for the window to be as it says,
+    // so that a widget made next finds the player from its first second.
+    void AwaitReady(std::chrono::milliseconds timeout);
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
