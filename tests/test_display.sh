@@ -83,6 +83,8 @@ check "the Default widget appears where the settings file puts it, at its skin's
 check "the Slim widget appears where the settings file puts it, at its skin's size" has_size "$slim" 266 40
 check "the widget looks as the renderer draws it" \
   wait_until 10 looks_like "$main" first Default InfoPane CounterPane ProgressBar SoundPane
+check "its info pane reads the first track's artist or title" \
+  wait_until 10 pane_reads "$main" Default InfoPane "The Lantern Society" "Morning Tide"
 
 # The context menu: each source a submenu of its playlists.
 check "a right click shows the menu" open_menu "$main" 50 50
@@ -164,6 +166,8 @@ if check "the player's window shows" wait_until 10 player_shown; then
   xdotool click 1
   check "the player's Next button moves the widget on" \
     wait_until 10 looks_like "$main" tower-face-next Tower InfoPane CounterPane ProgressBar
+  check "and its info pane reads that track's artist or title" \
+    wait_until 10 pane_reads "$main" Tower InfoPane "Osric Bell Quartet" "Blue Lantern Waltz"
   point_at "$player" 300 114  # the first track of the library's list
   xdotool click --repeat 2 --delay 80 1
   check "a double-click on a track plays it" \

@@ -155,6 +155,14 @@ point_at() {  # WINDOW DX DY
   xdotool mousemove $((x + $2)) $((y + $3))
 }
 
+# The hue at a point of the screen: red, yellow, green or blue.
+hue_at() {  # X Y
+  import -window root -crop "1x1+$1+$2" +repage -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: \
+    2>/dev/null | awk '{
+    if ($1 > 2 * $3 && $2 > 2 * $3 && 5 * $1 > 3 * $2 && 5 * $2 > 3 * $1) print "yellow"
+    else if ($1 > $2 && $1 > $3) print "red"; else if ($2 > $1 && $2 > $3) print "green"; else print "blue" }'
+}
+
 # Where no window of ours ever stands: the pointer leaves the widgets alone.
 pointer_away() { xdotool mousemove 1270 790; }
 
@@ -234,6 +242,50 @@ skin_rect() {  # SKIN GROUP
     $0 == group {inside = 1; next} /^\[/ {inside = 0}
     inside && /^(Left|Top|Width|Height)=/ {split($0, pair, "="); value[pair[1]] = pair[2]}
     END {print value["Left"] + 0, value["Top"] + 0, value["Width"] + 0, value["Height"] + 0}'
+}
+
+# The text of a pane of the widget's display, read off the screen: the pane
+# enlarged four times and inverted (light text on a dark pane), one line.
+pane_text() {  # WINDOW SKIN GROUP
+  local x y dx dy left top width height
+  read -r x y _ _ < <(geometry "$1")
+  read -r dx dy _ _ < <(skin_rect "$2" DisplayPane)
+  read -r left top width height < <(skin_rect "$2" "$3")
+  import -window root -crop "${width}x${height}+$((x + dx + left))+$((y + dy + top))" +repage \
+    -filter point -resize 400% -negate "$QB_WORK/pane.png" 2>/dev/null || return 1
+  tesseract "$QB_WORK/pane.png" - --psm 7 2>/dev/null
+}
+
+# Letters and digits only, in lower case: what OCR reads reliably.
+plain_text() { tr -cd '[:alnum:]' | tr '[:upper:]' '[:lower:]'; }
+
+# The text read holds the one wanted, but for one letter in six that OCR may
+# take for another (the corners of "g" and "q"), or miss, or add; its digits
+# must all be read as they are.
+reads_as() {  # READ WANTED
+  python3 - "$1" "$2" <<'PY'
+import sys
+read, wanted = sys.argv[1], sys.argv[2]
+# Edit distance of the wanted text to its best match anywhere in what was read.
+def cost(*letters):
+    return len(wanted) if any(c.isdigit() for c in letters) else 1
+row = [0] * (len(read) + 1)
+for i, w in enumerate(wanted, 1):
+    previous, row = row, [row[0] + cost(w)] + [0] * len(read)
+    for j, r in enumerate(read, 1):
+        row[j] = min(previous[j] + cost(w), row[j - 1] + cost(r), previous[j - 1] + (w != r and cost(w, r)))
+sys.exit(0 if wanted and min(row) <= len(wanted) // 6 else 1)
+PY
+}
+
+# The pane reads one of the texts given; QB_LAST_READ holds what it read.
+pane_reads() {  # WINDOW SKIN GROUP TEXT...
+  local text
+  QB_LAST_READ=$(pane_text "$1" "$2" "$3" | plain_text)
+  for text in "${@:4}"; do
+    reads_as "$QB_LAST_READ" "$(plain_text <<<"$text")" && return 0
+  done
+  return 1
 }
 
 # ImageMagick arguments that black out panes of the skin's display pane,

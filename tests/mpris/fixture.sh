@@ -67,7 +67,9 @@ start_bus() {
 # pictures). Folder names with a space and a non-ASCII letter keep the
 # players' percent-encoded URIs honest.
 make_media() {
-  local colours=(red green blue) seconds=(21 32 43) i
+  local colours=(red green yellow) seconds=(21 32 43) i
+  # Told apart by words, not digits: the display test reads them off the screen.
+  local titles=("Copper Rain" "Lantern Hill" "Quiet Harbour") artists=("Ada Marrow" "Bex Tallow" "Cyd Fennel")
   TRACK_FILES=() TRACK_TITLES=() TRACK_ARTISTS=() TRACK_ALBUMS=() TRACK_GENRES=() TRACK_LENGTHS_MS=() TRACK_COVERS=()
   # The same, a track a line of tab-separated fields, for programs that are not scripts.
   TRACKS_FILE="$FIXTURE_DIR/media/tracks.tsv"
@@ -77,8 +79,8 @@ make_media() {
     local folder="$FIXTURE_DIR/media/Track $((i + 1)) – é"
     mkdir -p "$folder"
     TRACK_FILES+=("$folder/song $((i + 1)).flac")
-    TRACK_TITLES+=("Song $((i + 1)) of three")
-    TRACK_ARTISTS+=("Artist $((i + 1))")
+    TRACK_TITLES+=("${titles[i]}")
+    TRACK_ARTISTS+=("${artists[i]}")
     TRACK_ALBUMS+=("Album $((i + 1))")
     TRACK_GENRES+=("Genre $((i + 1))")
     TRACK_LENGTHS_MS+=($((seconds[i] * 1000)))
