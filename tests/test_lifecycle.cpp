@@ -1,5 +1,6 @@
 // Creating, saving and destroying widgets through the real module.
 #include "core/timer_ids.h"
+#include "rig/module_call_log.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
@@ -180,6 +181,24 @@ TEST_CASE(auto_hide_hides_the_player_at_creation_and_shows_it_at_teardown) {
     CHECK(!IsWindowVisible(player.Window()));
 }
 
+// The player's window shows again only once the widget has let go of the
+// player and of COM: a player that reappears is not still held.
+TEST_CASE(teardown_releases_the_player_and_com_before_it_shows_the_player_window) {
+    rig::PlayerScene scene;
+    sim::Player& player = scene.player();
+    const std::string ini = rig::WorkFolder() + "teardown.ini";
+    rig::WriteTextFile(ini, "[W]\nAutoHideiTunes=1\n");
+    rig::Widget widget(ini.c_str(), "W");
+    REQUIRE(sim::OutstandingReferences() >= 1);
+    rig::ModuleCallLog log;
+    player.calls().Clear();
+    widget.Destroy();
+    std::string order;
+    for (const sim::Call& call : player.calls().entries())
+        order += call.method + (call.argument.empty() ? "" : " " + check::Show(call.argument)) + "; ";
+    CHECK_EQ(order, std::string("CoUninitialize 0; MainWindow.Show; "));
+}
+
 TEST_CASE(auto_hide_waits_while_the_player_is_not_running) {
     const std::string ini = rig::WorkFolder() + "autohide-later.ini";
     rig::WriteTextFile(ini, "[W]\nAutoHideiTunes=1\n");
@@ -187,3 +206,4 @@ TEST_CASE(auto_hide_waits_while_the_player_is_not_running) {
     CHECK(!sim::Player::Get().Running());
     CHECK_EQ(sim::Player::Get().calls().Count("IiTunes.get_Version"), 0);
 }
+
