@@ -1,4 +1,5 @@
-// Record of every call that reached the player through one of its interfaces.
+// Record of every call that reached the player through one of its interfaces,
+// and of its main window showing or hiding.
 #pragma once
 
 #include <string>

@@ -34,6 +34,8 @@ void LayOut(HWND window, PlayerFace& face) {
 }
 
 void OnShow(HWND window, bool shown) {
+    // Among the calls that reached the player, so that their order shows.
+    Player::Get().calls().Record(shown ? "MainWindow.Show" : "MainWindow.Hide", L"");
     if (!shown) {
         KillTimer(window, kRefreshTimer);
         return;

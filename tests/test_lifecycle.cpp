@@ -1,14 +1,24 @@
 // Creating, saving and destroying widgets through the real module.
 #include "core/timer_ids.h"
+#include "rig/module_call_log.h"
 #include "rig/rig.h"
 #include "sim/player.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
 namespace {
 
 std::string SettingsFile(const std::string& name) { return rig::WorkFolder() + name; }
+
+bool Polled(const rig::Widget& widget) { return rig::TimerRunning(widget.window(), kPollTimerId, kPollTimerPeriodMs); }
+
+// Times the module set the poll timer, as the player's call log holds them.
+long PollTimerStarts(sim::Player& player) {
+    const auto timers = player.calls().Arguments("SetTimer");
+    return static_cast<long>(std::count(timers.begin(), timers.end(), L"285772 1000"));
+}
 
 }  // namespace
 
@@ -180,10 +190,87 @@ TEST_CASE(auto_hide_hides_the_player_at_creation_and_shows_it_at_teardown) {
     CHECK(!IsWindowVisible(player.Window()));
 }
 
+// The player's window shows again only once the widget has let go of the
+// player and of COM: a player that reappears is not still held.
+TEST_CASE(teardown_releases_the_player_and_com_before_it_shows_the_player_window) {
+    rig::PlayerScene scene;
+    sim::Player& player = scene.player();
+    const std::string ini = rig::WorkFolder() + "teardown.ini";
+    rig::WriteTextFile(ini, "[W]\nAutoHideiTunes=1\n");
+    rig::Widget widget(ini.c_str(), "W");
+    REQUIRE(sim::OutstandingReferences() >= 1);
+    rig::ModuleCallLog log;
+    player.calls().Clear();
+    widget.Destroy();
+    std::string order;
+    for (const sim::Call& call : player.calls().entries())
+        order += call.method + (call.argument.empty() ? "" : " " + check::Show(call.argument)) + "; ";
+    CHECK_EQ(order, std::string("CoUninitialize 0; MainWindow.Show; "));
+}
+
 TEST_CASE(auto_hide_waits_while_the_player_is_not_running) {
     const std::string ini = rig::WorkFolder() + "autohide-later.ini";
     rig::WriteTextFile(ini, "[W]\nAutoHideiTunes=1\n");
     rig::Widget widget(ini.c_str(), "W");
     CHECK(!sim::Player::Get().Running());
     CHECK_EQ(sim::Player::Get().calls().Count("IiTunes.get_Version"), 0);
+}
+
+// A widget made before the player runs is polled from the moment it attaches,
+// whichever path attaches it, and its poll timer is set once.
+
+TEST_CASE(a_redraw_that_finds_the_player_polls_and_the_ticks_follow_the_track) {
+    rig::PlayerScene scene(false);
+    sim::Player& player = scene.player();
+    const std::string panes =
+        "[DisplayPane]\nWidth=200\nHeight=60\n[InfoPane]\nWidth=200\nHeight=40\n[Font]\nSize=14\n";
+    rig::MakeSkin("late_hover", panes);
+    rig::MakeSkin("late", panes +
+                              "[ChangeSkinHotSpots]\nCount=1\n[ChangeSkinHotSpot-1]\nType=Hover\nLeft=0\nTop=0\n"
+                              "Width=50\nHeight=50\nNewSkinName=late_hover\n");
+    rig::WriteTextFile(SettingsFile("late.ini"), "[W]\nSkinDir=late\n");
+    rig::ModuleCallLog log;
+    rig::Widget widget(SettingsFile("late.ini").c_str(), "W");
+    CHECK(!Polled(widget));
+
+    player.Start(false);
+    player.SetCurrentTrack(0);
+    player.SetPlaying(true);
+    // The hover skin's redraw finds the player.
+    widget.MouseMove(10, 10);
+    CHECK(Polled(widget));
+    const auto first = rig::Pixels(widget.InfoFrame(), {0, 0, 200, 40});
+    REQUIRE(player.TrackAt(6)->artist != player.TrackAt(0)->artist);
+    player.SetCurrentTrack(6);
+    rig::PumpFor(1500);
+    CHECK(rig::Pixels(widget.InfoFrame(), {0, 0, 200, 40}) != first);
+    CHECK_EQ(PollTimerStarts(player), 1L);
+}
+
+TEST_CASE(a_clicks_probe_that_finds_the_player_polls) {
+    rig::PlayerScene scene(false);
+    rig::Widget widget;
+    CHECK(!Polled(widget));
+    scene.player().Start(false);
+    widget.Click(1, 1);
+    CHECK(Polled(widget));
+}
+
+// The timer runs on while the player is away; its return, noticed by a tick
+// or started by a click, sets none again.
+TEST_CASE(a_player_that_quits_and_returns_is_polled_by_the_one_timer) {
+    rig::PlayerScene scene;
+    sim::Player& player = scene.player();
+    rig::ModuleCallLog log;
+    rig::Widget widget;
+    for (bool clickStarts : {false, true}) {
+        player.Quit();
+        widget.PollTick();
+        CHECK_EQ(sim::OutstandingReferences(), 0L);
+        clickStarts ? widget.Click(1, 1) : (void)player.Start(false);
+        widget.PollTick();
+        CHECK(sim::OutstandingReferences() >= 1);
+    }
+    CHECK(Polled(widget));
+    CHECK_EQ(PollTimerStarts(player), 1L);
 }

@@ -10,11 +10,13 @@ void PlayerLink::AttachIfRunning() {
     if (itunes::MainWindow()) iTunesApp = itunes::CreateApp();
 }
 
-void PlayerLink::ProbeOrAttach() {
-    if (!iTunesApp)
+void PlayerLink::ProbeOrAttach(HWND widgetWindow) {
+    if (!iTunesApp) {
         AttachIfRunning();
-    else if (!itunes::Probe(iTunesApp.Get()))
+        if (Attached()) Poll(widgetWindow);
+    } else if (!itunes::Probe(iTunesApp.Get())) {
         iTunesApp.Reset();
+    }
 }
 
 bool PlayerLink::Start() {
@@ -23,11 +25,18 @@ bool PlayerLink::Start() {
 }
 
 void PlayerLink::AttachOrStart(PlayerRequest request, HWND widgetWindow, bool autoHide) {
-    if (request.probeHeld) ProbeOrAttach();
+    if (request.probeHeld) ProbeOrAttach(widgetWindow);
     if (Attached() || !Start()) return;
-    StartPollTimer(widgetWindow);
+    Poll(widgetWindow);
     // Only the window a request has just opened gets the hide setting here.
     if (request.hideStarted) ApplyAutoHide(autoHide);
+}
+
+// Setting the timer again would only put its next tick off.
+void PlayerLink::Poll(HWND widgetWindow) {
+    if (pollTimerRunning) return;
+    StartPollTimer(widgetWindow);
+    pollTimerRunning = true;
 }
 
 void PlayerLink::ApplyAutoHide(bool hide) const {

@@ -19,23 +19,27 @@ constexpr PlayerRequest kDropRequest{false, false};
 // while the player does not run.
 void ShowOrHidePlayerWindow(bool hide);
 
+// A widget that attaches is polled on its window from then on, however it
+// attached: one that is not would never show the player again.
 struct PlayerLink {
     itunes::ComPtr<itunes::IiTunes> iTunesApp;
     itunes::ComPtr<itunes::IITOperationStatus> pendingOperation;
+    bool pollTimerRunning = false;  // runs until the widget goes, attached or not
 
     bool Attached() const { return iTunesApp != nullptr; }
     // Takes the player's object only when its window shows that it runs;
-    // never starts the player.
+    // never starts the player nor polls it.
     void AttachIfRunning();
     // Keeps a held object only while it answers; with none held, attaches
     // if the player runs.
-    void ProbeOrAttach();
+    void ProbeOrAttach(HWND widgetWindow);
     // Creates the object, which starts the player when it is not running;
     // true when one came.
     bool Start();
-    // Reaching the player for a request of the user's: a player it starts is
-    // polled on the widget's window from then on.
+    // Reaching the player for a request of the user's.
     void AttachOrStart(PlayerRequest request, HWND widgetWindow, bool autoHide);
+    // Starts the poll timer on the widget's window unless it runs already.
+    void Poll(HWND widgetWindow);
     // The hide setting takes effect at once while attached; otherwise it
     // waits for the next application.
     void ApplyAutoHide(bool hide) const;

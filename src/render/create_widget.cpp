@@ -1,5 +1,4 @@
 // Creating a widget: its settings, its skin and its first frame.
-#include "core/timer_ids.h"
 #include "platform/host_api.h"
 #include "render/redraw.h"
 
@@ -19,7 +18,7 @@ void Create(WidgetInstance& widget, const char* iniFile, const char* iniGroup) {
     }
     (void)LoadSkinAndRedraw(widget, skinName);
     Redraw(widget, false);
-    if (widget.player.Attached() || widget.settings.hideWhenNotLoaded) StartPollTimer(widget.deskletWindow);
+    if (widget.player.Attached() || widget.settings.hideWhenNotLoaded) widget.player.Poll(widget.deskletWindow);
     CallIfPresent(Host().DeskletActivateExtendedDragDrop, widget.deskletWindow);
 }
 

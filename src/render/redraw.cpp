@@ -150,7 +150,7 @@ void Redraw(WidgetInstance& widget, bool force) {
     if (!widget.skin) return;
     PlayerLink& player = widget.player;
     // A redraw never starts the player: it attaches only when it runs.
-    player.ProbeOrAttach();
+    player.ProbeOrAttach(widget.deskletWindow);
     const bool present = player.Attached();
     if (present)
         CallIfPresent(Host().DeskletShow, widget.deskletWindow);
