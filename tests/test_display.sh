@@ -176,10 +176,30 @@ if check "the player's window shows" wait_until 10 player_shown; then
   check "closing the player's window quits the player" wait_until 10 gone "$player"
   # As with the real player: the last frame stays and its time stands still.
   check "the widget lets go of the player that quit" stands_still "$main" 3
+  widgets_before=$(widget_windows | sort)
+  "$QB_WINE" "$work/dist/quillhost.exe" --add Default </dev/null >>"$work/second.log" 2>&1
+  late_shown() { late=$(comm -13 <(echo "$widgets_before") <(widget_windows | sort) | head -1); [ -n "$late" ]; }
+  if check "a widget added while the player does not run shows" wait_until 10 late_shown; then
+    drag "$late" 50 50 900 20  # out of the way of the player's window
+    pointer_away
+    check "and says the player is not loaded" wait_until 5 pane_reads "$late" Default InfoPane "iTunes not loaded"
+  fi
   point_at "$main" 50 50
   xdotool click 1
   pointer_away
   check "a click on the widget starts the player again" wait_until 10 player_shown
+  if [ -n "${late:-}" ]; then
+    point_at "$player" 118 69  # the player's Play button: a widget draws anew only while something plays
+    xdotool click 1
+    point_at "$late" 120 20  # its info pane: the click finds the player running
+    sleep 0.2
+    xdotool click 1
+    pointer_away
+    # Polled from then on, it turns from the artist to the title on its own.
+    check "the widget made before the player started follows it once a click found it" \
+      wait_until 15 pane_reads "$late" Default InfoPane "Morning Tide" "Salt on the Windows" \
+      "The Keeper's Daughter" "Nets and Knots" "Harbour Lights" "Last Boat Out"
+  fi
 fi
 
 check "Exit is in the menu" open_menu "$main" 50 50

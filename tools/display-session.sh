@@ -342,13 +342,14 @@ stands_at() {  # WINDOW X Y
   [ "$x $y" = "$2 $3" ]
 }
 
-# Presses on the widget and moves it in small steps with the button held.
-drag() {  # WINDOW DX DY BY_X
+# Presses on the widget and moves it in small steps (5 px unless given) with the button held.
+drag() {  # WINDOW DX DY BY_X [STEP]
+  local step=${5:-5}
   point_at "$1" "$2" "$3"
   sleep 0.2
   xdotool mousedown 1
-  for _ in $(seq 1 $(($4 / 5))); do
-    xdotool mousemove_relative -- 5 0
+  for _ in $(seq 1 $(($4 / step))); do
+    xdotool mousemove_relative -- "$step" 0
     sleep 0.03
   done
   xdotool mouseup 1
