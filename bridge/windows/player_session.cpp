@@ -27,8 +27,8 @@ PlayerSession::PlayerSession(std::wstring sessionPath)
     // In-process only, like the simulated player: the module's creation asks
     // for any server kind and finds this one first.
     DWORD cookie = 0;
-    if (SUCCEEDED(CoRegisterClassObject(itunes::CLSID_iTunesApp, NewClassFactory(client_).Get(),
-                                        CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie)))
+    if (SUCCEEDED(CoRegisterClassObject(itunes::CLSID_iTunesApp, NewClassFactory(client_).Get(), CLSCTX_INPROC_SERVER,
+                                        REGCLS_MULTIPLEUSE, &cookie)))
         registration_.reset(cookie);
     timer_.reset(SetTimer(nullptr, 0, kCheckPeriodMs, &OnTimer));
     Check();
@@ -45,7 +45,7 @@ void CALLBACK PlayerSession::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void PlayerSession::Check() {
-    const Status* status = client_->CurrentStatus();
+    const std::shared_ptr<const Status> status = client_->CurrentStatus();
     const bool connected = status && status->connected;
     if (connected != wanted_ || connected != (window_ != nullptr)) {
         wanted_ = connected;
