@@ -25,7 +25,7 @@ std::pair<bool, std::string> BridgePlayer(const std::wstring& session) {
     bridge::windows::HelperLink bridge(session);
     // Start-up may wait for the helper's first answer; the widget never does.
     bridge.AwaitFirstAnswer(std::chrono::milliseconds(2 * bridge::windows::kReplyDueMs));
-    const bridge::windows::Status* status = bridge.CurrentStatus();
+    const std::shared_ptr<const bridge::windows::Status> status = bridge.CurrentStatus();
     if (!status) return {false, bridge.problem()};
     if (!status->connected) return {false, "the bridge's helper finds no MPRIS player on the session bus"};
     return {true, "the bridge's helper follows " + status->identity + " (" + status->player + ")"};

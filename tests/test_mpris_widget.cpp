@@ -51,8 +51,9 @@ std::vector<TrackTags> Tracks() {
         std::istringstream split(line);
         for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
         REQUIRE(fields.size() == 7u);
-        tracks.push_back({bridge::windows::WideFromUtf8(fields[0]), bridge::windows::WideFromUtf8(fields[1]), bridge::windows::WideFromUtf8(fields[2]),
-                          bridge::windows::WideFromUtf8(fields[3]), std::atol(fields[4].c_str()) / 1000, fields[0],
+        tracks.push_back({bridge::windows::WideFromUtf8(fields[0]), bridge::windows::WideFromUtf8(fields[1]),
+                          bridge::windows::WideFromUtf8(fields[2]), bridge::windows::WideFromUtf8(fields[3]),
+                          std::atol(fields[4].c_str()) / 1000, fields[0],
                           bridge::windows::WideFromUtf8(rig::WindowsPathOfUnix(fields[5])),
                           bridge::windows::WideFromUtf8(rig::WindowsPathOfUnix(fields[6]))});
     }
@@ -99,7 +100,7 @@ struct BridgeAsPlayer : rig::BridgeAsPlayer {
     // The player's window is there and the helper shows the track, its length known.
     bool Shows(const TrackTags& track) {
         session.Check();
-        const bridge::windows::Status* status = session.client().CurrentStatus();
+        const std::shared_ptr<const bridge::windows::Status> status = session.client().CurrentStatus();
         return session.window() && status && status->title == track.title8 &&
                (status->length_ms + 500) / 1000 == track.seconds;
     }

@@ -35,7 +35,7 @@ protected:
     template <class Body>
     HRESULT Serve(Body&& body) noexcept {
         try {
-            const Status* status = origin_.client->StatusOf(origin_.run);
+            const std::shared_ptr<const Status> status = origin_.client->StatusOf(origin_.run);
             return status ? body(*status) : RPC_E_DISCONNECTED;
         } catch (...) {
             return E_OUTOFMEMORY;

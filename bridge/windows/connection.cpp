@@ -53,7 +53,8 @@ std::optional<Connection> Connection::Open(const SessionInfo& session, const Dea
     std::optional<std::string> greeting;
     if (connection.SendLine(HelloLine(session.token), deadline)) greeting = connection.ReadLine(deadline);
     if (greeting == std::string(kGreeting)) return connection;
-    problem = greeting == std::string(kDenied) ? "the bridge's helper refused the token" : "the bridge's helper did not greet";
+    problem = greeting == std::string(kDenied) ? "the bridge's helper refused the token"
+                                               : "the bridge's helper did not greet";
     return std::nullopt;
 }
 
@@ -67,6 +68,16 @@ bool Connection::WaitFor(bool writable, const Deadline& deadline) const {
         if (count != 0) return count > 0 && FD_ISSET(socket_.get(), &ready);
     }
     return false;
+}
+
+bool Connection::Answered(DWORD waitMs) const {
+    if (in_.Buffered() > 0) return true;
+    fd_set ready;
+    FD_ZERO(&ready);
+    FD_SET(socket_.get(), &ready);
+    fd_set failed = ready;
+    timeval wait = {static_cast<long>(waitMs / 1000), static_cast<long>(waitMs % 1000 * 1000)};
+    return select(0, &ready, nullptr, &failed, &wait) != 0;
 }
 
 bool Connection::SendLine(const std::string& line, const Deadline& deadline) {

@@ -5,8 +5,8 @@
 
 #include <winsock2.h>
 
-#include "bridge/wire/protocol.h"
 #include "bridge/windows/session_reader.h"
+#include "bridge/wire/protocol.h"
 #include "platform/win_owners.h"
 
 #include <atomic>
@@ -26,6 +26,7 @@ public:
     // What is left before the next look at the flag, as select() takes it;
     // empty once passed or stopped.
     std::optional<timeval> Next() const;
+    bool Over() const { return !Next(); }
 
 private:
     ULONGLONG end_;
@@ -42,6 +43,9 @@ public:
     std::optional<std::string> ReadLine(const Deadline& deadline);
     // Exactly count raw bytes.
     std::optional<std::string> ReadBytes(std::size_t count, const Deadline& deadline);
+    // Whether an answer has begun to arrive within the wait (0: a look), or
+    // the connection closed or failed: a read then waits at most for the rest.
+    bool Answered(DWORD waitMs) const;
 
 private:
     explicit Connection(UniqueSocket socket) : socket_(std::move(socket)) {}

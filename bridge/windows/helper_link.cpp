@@ -1,7 +1,7 @@
-// The reader owns the connection and is the only one to wait on it: every
-// wait is bounded by kReplyDueMs and given up within a moment of the stop.
-// The widget's thread takes the snapshot under a lock that the reader holds
-// only to copy one in, never across a wait.
+// The reader owns the connections and is the only one to wait on them:
+// every wait is bounded by kReplyDueMs and given up within a moment of the
+// stop. The widget's thread takes the snapshot under a lock that the reader
+// holds only to put a new one in, never across a wait.
 #include "bridge/windows/helper_link.h"
 
 #include "bridge/windows/connection.h"
@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdlib>
 #include <condition_variable>
+#include <cstdlib>
 #include <deque>
 #include <mutex>
 
@@ -21,6 +21,10 @@ using Clock = std::chrono::steady_clock;
 
 // How often the status is read; a queued command is sent at once.
 constexpr std::chrono::milliseconds kStatusPeriod{200};
+// How long a new track's status waits for its cover at most: the module asks
+// for a track's art once, when it first shows the track, so a cover the
+// helper has at hand goes out with it.
+constexpr DWORD kCoverAtHandMs = 50;
 // The players are listed this often; the playlists less often, as a player may take long to list them.
 constexpr std::chrono::milliseconds kPlayersPeriod{1000};
 constexpr std::chrono::milliseconds kPlaylistsPeriod{5000};
@@ -50,14 +54,15 @@ struct HelperLink::Shared {
     std::condition_variable wake;
     std::atomic<bool> stop{false};
     std::atomic<std::uint64_t> version{0};  // of the snapshot; 0 until the first
-    Snapshot snapshot;
+    std::shared_ptr<const Snapshot> snapshot = std::make_shared<const Snapshot>();
     std::deque<Queued> queue;
     std::uint64_t lastSeq = 0;
 };
 
 namespace {
 
-// The reader thread: one connection at a time, requests one after the other.
+// The reader thread: a connection for the status, the commands and the
+// lists, and one for covers; on each, requests one after the other.
 class Reader {
 public:
     Reader(HelperLink::Shared& shared, std::wstring sessionPath)
@@ -71,9 +76,10 @@ public:
                 Sleep(kStatusPeriod);
                 continue;
             }
-            if (connection_) connection_.reset();
+            Disconnect();
             if (!Connect() || !Exchange()) {
-                connection_.reset();
+                Disconnect();
+                DropQueued();
                 next_.status.reset();
                 next_.cover.reset();
                 next_.players.reset();
@@ -91,39 +97,69 @@ private:
             next_.problem = "Windows sockets did not start";
             return false;
         }
-        std::optional<SessionInfo> session = ReadSessionFile(sessionPath_);
-        if (!session) {
+        session_ = ReadSessionFile(sessionPath_);
+        if (!session_) {
             next_.problem = "there is no readable bridge session file at " + Utf8FromWide(sessionPath_);
             return false;
         }
-        connection_ = Connection::Open(*session, Due(), next_.problem);
+        connection_ = Connection::Open(*session_, Due(), next_.problem);
         return connection_.has_value();
+    }
+
+    void Disconnect() {
+        connection_.reset();
+        DropCover();
+    }
+
+    // A cover asked for and not taken is asked for again on a new connection.
+    void DropCover() {
+        coverConnection_.reset();
+        asked_.reset();
     }
 
     Deadline Due() const { return Deadline(kReplyDueMs, shared_.stop); }
 
-    // Sends what is queued, reads the status and what goes with it, and publishes them.
+    // Sends what is queued and reads the status, published at once (with a
+    // new track's cover when the helper has it at hand); then sends what was
+    // queued meanwhile, and the lists and a cover still on its way follow.
     bool Exchange() {
-        std::uint64_t sent = next_.sentThrough;
-        for (;;) {
-            std::optional<Queued> command = TakeQueued();
-            if (!command) break;
-            const Deadline due = Due();
-            if (!connection_->SendLine(command->line, due) || !ParseReply(Line(due).value_or("")))
-                return Fail();
-            sent = command->seq;
-            if (command->command == Command::Pin) playersAt_ = {};
-        }
+        if (!SendQueued()) return Fail();
+        const std::uint64_t sent = sent_;
         const Deadline due = Due();
         if (!connection_->SendLine(FormatRequest(Command::Status), due)) return Fail();
         std::optional<Status> status = ParseStatusReply(Line(due).value_or(""));
         if (!status) return Fail();
+        const bool newPlayer =
+            !next_.status || next_.status->owner != status->owner || next_.status->instance != status->instance;
+        // Another player's playlists are not this one's.
+        if (newPlayer) next_.playlists.clear();
         next_.fetchedAt = Clock::now();
-        if (!FetchCover(*status) || !FetchLists(*status)) return Fail();
         next_.status = std::move(status);
         next_.sentThrough = sent;
+        if (!StepCover(*next_.status)) return Fail();
+        Publish();
+        if (!SendQueued() || !FetchLists(*next_.status, newPlayer)) return Fail();
         Publish();
         return true;
+    }
+
+    // A command taken counts as sent even when its connection fails: it is
+    // not sent again, and the next status shows what came of it.
+    bool SendQueued() {
+        while (std::optional<Queued> command = TakeQueued()) {
+            sent_ = command->seq;
+            const Deadline due = Due();
+            if (!connection_->SendLine(command->line, due) || !ParseReply(Line(due).value_or(""))) return false;
+            if (command->command == Command::Pin) playersAt_ = {};
+        }
+        return true;
+    }
+
+    // Commands that were waiting for a helper now gone are lost with it.
+    void DropQueued() {
+        std::lock_guard<std::mutex> lock(shared_.mutex);
+        if (!shared_.queue.empty()) sent_ = shared_.queue.back().seq;
+        shared_.queue.clear();
     }
 
     std::optional<std::string> Line(const Deadline& due) { return connection_->ReadLine(due); }
@@ -133,32 +169,51 @@ private:
         return false;
     }
 
-    // The followed track's cover, asked for by its track when the track or its art changes.
-    bool FetchCover(const Status& status) {
-        const Cover* held = next_.cover.get();
-        if (held && held->track == status.track && held->artUrl == status.art_url) return true;
+    // The followed track's cover, asked for by its track when the track or its
+    // art changes, on a connection of its own: the helper answers only once a
+    // download is over and holds the requests behind it. One is asked for at a
+    // time and looked for once a round; one for a track no longer followed
+    // would come as none, so it is dropped for the new track's.
+    bool StepCover(const Status& status) {
+        const Cover* held = asked_ ? asked_->cover.get() : next_.cover.get();
+        const bool current = held && held->track == status.track && held->artUrl == status.art_url;
+        if (asked_ && current) return TakeCover(0);
+        if (current) return true;
+        if (asked_) DropCover();
         auto cover = std::make_shared<Cover>(Cover{status.track, status.art_url, {}});
-        if (!status.art_url.empty()) {
-            const Deadline due = Due();
-            if (!connection_->SendLine(FormatRequest(Command::Art, status.track), due)) return false;
-            std::optional<Reply> reply = ParseReply(Line(due).value_or(""));
-            if (!reply) return false;
-            if (reply->ok) {
-                std::optional<std::size_t> count = ParseCount(reply->payload, kMaxArtBytes);
-                std::optional<std::string> bytes = count ? connection_->ReadBytes(*count, due) : std::nullopt;
-                if (!bytes) return false;
-                cover->bytes = std::move(*bytes);
-            }
+        if (status.art_url.empty()) {
+            next_.cover = std::move(cover);
+            return true;
         }
-        next_.cover = std::move(cover);
+        const Deadline due = Due();
+        if (!coverConnection_) coverConnection_ = Connection::Open(*session_, due, next_.problem);
+        if (!coverConnection_ || !coverConnection_->SendLine(FormatRequest(Command::Art, status.track), due))
+            return false;
+        asked_.emplace(Asked{std::move(cover), Due()});
+        return TakeCover(kCoverAtHandMs);
+    }
+
+    // The cover asked for, once it has begun to come within the wait; a late one fails as any late answer.
+    bool TakeCover(DWORD waitMs) {
+        Connection& connection = *coverConnection_;
+        const Deadline& due = asked_->due;
+        if (!connection.Answered(waitMs)) return !due.Over();
+        std::optional<Reply> reply = ParseReply(connection.ReadLine(due).value_or(""));
+        if (!reply) return false;
+        if (reply->ok) {
+            std::optional<std::size_t> count = ParseCount(reply->payload, kMaxArtBytes);
+            std::optional<std::string> bytes = count ? connection.ReadBytes(*count, due) : std::nullopt;
+            if (!bytes) return false;
+            asked_->cover->bytes = std::move(*bytes);
+        }
+        next_.cover = std::move(asked_->cover);
+        asked_.reset();
         return true;
     }
 
     // The players and playlists, listed anew whenever the followed player changes.
-    bool FetchLists(const Status& status) {
+    bool FetchLists(const Status& status, bool newPlayer) {
         const Clock::time_point now = Clock::now();
-        const bool newPlayer = !next_.status || next_.status->owner != status.owner ||
-                               next_.status->instance != status.instance;
         if (newPlayer || now - playersAt_ >= kPlayersPeriod) {
             next_.players = Listing<PlayerEntry>(Command::Players, &ParsePlayerEntry);
             if (!next_.players) return false;
@@ -204,9 +259,11 @@ private:
         return front;
     }
 
+    // The snapshot it replaces is let go after the lock, by whoever holds it last.
     void Publish() {
+        std::shared_ptr<const Snapshot> snapshot = std::make_shared<const Snapshot>(next_);
         std::lock_guard<std::mutex> lock(shared_.mutex);
-        shared_.snapshot = next_;
+        shared_.snapshot.swap(snapshot);
         ++shared_.version;
     }
 
@@ -216,11 +273,21 @@ private:
         shared_.wake.wait_for(lock, pause, [this] { return shared_.stop || !shared_.queue.empty(); });
     }
 
+    // A cover asked for and not yet taken.
+    struct Asked {
+        std::shared_ptr<Cover> cover;
+        Deadline due;
+    };
+
     HelperLink::Shared& shared_;
     std::wstring sessionPath_;
     WinsockSession winsock_;
+    std::optional<SessionInfo> session_;
     std::optional<Connection> connection_;
+    std::optional<Connection> coverConnection_;
+    std::optional<Asked> asked_;
     Snapshot next_;
+    std::uint64_t sent_ = 0;  // the last command taken from the queue
     Clock::time_point playersAt_{};
     Clock::time_point playlistsAt_{};
 };
@@ -228,9 +295,8 @@ private:
 }  // namespace
 
 HelperLink::HelperLink(std::wstring sessionPath) : shared_(std::make_shared<Shared>()) {
-    reader_ = std::thread([shared = shared_, path = std::move(sessionPath)]() mutable {
-        Reader(*shared, std::move(path)).Run();
-    });
+    reader_ = std::thread(
+        [shared = shared_, path = std::move(sessionPath)]() mutable { Reader(*shared, std::move(path)).Run(); });
 }
 
 HelperLink::~HelperLink() {
@@ -256,7 +322,7 @@ void HelperLink::Refresh() {
         snapshot_ = shared_->snapshot;
         seen_ = shared_->version;
     }
-    if (snapshot_.sentThrough >= pendingSeq_) {
+    if (snapshot_->sentThrough >= pendingSeq_) {
         pendingVolume_.reset();
         pendingMute_.reset();
     }
@@ -264,17 +330,26 @@ void HelperLink::Refresh() {
     NoteRun();
 }
 
+// The snapshot's own status, or a copy of it with the volume or mute on its way.
 void HelperLink::Overlay() {
-    if (!snapshot_.status) return;
-    if (pendingVolume_) {
-        snapshot_.status->volume = *pendingVolume_;
-        snapshot_.status->muted = false;
+    const std::optional<Status>& read = snapshot_->status;
+    if (!read) {
+        status_.reset();
+    } else if (!pendingVolume_ && !pendingMute_) {
+        status_ = std::shared_ptr<const Status>(snapshot_, &*read);
+    } else {
+        auto shown = std::make_shared<Status>(*read);
+        if (pendingVolume_) {
+            shown->volume = *pendingVolume_;
+            shown->muted = false;
+        }
+        if (pendingMute_) shown->muted = *pendingMute_;
+        status_ = std::move(shown);
     }
-    if (pendingMute_) snapshot_.status->muted = *pendingMute_;
 }
 
 void HelperLink::NoteRun() {
-    const std::optional<Status>& status = snapshot_.status;
+    const std::optional<Status>& status = snapshot_->status;
     if (!status || !status->connected) {
         run_ = 0;
         return;
@@ -286,9 +361,9 @@ void HelperLink::NoteRun() {
     }
 }
 
-const Status* HelperLink::CurrentStatus() {
+std::shared_ptr<const Status> HelperLink::CurrentStatus() {
     Refresh();
-    return snapshot_.status ? &*snapshot_.status : nullptr;
+    return status_;
 }
 
 Run HelperLink::CurrentRun() {
@@ -296,13 +371,13 @@ Run HelperLink::CurrentRun() {
     return run_;
 }
 
-const Status* HelperLink::StatusOf(Run run) {
-    const Status* status = CurrentStatus();
+std::shared_ptr<const Status> HelperLink::StatusOf(Run run) {
+    std::shared_ptr<const Status> status = CurrentStatus();
     return run != 0 && run == run_ ? status : nullptr;
 }
 
 std::chrono::milliseconds HelperLink::StatusAge() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - snapshot_.fetchedAt);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - snapshot_->fetchedAt);
 }
 
 bool HelperLink::Queue(Command command, std::string_view argument) {
@@ -338,24 +413,24 @@ bool HelperLink::Send(Command command, std::string_view argument) {
 
 std::shared_ptr<const Cover> HelperLink::CoverOf(const std::string& track) {
     Refresh();
-    const std::shared_ptr<const Cover>& cover = snapshot_.cover;
+    const std::shared_ptr<const Cover>& cover = snapshot_->cover;
     if (!cover || cover->track != track || cover->bytes.empty()) return nullptr;
     return cover;
 }
 
 std::optional<std::vector<PlayerEntry>> HelperLink::Players() {
     Refresh();
-    return snapshot_.players;
+    return snapshot_->players;
 }
 
 std::vector<PlaylistEntry> HelperLink::Playlists() {
     Refresh();
-    return snapshot_.playlists;
+    return snapshot_->playlists;
 }
 
 std::string HelperLink::problem() {
     Refresh();
-    return snapshot_.problem;
+    return snapshot_->problem;
 }
 
 }  // namespace bridge::windows

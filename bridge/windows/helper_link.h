@@ -2,7 +2,8 @@
 // helper: it keeps the followed player's status, the players, the playlists
 // and the followed track's cover current, and sends the commands queued for
 // it. The widget's thread only reads the reader's latest snapshot and queues
-// commands, so a slow, silent or gone helper never holds it.
+// commands, so a slow, silent or gone helper never holds it. Snapshots are
+// immutable and shared: what the widget was handed stays as it was.
 #pragma once
 
 #include "bridge/wire/protocol.h"
@@ -40,8 +41,8 @@ struct Snapshot {
     std::optional<std::vector<PlayerEntry>> players;
     std::vector<PlaylistEntry> playlists;
     std::shared_ptr<const Cover> cover;
-    std::string problem;  // why the helper could not be reached, the last time it could not
-    std::uint64_t sentThrough = 0;  // the commands sent before this status was asked for
+    std::string problem;            // why the helper could not be reached, the last time it could not
+    std::uint64_t sentThrough = 0;  // the commands sent, or lost with a connection, before this status was asked for
 };
 
 class HelperLink {
@@ -56,11 +57,12 @@ public:
     // decisions, never for the widget. False when none came in time.
     bool AwaitFirstAnswer(std::chrono::milliseconds timeout);
 
-    // The followed player's state as last read; null while the helper cannot be reached.
-    const Status* CurrentStatus();
+    // The followed player's state as last read, with a volume or mute on its
+    // way shown over it; null while the helper cannot be reached.
+    std::shared_ptr<const Status> CurrentStatus();
     Run CurrentRun();
     // The status, while run is still the current one; null after it.
-    const Status* StatusOf(Run run);
+    std::shared_ptr<const Status> StatusOf(Run run);
     // How long ago the status was read, to carry a playing position on.
     std::chrono::milliseconds StatusAge() const;
 
@@ -86,9 +88,10 @@ private:
     std::shared_ptr<Shared> shared_;
     std::thread reader_;
 
-    // The widget thread's own copy of the latest snapshot.
+    // The widget thread's hold on the latest snapshot, and its status as shown.
     std::uint64_t seen_ = 0;
-    Snapshot snapshot_;
+    std::shared_ptr<const Snapshot> snapshot_ = std::make_shared<const Snapshot>();
+    std::shared_ptr<const Status> status_;
     Run run_ = 0;
     Run lastRun_ = 0;
     std::pair<std::string, std::string> runKey_;  // helper instance and player of run_

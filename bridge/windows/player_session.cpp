@@ -53,7 +53,7 @@ void CALLBACK PlayerSession::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void PlayerSession::Check() {
-    const Status* status = client_->CurrentStatus();
+    const std::shared_ptr<const Status> status = client_->CurrentStatus();
     const bool connected = status && status->connected;
     if (connected != wanted_ || connected != (window_ != nullptr)) {
         wanted_ = connected;

@@ -1,7 +1,8 @@
 // A stand-in for the bridge's helper inside the test program: it listens on
 // 127.0.0.1, writes a session file and answers the wire format in one of the
-// ways a real helper may fail (silent, slow, cut off, garbled, refusing), on
-// a thread of its own so that only the bridge's reader waits for it. And the
+// ways a real helper may fail (silent, slow, cut off, garbled, refusing), each
+// connection on a thread of its own so that only the bridge's reader waits for
+// it, and only that connection's requests wait behind a cover. And the
 // calls the widget makes to the bridge, each timed, for the bound on how long
 // the widget's thread may spend in one.
 #pragma once
@@ -19,21 +20,25 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace rig {
 
 enum class HelperFault {
-    None,          // answers at once
-    Silent,        // takes the connection, never answers
-    Slow,          // answers each line after a delay
-    GoneMidLine,   // sends half of the status line and closes
-    PartialLine,   // sends half of the status line and stays
-    OverlongLine,  // sends a line longer than the wire allows
-    Garbage,       // answers every request with bytes that mean nothing
-    Refused,       // denies the token
-    HangsUp,       // answers, but ends every connection after three requests
+    None,           // answers at once
+    Silent,         // takes the connection, never answers
+    Slow,           // answers each line after a delay
+    GoneMidLine,    // sends half of the status line and closes
+    PartialLine,    // sends half of the status line and stays
+    OverlongLine,   // sends a line longer than the wire allows
+    Garbage,        // answers every request with bytes that mean nothing
+    Refused,        // denies the token
+    HangsUp,        // answers, but ends every connection after three requests
+    DropsCommands,  // answers, but ends the connection at a command without carrying it out
 };
 
 class FakeHelper {
@@ -52,8 +57,8 @@ public:
         listen(raw, 4);
         getsockname(raw, reinterpret_cast<sockaddr*>(&address), &length);
         sessionFile_ = WorkFolder() + "fake-helper-session";
-        std::ofstream(sessionFile_, std::ios::binary | std::ios::trunc) << "port=" << ntohs(address.sin_port) << "\ntoken=" << kToken
-                                                      << "\n";
+        std::ofstream(sessionFile_, std::ios::binary | std::ios::trunc)
+            << "port=" << ntohs(address.sin_port) << "\ntoken=" << kToken << "\n";
         thread_ = std::thread([this] { Serve(); });
     }
     ~FakeHelper() {
@@ -65,6 +70,21 @@ public:
 
     const std::string& sessionFile() const { return sessionFile_; }
     int connections() const { return connections_; }
+
+    // ART is answered only after this long, as for a cover being downloaded.
+    void DelayCovers(std::chrono::milliseconds delay) { coverDelay_ = delay; }
+    // The player goes on to another track, with a cover of its own.
+    void ChangeTrack(const std::string& track, const std::string& title) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        status_.track = track;
+        status_.title = title;
+    }
+    // How many requests of the command came, on any connection.
+    int Received(bridge::wire::Command command) const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const auto found = received_.find(command);
+        return found == received_.end() ? 0 : found->second;
+    }
 
     // The status a working helper would give: a paused player on a track with a cover.
     static bridge::wire::Status PlayerStatus() {
@@ -99,7 +119,8 @@ private:
     }
     void Pause(std::chrono::milliseconds pause) const {
         const auto end = std::chrono::steady_clock::now() + pause;
-        while (!stop_ && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        while (!stop_ && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     static void SendAll(SOCKET socket, const std::string& bytes) {
         for (std::size_t sent = 0; sent < bytes.size();) {
@@ -110,12 +131,17 @@ private:
     }
 
     void Serve() {
+        std::vector<std::thread> conversations;
         while (Readable(listener_.get())) {
-            UniqueSocket client(accept(listener_.get(), nullptr, nullptr));
-            if (!client) continue;
+            const SOCKET client = accept(listener_.get(), nullptr, nullptr);
+            if (client == INVALID_SOCKET) continue;
             ++connections_;
-            Converse(client.get());
+            conversations.emplace_back([this, client] {
+                UniqueSocket owned(client);
+                Converse(owned.get());
+            });
         }
+        for (std::thread& conversation : conversations) conversation.join();
     }
 
     void Converse(SOCKET client) {
@@ -138,27 +164,39 @@ private:
     // False when the connection is to end.
     bool Answer(SOCKET client, const std::string& line) {
         if (line.rfind("HELLO", 0) == 0) {
-            SendAll(client, std::string(fault_ == HelperFault::Refused ? bridge::wire::kDenied : bridge::wire::kGreeting) + "\n");
+            SendAll(
+                client,
+                std::string(fault_ == HelperFault::Refused ? bridge::wire::kDenied : bridge::wire::kGreeting) + "\n");
             return fault_ != HelperFault::Refused;
         }
-        const std::string status = bridge::wire::FormatStatusReply(PlayerStatus());
+        const std::string status = bridge::wire::FormatStatusReply(CurrentStatus());
         switch (fault_) {
         case HelperFault::GoneMidLine: SendAll(client, status.substr(0, status.size() / 2)); return false;
         case HelperFault::PartialLine: SendAll(client, status.substr(0, status.size() / 2)); return true;
-        case HelperFault::OverlongLine: SendAll(client, "OK " + std::string(bridge::wire::kMaxLineBytes + 16, 'x')); return true;
+        case HelperFault::OverlongLine:
+            SendAll(client, "OK " + std::string(bridge::wire::kMaxLineBytes + 16, 'x'));
+            return true;
         case HelperFault::Garbage: SendAll(client, std::string("\x01\xff garbage \t\\q\n", 15)); return true;
         default: break;
         }
         const std::optional<bridge::wire::Request> request = bridge::wire::ParseRequest(line);
+        if (request) Count(request->command);
         if (!request) {
             SendAll(client, "ERR unknown\n");
+        } else if (fault_ == HelperFault::DropsCommands && IsCommand(request->command)) {
+            return false;
         } else if (request->command == bridge::wire::Command::Status) {
             SendAll(client, status + "\n");
         } else if (request->command == bridge::wire::Command::Players) {
-            SendAll(client, "OK 1\n" + bridge::wire::FormatPlayerEntry({"org.mpris.MediaPlayer2.fake", "Fake",
-                                                                  bridge::wire::PlayState::Paused, true, false}) + "\n");
+            SendAll(client, "OK 1\n" +
+                                bridge::wire::FormatPlayerEntry({"org.mpris.MediaPlayer2.fake", "Fake",
+                                                                 bridge::wire::PlayState::Paused, true, false}) +
+                                "\n");
         } else if (request->command == bridge::wire::Command::Art) {
-            SendAll(client, "OK 4\ncovr");
+            Pause(coverDelay_);
+            // The cover of the track playing when it is ready, as the helper.
+            const bool playing = request->argument.empty() || request->argument == CurrentStatus().track;
+            SendAll(client, playing ? "OK 4\ncovr" : "ERR none\n");
         } else if (request->command == bridge::wire::Command::Playlists) {
             SendAll(client, "OK 0\n");
         } else {
@@ -167,9 +205,28 @@ private:
         return true;
     }
 
+    // A command to the player, as against a question about it.
+    static bool IsCommand(bridge::wire::Command command) {
+        using bridge::wire::Command;
+        return command != Command::Status && command != Command::Art && command != Command::Players &&
+               command != Command::Playlists;
+    }
+    bridge::wire::Status CurrentStatus() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return status_;
+    }
+    void Count(bridge::wire::Command command) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ++received_[command];
+    }
+
     WinsockSession winsock_;
     HelperFault fault_;
     std::chrono::milliseconds delay_;
+    std::atomic<std::chrono::milliseconds> coverDelay_{std::chrono::milliseconds(0)};
+    mutable std::mutex mutex_;
+    bridge::wire::Status status_ = PlayerStatus();
+    std::map<bridge::wire::Command, int> received_;
     UniqueSocket listener_;
     std::string sessionFile_;
     std::atomic<bool> stop_{false};
