@@ -11,8 +11,9 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 cmake make fonts-liberation2 python3)
 # The widget in a real window: an X server of the tests' own, a pointer and
-# window tools, screenshots, and a compositing manager for transparency.
-packages+=(xvfb xdotool x11-utils imagemagick xcompmgr)
+# window tools, screenshots, a compositing manager for transparency, and OCR
+# to read the text the widget shows.
+packages+=(xvfb xdotool x11-utils imagemagick xcompmgr tesseract-ocr)
 # The player bridge's native helper: a compiler, sd-bus and curl to build it;
 # a bus, a real MPRIS player, media tools and playerctl to test it against.
 # Without recommends: a player's desktop extras are of no use here.
