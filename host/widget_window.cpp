@@ -163,6 +163,7 @@ LRESULT CALLBACK WidgetWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, 
     return Guarded(LRESULT{0}, [&] {
         auto* widget = WindowObject<WidgetWindow>(window, msg, lParam);
         if (!widget) return DefWindowProcA(window, msg, wParam, lParam);
+        if (widget->PointerLeftUnderCapture(msg, wParam, lParam)) return LRESULT{0};
         if (widget->instance_)
             CallIfPresent(widget->module_.entry().OnProcessMessage, widget->instance_, window, msg, wParam, lParam);
         return widget->HandleMessage(window, msg, wParam, lParam);
@@ -175,7 +176,7 @@ LRESULT WidgetWindow::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN: OnLeftButtonDown(WidgetPoint(ClientPoint(lParam))); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(WidgetPoint(ClientPoint(lParam)), wParam); return 0;
     case WM_MOUSEMOVE: OnMouseMove(WidgetPoint(ClientPoint(lParam)), wParam); return 0;
-    case WM_MOUSELEAVE: OnMouseLeave(); return 0;
+    case WM_MOUSELEAVE: PointerLeaves(); return 0;
     case WM_RBUTTONUP: OnRightButtonUp(WidgetPoint(ClientPoint(lParam))); return 0;
     case WM_MOUSEWHEEL:
         OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam),
@@ -238,11 +239,7 @@ void WidgetWindow::OnMouseMove(POINT point, WPARAM keys) {
         }
     }
     if (!instance_) return;
-    if (!tracking_) {
-        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window_.get(), 0};
-        tracking_ = TrackMouseEvent(&track) != FALSE;
-        CallIfPresent(module_.entry().OnMouseOn, instance_);
-    }
+    if (!pointerOn_) PointerArrives();
     CallIfPresent(module_.entry().OnMouseMove, instance_, static_cast<int>(point.x), static_cast<int>(point.y));
 }
 
@@ -269,11 +266,6 @@ void WidgetWindow::EndDrag() {
     if (options_.locked) return;
     UpdateScale();  // it may have come onto a monitor of another scale
     owner_.WidgetChanged(*this);
-}
-
-void WidgetWindow::OnMouseLeave() {
-    tracking_ = false;
-    if (instance_) CallIfPresent(module_.entry().OnMouseOut, instance_);
 }
 
 // The module takes the capture itself when the pointer arrives, so the press's

@@ -129,7 +129,12 @@ private:
     void OnLeftButtonDown(POINT point);
     void OnLeftButtonUp(POINT point, WPARAM keys);
     void OnMouseMove(POINT point, WPARAM keys);
-    void OnMouseLeave();
+    // The pointer arrives on the widget, or leaves it: the module hears of each once.
+    void PointerArrives();
+    void PointerLeaves();
+    // While the window holds the capture, input outside it means the pointer
+    // left: the module hears so first, and the input goes where the pointer is.
+    bool PointerLeftUnderCapture(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnRightButtonUp(POINT point);
     void OnMouseWheel(short delta, WORD keys, POINT screenPoint);
     void OnCaptureChanged(HWND newOwner);
@@ -157,7 +162,7 @@ private:
     WidgetOptions options_;
     int scale_ = 1;
     bool hiddenBy_[static_cast<int>(HideReason::kCount)] = {};
-    bool tracking_ = false;
+    bool pointerOn_ = false;  // between the module's mouse-on and mouse-out
     // A press becomes a click, or a move of the widget once dragged far enough.
     bool pressed_ = false;
     bool dragging_ = false;
