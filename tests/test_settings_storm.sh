@@ -148,11 +148,12 @@ for run in $(seq 1 "$runs"); do
   fi
   for read in $(seq 1 "$reads"); do
     pause
-    cp "$settings" "$work/kept/run-$run-read-$read.ini" 2>/dev/null || : >"$work/kept/run-$run-read-$read.ini"
+    # What one opening of the file reads (cp would skip a file renamed over while it copies).
+    cat "$settings" >"$work/kept/run-$run-read-$read.ini" 2>/dev/null
   done
   pause
   churn_kill
-  cp "$settings" "$work/kept/run-$run-kill.ini" 2>/dev/null || : >"$work/kept/run-$run-kill.ini"
+  cat "$settings" >"$work/kept/run-$run-kill.ini" 2>/dev/null
 done
 samples=$(ls "$work"/kept | wc -l)
 bad=$(check_files "$work"/kept/*.ini)
@@ -175,7 +176,7 @@ else
   echo "the settings take $(stat -c %s "$full/quillhost.ini") bytes, the disk has $(df -B1 --output=avail "$full" | tail -1) free"
   if check "the host starts on a full disk" churn_start "$full/quillhost.ini" "$work/full.log"; then
     sleep 0.5
-    cp "$full/quillhost.ini" "$work/kept/full.ini"
+    cat "$full/quillhost.ini" >"$work/kept/full.ini"
     check "the file is still whole and true" test -z "$(check_files "$work/kept/full.ini")"
     check "the host says once that it cannot save" test "$(grep -c 'cannot be saved' "$work/full.log")" = 1
     rm -f "$full/filler"
