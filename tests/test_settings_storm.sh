@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # The settings file through kills and a full disk: a host changing its
-# widgets' places and options as fast as it can (settings_churn) is read at
-# random moments and killed with SIGKILL at one, 40 times over, each time
-# started anew on the file the last one left; every file read or left must
-# name every widget with a place and options the host really gave it, and
-# keep the user's own group. Then, where a small file system can be mounted (as root), the disk
-# fills up while the host writes: the file stays whole, the host says so once
-# and writes again once there is room.
+# widgets' places and options as fast as it can (settings_churn) is killed
+# with SIGKILL at a random moment, 200 times over, each time started anew on
+# the file the last one left, and read at a random moment before each kill;
+# every file read or left must name every widget with a place and options
+# the host really gave it, and keep the user's own group. Then, where a small
+# file system can be mounted (as root), the disk fills up while the host
+# writes: the file stays whole, the host says so once and writes again once
+# there is room.
 # Usage: tests/test_settings_storm.sh BUILD_FOLDER [KILLS [READS_A_RUN]]
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$here/tools/wine-env"
 export WINEDEBUG=-all
 build=$(cd "${1:-$here/build/$QB_ARCH}" && pwd)
-runs=${2:-40}
-reads=${3:-5}
+runs=${2:-200}
+reads=${3:-1}
 work="$build/work/settings-storm"
 umount "$work/full" 2>/dev/null  # left by a run that was itself killed
 rm -rf "$work"
@@ -129,11 +130,11 @@ check() {  # WHAT COMMAND...
   fi
 }
 
-# Kills: a Wine process takes a few tenths of a second to start, so each run
-# of the host is also read at random moments before it is killed at one. The
-# file on disk at any moment is what a kill at that moment leaves: the kill
-# stops the host, it neither finishes nor undoes what reached the file. Each
-# file read or left is kept, and all are checked at the end.
+# Kills, once the host is up and writing many times over. The file on disk at
+# any moment is what a kill at that moment leaves (the kill neither finishes
+# nor undoes what reached the file), so a read at a random moment before the
+# kill adds another such moment without the few tenths of a second a new Wine
+# process takes. Each file read or left is kept, and all are checked at the end.
 settings="$work/quillhost.ini"
 seed "$settings"
 started=$SECONDS
