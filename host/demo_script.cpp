@@ -67,11 +67,8 @@ public:
 
     std::string SkinName() {
         app_.SaveAll();
-        const std::string group = HostConfig::SettingsGroup(app_.config().WidgetGroups().front());
-        char buffer[MAX_PATH] = {};
-        GetPrivateProfileStringA(group.c_str(), "SkinDir", "Default", buffer, sizeof buffer,
-                                 app_.config().file().c_str());
-        return buffer;
+        const std::string skin = app_.config().SkinOf(app_.config().WidgetGroups().front());
+        return skin.empty() ? "Default" : skin;
     }
     SkinFile Skin() { return SkinFile(Widget().module().folder(), SkinName()); }
 
@@ -233,8 +230,7 @@ bool ChangeSkin(DemoSession& demo, const std::string& skin) {
     }
     // Written after the shutdown, which saves the widget's own settings.
     demo.app_.Shutdown();
-    const std::string group = HostConfig::SettingsGroup(demo.app_.config().WidgetGroups().front());
-    WritePrivateProfileStringA(group.c_str(), "SkinDir", skin.c_str(), demo.app_.config().file().c_str());
+    demo.app_.config().WriteSkin(demo.app_.config().WidgetGroups().front(), skin);
     demo.app_.Restore();
     demo.Seconds(2);
     demo.Snap("skin-" + skin);

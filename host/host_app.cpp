@@ -6,6 +6,7 @@
 #include "platform/entry_guard.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace host {
 namespace {
@@ -34,8 +35,10 @@ HostApp::~HostApp() {
 }
 
 void HostApp::Restore() {
+    const SettingsCopy copy = config_.Copy();
     for (const std::string& group : config_.WidgetGroups())
-        CreateWidget(group, config_.ReadPosition(group, kFirstPosition), config_.HasSettings(group));
+        CreateWidget(group, config_.ReadPosition(group, kFirstPosition),
+                     config_.HasSettings(group) ? copy.file() : nullptr);
     // The first widget is kept at once, skin and all, like one added later.
     if (widgets_.empty() && AddWidget(kFirstPosition)) SaveAll();
     KeepOnScreen();
@@ -52,20 +55,17 @@ WidgetWindow* HostApp::AddWidget(POINT position) {
     const std::string group = HostConfig::NewGroup(groups_);
     // Left-overs of a widget removed without saving must not be taken for this one's.
     config_.Forget(group);
-    return CreateWidget(group, position, false);
+    return CreateWidget(group, position, nullptr);
 }
 
-WidgetWindow* HostApp::CreateWidget(const std::string& group, POINT position, bool withSettings) {
+WidgetWindow* HostApp::CreateWidget(const std::string& group, POINT position, const char* settingsFile) {
     if (!module_.loaded()) return nullptr;
     widgets_.push_back(std::make_unique<WidgetWindow>(module_, *this, position));
     groups_.push_back(group);
     WidgetWindow& widget = *widgets_.back();
     widget.SetOptions(config_.ReadOptions(group));
     const std::string settings = HostConfig::SettingsGroup(group);
-    if (withSettings)
-        widget.CreateInstance(config_.file().c_str(), settings.c_str());
-    else
-        widget.CreateInstance(nullptr, nullptr);
+    widget.CreateInstance(settingsFile, settingsFile ? settings.c_str() : nullptr);
     WatchFullScreen();
     return &widget;
 }
@@ -78,25 +78,40 @@ void HostApp::RemoveWidget(HWND window) {
         groups_.erase(groups_.begin() + static_cast<std::ptrdiff_t>(i));
         config_.Forget(group);
         config_.WriteWidgetGroups(groups_);
+        Keep();
         WatchFullScreen();
         return;
     }
 }
 
-std::string HostApp::GroupOf(const WidgetWindow& widget) const {
-    for (size_t i = 0; i < widgets_.size(); ++i)
-        if (widgets_[i].get() == &widget) return groups_[i];
-    return {};
-}
-
 // Written the moment it changes: a host that is killed keeps what the user did.
 void HostApp::WidgetChanged(WidgetWindow& widget) {
-    const std::string group = GroupOf(widget);
-    if (group.empty()) return;
-    config_.WritePosition(group, widget.Position());
-    config_.WriteOptions(group, widget.options());
+    const auto found =
+        std::find_if(widgets_.begin(), widgets_.end(), [&](const auto& w) { return w.get() == &widget; });
+    if (found == widgets_.end()) return;
+    Remember(static_cast<size_t>(found - widgets_.begin()));
     config_.WriteWidgetGroups(groups_);
+    Keep();
     WatchFullScreen();
+}
+
+void HostApp::Remember(size_t widget) {
+    config_.WritePosition(groups_[widget], widgets_[widget]->Position());
+    config_.WriteOptions(groups_[widget], widgets_[widget]->options());
+}
+
+void HostApp::Keep(std::string failure) {
+    if (!config_.Save()) failure = "The settings cannot be saved to " + config_.file() + ": " + config_.error();
+    if (failure.empty()) {
+        if (!saveFailure_.empty()) std::fprintf(stderr, "quillhost: the settings are saved again\n");
+        saveFailure_.clear();
+        return;
+    }
+    if (!saveFailure_.empty()) return;
+    saveFailure_ = failure + ". quillhost keeps them while it runs and tries again at the next change.";
+    std::fprintf(stderr, "quillhost: %s\n", saveFailure_.c_str());
+    std::fflush(stderr);
+    if (tray_) tray_->ShowWarning(kSaveFailureTitle, saveFailure_);
 }
 
 std::vector<RECT> HostApp::OtherWidgetBounds(const WidgetWindow& widget) const {
@@ -106,14 +121,18 @@ std::vector<RECT> HostApp::OtherWidgetBounds(const WidgetWindow& widget) const {
     return bounds;
 }
 
+// The module writes its groups into a copy of the settings; the host takes them
+// from there and writes the file once.
 void HostApp::SaveAll() {
     if (!module_.loaded()) return;
+    const SettingsCopy copy = config_.Copy();
     for (size_t i = 0; i < widgets_.size(); ++i) {
-        config_.WritePosition(groups_[i], widgets_[i]->Position());
-        config_.WriteOptions(groups_[i], widgets_[i]->options());
-        widgets_[i]->SaveInstance(config_.file().c_str(), HostConfig::SettingsGroup(groups_[i]).c_str());
+        Remember(i);
+        if (copy.file()) widgets_[i]->SaveInstance(copy.file(), HostConfig::SettingsGroup(groups_[i]).c_str());
     }
+    config_.TakeSettings(copy, groups_);
     config_.WriteWidgetGroups(groups_);
+    Keep(copy.file() ? std::string() : "The widgets' own settings cannot be saved: " + copy.error());
 }
 
 void HostApp::Shutdown() {

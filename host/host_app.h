@@ -16,6 +16,8 @@ namespace host {
 
 class HostApp final : public WidgetOwner, public TrayOwner {
 public:
+    static constexpr char kSaveFailureTitle[] = "Quillbracket settings not saved";
+
     HostApp(const std::string& modulePath, const std::string& configFile);
     ~HostApp();
     HostApp(const HostApp&) = delete;
@@ -48,7 +50,7 @@ public:
     void TrayCommand(int command) override;
     void DisplaysChanged() override { KeepOnScreen(); }
     void RemoveWidget(HWND window);
-    // Lets the module save each widget, and writes where each one stands.
+    // Lets the module save each widget, and writes where each one stands: one write of the file.
     void SaveAll() override;
     // Saves, then destroys every widget.
     void Shutdown();
@@ -59,6 +61,7 @@ public:
     int Run();
 
     const std::vector<std::unique_ptr<WidgetWindow>>& widgets() const { return widgets_; }
+    HostConfig& config() { return config_; }
     const HostConfig& config() const { return config_; }
 
     void WidgetChanged(WidgetWindow& widget) override;
@@ -75,10 +78,14 @@ public:
 private:
     static LRESULT CALLBACK ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleControlMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    WidgetWindow* CreateWidget(const std::string& group, POINT position, bool withSettings);
+    // settingsFile: where the module reads its group from; none for a widget without settings.
+    WidgetWindow* CreateWidget(const std::string& group, POINT position, const char* settingsFile);
+    // Puts the widget's place and options into the settings held.
+    void Remember(size_t widget);
+    // Writes the settings held to the file. The first failure of a run of them
+    // (this write's, or the one given) is said on stderr and in the icon's balloon.
+    void Keep(std::string failure = {});
     void WatchFullScreen();
-    // The settings group of a widget of ours; empty for any other.
-    std::string GroupOf(const WidgetWindow& widget) const;
 
     ModuleLibrary module_;
     HostConfig config_;
@@ -90,6 +97,7 @@ private:
     bridge::windows::PlayerMenu* playerMenu_ = nullptr;
     const LoginStart* loginStart_ = nullptr;
     bool watchingFullScreen_ = false;
+    std::string saveFailure_;  // what the failed writes since the last good one were told, if any
 };
 
 }  // namespace host

@@ -1,6 +1,7 @@
 #include "host/host_config.h"
 
 #include "host/module_library.h"
+#include "host/whole_file.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,14 +24,31 @@ WidgetLayer LayerNamed(const std::string& name) {
 
 }  // namespace
 
-HostConfig::HostConfig(const std::string& file) : file_(FullPath(file)) {}
+SettingsCopy::SettingsCopy(const IniDocument& settings) : file_(WriteTemporaryFile(settings.Text(), error_)) {}
+
+SettingsCopy::~SettingsCopy() {
+    if (!file_.empty()) DeleteFileA(file_.c_str());
+}
+
+IniDocument SettingsCopy::Read() const { return IniDocument(file_.empty() ? std::string() : ReadWholeFile(file_)); }
+
+HostConfig::HostConfig(const std::string& file)
+    : file_(FullPath(file)), settings_(ReadWholeFile(file_)), onDisk_(settings_.Text()) {}
+
+// After a failure every change tries again: only a write that succeeds ends the failure.
+bool HostConfig::Save() {
+    const std::string text = settings_.Text();
+    if (text == onDisk_ && error_.empty()) return true;
+    error_ = ReplaceWholeFile(file_, text);
+    if (!error_.empty()) return false;
+    onDisk_ = text;
+    ++saves_;
+    return true;
+}
 
 std::vector<std::string> HostConfig::WidgetGroups() const {
-    std::vector<char> buffer(32768);
-    GetPrivateProfileStringA(kHostGroup, kWidgetsKey, "", buffer.data(), static_cast<DWORD>(buffer.size()),
-                             file_.c_str());
     std::vector<std::string> groups;
-    std::istringstream list(buffer.data());
+    std::istringstream list(ReadString(kHostGroup, kWidgetsKey));
     for (std::string group; std::getline(list, group, ',');) {
         group.erase(0, group.find_first_not_of(' '));
         group.erase(group.find_last_not_of(' ') + 1);
@@ -40,10 +58,10 @@ std::vector<std::string> HostConfig::WidgetGroups() const {
     return groups;
 }
 
-void HostConfig::WriteWidgetGroups(const std::vector<std::string>& groups) const {
+void HostConfig::WriteWidgetGroups(const std::vector<std::string>& groups) {
     std::string list;
     for (const std::string& group : groups) list += (list.empty() ? "" : ",") + group;
-    WritePrivateProfileStringA(kHostGroup, kWidgetsKey, list.c_str(), file_.c_str());
+    settings_.Set(kHostGroup, kWidgetsKey, list);
 }
 
 std::string HostConfig::NewGroup(const std::vector<std::string>& taken) {
@@ -61,13 +79,13 @@ POINT HostConfig::ReadPosition(const std::string& group, POINT fallback) const {
     return CurrentPosition(place, Monitors());
 }
 
-void HostConfig::WritePosition(const std::string& group, POINT position) const {
+void HostConfig::WritePosition(const std::string& group, POINT position) {
     const KeptPlace place = PlaceOn(position, MonitorAt(position));
-    WriteString(group, "X", std::to_string(place.screen.x));
-    WriteString(group, "Y", std::to_string(place.screen.y));
-    WriteString(group, "Monitor", place.monitor);
-    WriteString(group, "MonitorX", std::to_string(place.fromMonitor.x));
-    WriteString(group, "MonitorY", std::to_string(place.fromMonitor.y));
+    settings_.Set(group, "X", std::to_string(place.screen.x));
+    settings_.Set(group, "Y", std::to_string(place.screen.y));
+    settings_.Set(group, "Monitor", place.monitor);
+    settings_.Set(group, "MonitorX", std::to_string(place.fromMonitor.x));
+    settings_.Set(group, "MonitorY", std::to_string(place.fromMonitor.y));
 }
 
 WidgetOptions HostConfig::ReadOptions(const std::string& group) const {
@@ -85,43 +103,42 @@ WidgetOptions HostConfig::ReadOptions(const std::string& group) const {
     return options;
 }
 
-void HostConfig::WriteOptions(const std::string& group, const WidgetOptions& options) const {
-    WriteString(group, "Layer", kLayerNames[static_cast<int>(options.layer)]);
-    WriteString(group, "Locked", options.locked ? "1" : "0");
-    WriteString(group, "Snap", options.snap ? "1" : "0");
-    WriteString(group, "Opacity", std::to_string(options.opacityPercent));
-    WriteString(group, "Scale", options.scale ? std::to_string(options.scale) : kAutoScale);
-    WriteString(group, "HideForFullScreen", options.hideForFullScreen ? "1" : "0");
+void HostConfig::WriteOptions(const std::string& group, const WidgetOptions& options) {
+    settings_.Set(group, "Layer", kLayerNames[static_cast<int>(options.layer)]);
+    settings_.Set(group, "Locked", options.locked ? "1" : "0");
+    settings_.Set(group, "Snap", options.snap ? "1" : "0");
+    settings_.Set(group, "Opacity", std::to_string(options.opacityPercent));
+    settings_.Set(group, "Scale", options.scale ? std::to_string(options.scale) : kAutoScale);
+    settings_.Set(group, "HideForFullScreen", options.hideForFullScreen ? "1" : "0");
 }
 
+// As the profile functions read a number: its leading digits, the fallback when the value is empty.
 int HostConfig::ReadInt(const std::string& group, const char* key, int fallback) const {
-    return static_cast<int>(GetPrivateProfileIntA(group.c_str(), key, fallback, file_.c_str()));
+    const std::string value = ReadString(group, key);
+    return value.empty() ? fallback : static_cast<int>(std::strtol(value.c_str(), nullptr, 10));
 }
 
 std::string HostConfig::ReadString(const std::string& group, const char* key) const {
-    char buffer[64] = {};
-    GetPrivateProfileStringA(group.c_str(), key, "", buffer, sizeof buffer, file_.c_str());
-    return buffer;
+    return settings_.Get(group, key).value_or("");
 }
 
-void HostConfig::WriteString(const std::string& group, const char* key, const std::string& value) const {
-    WritePrivateProfileStringA(group.c_str(), key, value.c_str(), file_.c_str());
-}
+bool HostConfig::HasSettings(const std::string& group) const { return settings_.HasKeys(SettingsGroup(group)); }
 
-bool HostConfig::HasSettings(const std::string& group) const {
-    char buffer[16] = {};
-    return GetPrivateProfileSectionA(SettingsGroup(group).c_str(), buffer, sizeof buffer, file_.c_str()) > 0;
-}
-
-void HostConfig::WriteSkin(const std::string& group, const std::string& skin) const {
-    WriteString(SettingsGroup(group), kSkinKey, skin);
+void HostConfig::WriteSkin(const std::string& group, const std::string& skin) {
+    settings_.Set(SettingsGroup(group), kSkinKey, skin);
 }
 
 std::string HostConfig::SkinOf(const std::string& group) const { return ReadString(SettingsGroup(group), kSkinKey); }
 
-void HostConfig::Forget(const std::string& group) const {
-    WritePrivateProfileStringA(group.c_str(), nullptr, nullptr, file_.c_str());
-    WritePrivateProfileStringA(SettingsGroup(group).c_str(), nullptr, nullptr, file_.c_str());
+void HostConfig::Forget(const std::string& group) {
+    settings_.RemoveGroup(group);
+    settings_.RemoveGroup(SettingsGroup(group));
+}
+
+void HostConfig::TakeSettings(const SettingsCopy& copy, const std::vector<std::string>& groups) {
+    if (!copy.file()) return;
+    const IniDocument written = copy.Read();
+    for (const std::string& group : groups) settings_.CopyGroup(written, SettingsGroup(group));
 }
 
 }  // namespace host

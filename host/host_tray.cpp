@@ -24,14 +24,6 @@ enum TrayItem {
 };
 constexpr size_t kMaxListed = kFirstSkinItem - kFirstWidgetItem;
 
-std::wstring Wide(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                                           static_cast<int>(wide.size()));
-    wide.resize(static_cast<size_t>(std::max(length, 0)));
-    return wide;
-}
-
 std::string FolderOf(const std::string& file) { return file.substr(0, file.find_last_of("\\/") + 1); }
 
 }  // namespace
@@ -57,7 +49,8 @@ WidgetWindow* HostApp::AddSkinWidget(const std::string& skin) {
     // The module takes its skin from its own settings, as it would after a restart.
     config_.WriteSkin(group, skin);
     const RECT area = PrimaryWorkArea();
-    WidgetWindow* widget = CreateWidget(group, {area.left, area.top}, true);
+    // The copy lasts until the module has read its group from it.
+    WidgetWindow* widget = CreateWidget(group, {area.left, area.top}, config_.Copy().file());
     if (!widget) return nullptr;
     const SIZE size = widget->Size();
     const POINT place =
@@ -97,8 +90,11 @@ void HostApp::ShowAllWidgets() {
     ApplyLayers();
 }
 
+// A failure to save before the icon was there is told now.
 void HostApp::ShowTrayIcon() {
-    if (!tray_) tray_ = std::make_unique<TrayIcon>(*this);
+    if (tray_) return;
+    tray_ = std::make_unique<TrayIcon>(*this);
+    if (!saveFailure_.empty()) tray_->ShowWarning(kSaveFailureTitle, saveFailure_);
 }
 
 HMENU HostApp::TrayMenu() {
@@ -138,12 +134,13 @@ void HostApp::TrayCommand(int command) {
     case kLockAll: {
         const bool lock =
             !std::all_of(widgets_.begin(), widgets_.end(), [](const auto& widget) { return widget->options().locked; });
-        for (const auto& widget : widgets_) {
-            WidgetOptions options = widget->options();
+        for (size_t i = 0; i < widgets_.size(); ++i) {
+            WidgetOptions options = widgets_[i]->options();
             options.locked = lock;
-            widget->SetOptions(options);
-            WidgetChanged(*widget);
+            widgets_[i]->SetOptions(options);
+            Remember(i);
         }
+        Keep();
         return;
     }
     case kOpenSettingsFolder:

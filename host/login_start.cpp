@@ -1,5 +1,7 @@
 #include "host/login_start.h"
 
+#include "host/settings_place.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -10,8 +12,6 @@ namespace {
 constexpr char kValueName[] = "Quillhost";
 // The startup settings keep twelve bytes an entry; the first is even while the entry may run.
 constexpr BYTE kApprovedOn[12] = {2};
-
-std::string FolderOf(const std::string& file) { return file.substr(0, file.find_last_of("\\/") + 1); }
 
 // The value's bytes, or none when it is not there.
 std::vector<BYTE> ReadValue(const std::string& key, DWORD type) {
@@ -45,9 +45,8 @@ void DeleteValue(const std::string& key) { RegDeleteKeyValueA(HKEY_CURRENT_USER,
 LoginStart::LoginStart(const std::string& program, const std::string& windowsKey)
     : command_('"' + program + '"'),
       runKey_(windowsKey + "\\Run"),
-      approvedKey_(windowsKey + "\\Explorer\\StartupApproved\\Run") {
-    portable_ = GetFileAttributesA((FolderOf(program) + kPortableMarker).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+      approvedKey_(windowsKey + "\\Explorer\\StartupApproved\\Run"),
+      portable_(IsPortableCopy(program)) {}
 
 bool LoginStart::enabled() const {
     if (portable_) return false;

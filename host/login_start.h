@@ -1,7 +1,6 @@
 // Starting quillhost at login: the user's Run entry, which names the program
 // (quoted), and the flag by which the system's startup settings turn such an
-// entry off. A portable copy (a file named quillhost.portable beside the
-// program) leaves the registry alone.
+// entry off. A portable copy (see settings_place.h) leaves the registry alone.
 #pragma once
 
 #include <string>
@@ -10,7 +9,6 @@ namespace host {
 
 class LoginStart {
 public:
-    static constexpr char kPortableMarker[] = "quillhost.portable";
     static constexpr char kWindowsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 
     // windowsKey: the user's key that holds Run and Explorer\StartupApproved\Run.

@@ -9,6 +9,7 @@
 #include "host/demo_script.h"
 #include "host/host_app.h"
 #include "host/player_choice.h"
+#include "host/settings_place.h"
 #include "host/single_instance.h"
 #include "host/skin_tools/skin_check.h"
 #include "host/skin_tools/skin_render.h"
@@ -27,7 +28,7 @@
 namespace {
 
 struct Options {
-    std::string config;
+    std::string config;  // as --config names it; none: where settings_place.h says
     std::string module;
     std::string player = "auto";
     std::string bridgeSession;
@@ -53,7 +54,6 @@ std::string ExeFolder() {
 
 Options ParseOptions(int argc, char** argv) {
     Options options;
-    options.config = ExeFolder() + "quillhost.ini";
     options.module = ExeFolder() + "Quillbracket.dll";
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
@@ -115,7 +115,13 @@ constexpr char kUsage[] =
     "       quillhost --exit         ends the running quillhost\n"
     "       quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused]\n"
     "       quillhost --check-skin NAME\n"
-    "One quillhost runs in a session: a second one hands its command to it and ends.\n";
+    "One quillhost runs in a session: a second one hands its command to it and ends.\n"
+    "Settings: %APPDATA%\\Quillbracket\\quillhost.ini; beside quillhost.exe for a portable copy\n"
+    "(a file named quillhost.portable there); --config FILE for any other.\n";
+
+std::string SettingsFile(const Options& options) {
+    return options.config.empty() ? host::SettingsFileFor(ProgramPath(), host::RoamingAppData()) : options.config;
+}
 
 }  // namespace
 
@@ -124,6 +130,7 @@ int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
     if (options.help) {
         std::fputs(kUsage, stdout);
+        std::printf("This copy's settings: %s\n", host::FullPath(SettingsFile(options)).c_str());
         return 0;
     }
     if (!options.valid) {
@@ -174,7 +181,8 @@ int main(int argc, char** argv) {
     }
 
     // The demo keeps its own settings beside its pictures, fresh every run.
-    std::string config = options.config;
+    std::string config = SettingsFile(options);
+    if (options.config.empty() && !demo) config = host::TakeOverSettings(config, ProgramPath());
     if (demo) {
         std::error_code ignored;
         std::filesystem::create_directories(options.demoFolder, ignored);

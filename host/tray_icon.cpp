@@ -6,6 +6,8 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace host {
 namespace {
 
@@ -22,6 +24,14 @@ NOTIFYICONDATAW IconData(HWND window) {
 }
 
 }  // namespace
+
+std::wstring Wide(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+    wide.resize(static_cast<size_t>(std::max(length, 0)));
+    return wide;
+}
 
 TrayIcon::TrayIcon(TrayOwner& owner) : owner_(owner) {
     RegisterWindowClass(kWindowClass, &WindowProc);
@@ -52,6 +62,16 @@ void TrayIcon::Add() {
     shown_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
     data.uVersion = NOTIFYICON_VERSION_4;
     if (shown_) Shell_NotifyIconW(NIM_SETVERSION, &data);
+}
+
+void TrayIcon::ShowWarning(const std::string& title, const std::string& text) {
+    NOTIFYICONDATAW data = IconData(window_.get());
+    data.uFlags = NIF_INFO;
+    data.dwInfoFlags = NIIF_WARNING;
+    lstrcpynW(data.szInfoTitle, Wide(title).c_str(), ARRAYSIZE(data.szInfoTitle));
+    lstrcpynW(data.szInfo, Wide(text).c_str(), ARRAYSIZE(data.szInfo));
+    Shell_NotifyIconW(NIM_MODIFY, &data);
+    balloon_ = text;
 }
 
 // No exception may unwind through the system's frames that called in.

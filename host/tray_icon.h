@@ -7,7 +7,12 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace host {
+
+// Text of the system's code page, for the shell's wide-character calls.
+std::wstring Wide(const std::string& text);
 
 class TrayOwner {
 public:
@@ -35,6 +40,10 @@ public:
     HWND window() const { return window_.get(); }
     // Whether the shell took the icon the last time it was offered.
     bool shown() const { return shown_; }
+    // A warning in a balloon over the icon, until the user or the shell closes it.
+    void ShowWarning(const std::string& title, const std::string& text);
+    // The text of the last balloon shown, if any.
+    const std::string& balloon() const { return balloon_; }
     // The message the shell sends when the taskbar is made anew.
     static UINT TaskbarCreatedMessage();
 
@@ -49,6 +58,7 @@ private:
     TrayOwner& owner_;
     UniqueWindow window_;
     bool shown_ = false;
+    std::string balloon_;
 };
 
 }  // namespace host

@@ -5,6 +5,11 @@
 #include "host/host_app.h"
 #include "rig/rig.h"
 
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <string>
 
 namespace host_test {
@@ -56,5 +61,51 @@ inline void MoveTo(host::WidgetWindow& widget, LONG x, LONG y) {
     RECT bounds = {x, y, x + size.cx, y + size.cy};
     widget.Move(bounds, false);
 }
+
+// The id of the first item with that text; with a submenu's name, the item of that submenu. 0 when none.
+inline UINT FindItem(HMENU menu, const std::wstring& text, const std::wstring& submenuName = L"") {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t label[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), label, 64, MF_BYPOSITION);
+        HMENU submenu = GetSubMenu(menu, i);
+        if (submenu && submenuName == label) return FindItem(submenu, text);
+        if (!submenu && submenuName.empty() && text == label) return GetMenuItemID(menu, i);
+    }
+    return 0;
+}
+
+inline void ChooseInTray(host::HostApp& app, const std::wstring& text, const std::wstring& submenuName = L"") {
+    UniqueMenu menu(app.TrayMenu());
+    const UINT id = FindItem(menu.get(), text, submenuName);
+    REQUIRE(id != 0);
+    app.TrayCommand(static_cast<int>(id));
+}
+
+// What the program writes on stderr while the object lives.
+class StderrCapture {
+public:
+    StderrCapture() : file_(rig::WorkFolder() + "stderr.txt") {
+        std::fflush(stderr);
+        const int captured = _open(file_.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC, _S_IREAD | _S_IWRITE);
+        _dup2(captured, _fileno(stderr));
+        _close(captured);
+    }
+    ~StderrCapture() {
+        std::fflush(stderr);
+        _dup2(saved_, _fileno(stderr));
+        _close(saved_);
+    }
+    StderrCapture(const StderrCapture&) = delete;
+    StderrCapture& operator=(const StderrCapture&) = delete;
+
+    std::string Text() const {
+        std::fflush(stderr);
+        return rig::ReadTextFile(file_);
+    }
+
+private:
+    int saved_ = _dup(_fileno(stderr));
+    std::string file_;
+};
 
 }  // namespace host_test

@@ -140,7 +140,7 @@ open_menu "$main" 50 50
 choose_in_menu "$properties_row"
 sheet_shown() { sheet=$(xdotool search --onlyvisible --name '^Quillbracket Properties$' | head -1); [ -n "$sheet" ]; }
 if check "Properties opens the property sheet" wait_until 10 sheet_shown; then
-  point_at "$sheet" 132 15  # the Skin tab; the sheet takes the keyboard from here on
+  point_in "$sheet" "$QB_FRAME" 132 15  # the Skin tab; the sheet takes the keyboard from here on
   xdotool click 1
   keys Tab  # to the skin list
   check "the skin list drops down" opens_window keys alt+Down
@@ -162,13 +162,13 @@ if check "the player's window shows" wait_until 10 player_shown; then
   check "the player's window has a face, not a blank rectangle" \
     test "$(convert "$work/player.png" -format %k info:)" -gt 16
   # Places in the player's window as its face lays them out.
-  point_at "$player" 195 69  # the Next button
+  point_in "$player" "$QB_SIZING_FRAME" 195 69  # the Next button
   xdotool click 1
   check "the player's Next button moves the widget on" \
     wait_until 10 looks_like "$main" tower-face-next Tower InfoPane CounterPane ProgressBar
   check "and its info pane reads that track's artist or title" \
     wait_until 10 pane_reads "$main" Tower InfoPane "Osric Bell Quartet" "Blue Lantern Waltz"
-  point_at "$player" 300 114  # the first track of the library's list
+  point_in "$player" "$QB_SIZING_FRAME" 300 114  # the first track of the library's list
   xdotool click --repeat 2 --delay 80 1
   check "a double-click on a track plays it" \
     wait_until 10 looks_like "$main" tower-first Tower InfoPane CounterPane ProgressBar
@@ -189,7 +189,7 @@ if check "the player's window shows" wait_until 10 player_shown; then
   pointer_away
   check "a click on the widget starts the player again" wait_until 10 player_shown
   if [ -n "${late:-}" ]; then
-    point_at "$player" 118 69  # the player's Play button: a widget draws anew only while something plays
+    point_in "$player" "$QB_SIZING_FRAME" 118 69  # the player's Play button: a widget draws anew only while something plays
     xdotool click 1
     point_at "$late" 120 20  # its info pane: the click finds the player running
     sleep 0.2

@@ -2,7 +2,10 @@
 # quillhost as a desktop widget host on a private X server with a compositing
 # manager: a widget at 200 % and one at 60 %, held against quillhost
 # --render-skin; a lock, snapping, a widget saved off screen, a second
-# quillhost handing over its command, and a drag kept when the host is killed.
+# quillhost handing over its command, a drag kept when the host is killed,
+# and an exit within a second. Then as users have it: run from a read-only
+# folder with its settings in the user's application data, kept across a
+# restart, and a read-only settings folder told in a balloon.
 # Usage: tests/test_display_host.sh BUILD_FOLDER
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -123,7 +126,7 @@ check "with Ctrl held it ends where the pointer put it" wait_until 10 stands_at 
 # The icon's menu, under Wine in its own tray window: the six widgets,
 # a separator, then Add widget, whose submenu lists the skins by name.
 tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1)
-if check "a right click on the notification-area icon opens its menu" opens_window right_click "$tray" 10 10; then
+if check "a right click on the notification-area icon opens its menu" opens_window right_click_in "$tray" "$QB_FRAME" 10 10; then
   read -r menu_x menu_y _ _ < <(geometry "$NEW_WINDOW")
   add_row=$((3 + 6 * 16 + 9 + 8))
   if check "Add widget opens the list of skins" opens_window xdotool mousemove $((menu_x + 30)) $((menu_y + add_row)); then
@@ -144,12 +147,15 @@ check "a second quillhost hands --add Slim to the first and ends with 0" test $?
 check "the running host adds the Slim widget, on screen" wait_until 10 all_on_screen 8
 
 # What the user hid stays hidden, though the module asks to be shown at every redraw.
-tray_item() {  # ROW: right-clicks the icon and chooses that row of its menu
+tray_point() {  # ROW [SEPARATORS ABOVE IT]: right-clicks the icon and points at that row of its menu
   xdotool windowraise "$tray"
-  opens_window right_click "$tray" 10 10 || return 1
+  opens_window right_click_in "$tray" "$QB_FRAME" 10 10 || return 1
   read -r menu_x menu_y _ _ < <(geometry "$NEW_WINDOW")
-  xdotool mousemove $((menu_x + 30)) $((menu_y + 3 + $1 * 16 + 8))
+  xdotool mousemove $((menu_x + 30)) $((menu_y + 3 + $1 * 16 + ${2:-0} * 9 + 8))
   sleep 0.2
+}
+tray_item() {  # ROW [SEPARATORS ABOVE IT]: chooses that row of the icon's menu
+  tray_point "$@" || return 1
   xdotool click 1
   pointer_away
 }
@@ -199,5 +205,71 @@ if wait_until 30 widget_stands_at 200 700 && wait_until 5 widget_stands_at 100 6
 else
   check "the overlapping Topmost and Normal widgets are shown after the restart" false
 fi
+
+# quillhost --exit: the host ends at once, everything it was given on disk.
+exit_start=$(date +%s%N)
+"$QB_WINE" "$work/dist/quillhost.exe" --exit </dev/null >>"$work/second.log" 2>&1
+took=$(host_ended_after "$exit_start")
+check "quillhost --exit ends the running host within a second (${took} ms)" test "$took" -lt 1000
+check "and the settings file still names every widget, each where it stood" \
+  test "$(ini_value Quillhost Widgets | tr ',' '\n' | wc -l)" = 10 -a "$(ini_value Widget4 X),$(ini_value Widget4 Y)" = 1014,480
+
+# As users have it: the program's folder read-only, as Program Files is to a
+# user, and no --config: the settings where Windows keeps a user's.
+settings_at=$("$QB_WINE" "$work/dist/quillhost.exe" --help 2>/dev/null | tr -d '\r' | sed -n 's/^This copy.s settings: //p')
+config=$(unix_path "$settings_at")
+check "--help names the settings file in the user's application data ($settings_at)" \
+  test -n "$config" -a "${settings_at%%\\Quillbracket\\quillhost.ini}" != "$settings_at"
+settings_folder=$(dirname "$config")
+chmod -R u+w "$settings_folder" 2>/dev/null
+rm -rf "$settings_folder"
+read_only "$work/dist"
+host_start
+if ! check "from a read-only folder the host shows its first widget" wait_until 30 widget_stands_at 120 120; then
+  finish
+fi
+tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1)
+check "its settings are in the user's application data, nothing beside the program" \
+  wait_until 5 test -f "$config" -a ! -e "$work/dist/quillhost.ini"
+drag "$(widget_at 120 120)" 20 20 60
+check "a drag is kept there" wait_until 5 kept_at Widget1 180 120
+locked() { test "$(ini_value Widget1 Locked)" = "$1"; }
+tray_item 4 1  # Lock all positions, below the widget and a separator
+check "and so is an option" wait_until 5 locked 1
+tray_point 7 2  # Exit
+exit_start=$(date +%s%N)
+xdotool click 1
+took=$(host_ended_after "$exit_start")
+check "the tray's Exit ends the host within a second (${took} ms)" test "$took" -lt 1000
+host_start
+check "after a restart the widget stands where it was dragged" wait_until 30 widget_stands_at 180 120
+check "and keeps its option" locked 1
+
+# The settings folder read-only too: the host says so and keeps running; once
+# the folder is writable again the next change is written.
+tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1)
+read_only "$settings_folder"
+tray_item 4 1  # Lock all positions: now unlocked
+said_once() { test "$(grep -c 'cannot be saved' "$work/host.log")" = 1; }
+check "a write into a read-only settings folder is said on stderr" wait_until 5 said_once
+balloon_shown() {
+  local window
+  for window in $(xdotool search --onlyvisible --class explorer 2>/dev/null); do
+    [ "$window" = "$tray" ] && continue
+    read -r x y width height < <(geometry "$window")
+    import -window root -crop "${width}x${height}+${x}+${y}" +repage -resize 300% "$work/balloon.png" 2>/dev/null
+    tesseract "$work/balloon.png" - 2>/dev/null | plain_text | grep -q cannotbesaved && return 0
+  done
+  return 1
+}
+check "and in a balloon over the notification-area icon" wait_until 10 balloon_shown
+drag "$(widget_at 180 120)" 20 20 60
+check "the host keeps running and moves the widget" wait_until 5 widget_stands_at 240 120
+check "a failure is said once" said_once
+kept_as() { test "$(ini_value Widget1 X),$(ini_value Widget1 Locked)" = "$1"; }
+check "the file is left as it was" kept_as 180,1
+writable "$settings_folder"
+drag "$(widget_at 240 120)" 20 20 60
+check "once the folder is writable the next change writes all the host kept" wait_until 5 kept_as 300,0
 
 finish

@@ -4,6 +4,7 @@
 #include "host/host_config.h"
 #include "host/monitors.h"
 #include "host/placement.h"
+#include "host/settings_place.h"
 #include "host/single_instance.h"
 #include "host_fixture.h"
 
@@ -12,25 +13,6 @@
 using namespace host_test;
 
 namespace {
-
-// The id of the first item with that text; with a submenu's name, the item of that submenu. 0 when none.
-UINT FindItem(HMENU menu, const std::wstring& text, const std::wstring& submenuName = L"") {
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t label[64] = {};
-        GetMenuStringW(menu, static_cast<UINT>(i), label, 64, MF_BYPOSITION);
-        HMENU submenu = GetSubMenu(menu, i);
-        if (submenu && submenuName == label) return FindItem(submenu, text);
-        if (!submenu && submenuName.empty() && text == label) return GetMenuItemID(menu, i);
-    }
-    return 0;
-}
-
-void ChooseInTray(host::HostApp& app, const std::wstring& text, const std::wstring& submenuName = L"") {
-    UniqueMenu menu(app.TrayMenu());
-    const UINT id = FindItem(menu.get(), text, submenuName);
-    REQUIRE(id != 0);
-    app.TrayCommand(static_cast<int>(id));
-}
 
 bool Overlap(const RECT& first, const RECT& second) {
     RECT overlap = {};
@@ -149,12 +131,16 @@ TEST_CASE(host_keeps_a_widgets_place_on_its_monitor) {
 
     // Through the settings file, on this machine's own monitor.
     const std::string config = FreshConfig();
-    const host::HostConfig settings(config);
     const host::NamedMonitor here = host::MonitorAt({0, 0});
-    settings.WritePosition("Widget1", {here.bounds.left + 30, here.bounds.top + 40});
+    {
+        host::HostConfig settings(config);
+        settings.WritePosition("Widget1", {here.bounds.left + 30, here.bounds.top + 40});
+        CHECK(settings.Save());
+    }
     CHECK_EQ(Read(config, "Widget1", "Monitor"), here.name);
     CHECK_EQ(Read(config, "Widget1", "MonitorX"), std::string("30"));
     WritePrivateProfileStringA("Widget1", "X", "-9000", config.c_str());  // as kept under another arrangement
+    const host::HostConfig settings(config);
     CHECK_EQ(settings.ReadPosition("Widget1", {}).x, here.bounds.left + 30);
     CHECK_EQ(settings.ReadPosition("Widget1", {}).y, here.bounds.top + 40);
 }
@@ -195,11 +181,11 @@ TEST_CASE(host_start_at_login_writes_the_quoted_entry_and_tells_the_truth) {
     CHECK_EQ(RunEntry(), std::string());
 
     // A portable copy: the marker file beside the program.
-    rig::WriteTextFile(rig::WorkFolder() + host::LoginStart::kPortableMarker, "");
+    rig::WriteTextFile(rig::WorkFolder() + host::kPortableMarker, "");
     const host::LoginStart portable(rig::WorkFolder() + "quillhost.exe", kTestWindowsKey);
     CHECK(portable.portable());
     CHECK(!portable.Set(true));
     CHECK_EQ(RunEntry(), std::string());
-    DeleteFileA((rig::WorkFolder() + host::LoginStart::kPortableMarker).c_str());
+    DeleteFileA((rig::WorkFolder() + host::kPortableMarker).c_str());
     RegDeleteTreeA(HKEY_CURRENT_USER, kTestWindowsKey);
 }

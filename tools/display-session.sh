@@ -15,6 +15,7 @@ source "$qb_here/tools/wine-env"
 QB_XVFB_PID=""
 QB_COMPOSITOR_PID=""
 HOST_PID=""
+QB_READ_ONLY=()
 
 # Stops the host, the prefix's Wine processes and the X server, in that order.
 # Runs as the shell exits, also under set -e: nothing here may fail the exit.
@@ -36,6 +37,9 @@ display_session_end() {
   fi
   QB_XVFB_PID=""
   HOST_PID=""
+  local folder
+  for folder in "${QB_READ_ONLY[@]}"; do umount "$folder" 2>/dev/null || true; done
+  QB_READ_ONLY=()
 }
 
 # Polls a command until it succeeds or the seconds run out.
@@ -76,6 +80,10 @@ display_session_start() {  # BUILD_FOLDER NAME
   WINEPREFIX=$(display_prefix "$build" "$2")
   # A session killed outright may have left its Wine server running.
   wineserver -k 2>/dev/null || true
+  # No window manager runs on this server, and Wine is told so: else, each time
+  # a framed window is hidden (the player's, the tray's), it waits 2 s for one.
+  grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" ||
+    printf '\n[Software\\\\Wine\\\\X11 Driver]\n"Managed"="N"\n' >>"$WINEPREFIX/user.reg"
 
   # Xvfb picks the first free display number and writes it once it listens.
   if ! command -v Xvfb >/dev/null; then
@@ -94,6 +102,9 @@ display_session_start() {  # BUILD_FOLDER NAME
   fi
   export DISPLAY=":$(tr -d '\n' <"$QB_WORK/display")"
 
+  # A session that was itself killed may have left its folders read-only.
+  umount "$QB_WORK/dist" 2>/dev/null || true
+  chmod -R u+w "$QB_WORK/dist" 2>/dev/null || true
   "$qb_here/tools/dist.sh" "$build" "$QB_WORK/dist" >/dev/null
 }
 
@@ -110,10 +121,36 @@ compositor_start() {
 # A path of this machine as the Windows programs in the prefix see it.
 windows_path() { echo "Z:${1//\//\\}"; }
 
-host_start() {  # CONFIG_INI
-  "$QB_WINE" "$QB_WORK/dist/quillhost.exe" --player sim --config "$(windows_path "$1")" \
-    </dev/null >>"$QB_WORK/host.log" 2>&1 &
+# Without a settings file, the host keeps its settings where it does for a user.
+host_start() {  # [CONFIG_INI]
+  local config=()
+  [ -n "${1:-}" ] && config=(--config "$(windows_path "$1")")
+  "$QB_WINE" "$QB_WORK/dist/quillhost.exe" --player sim "${config[@]}" </dev/null >>"$QB_WORK/host.log" 2>&1 &
   HOST_PID=$!
+}
+
+# Waits for the host to end, 10 s at most; prints how many milliseconds it took from START_NS.
+host_ended_after() {  # START_NS
+  local deadline=$((SECONDS + 10))
+  while kill -0 "$HOST_PID" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.01; done
+  echo $((($(date +%s%N) - $1) / 1000000))
+  kill -0 "$HOST_PID" 2>/dev/null || { wait "$HOST_PID" 2>/dev/null; HOST_PID=""; }
+}
+
+# A path of the prefix's Windows as this machine sees it.
+unix_path() { "$QB_WINE" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+
+# Makes a folder read-only to the host, as Program Files is to a user. Root
+# writes whatever the modes say, so for root a read-only mount is laid over it.
+read_only() {  # FOLDER
+  if [ "$(id -u)" = 0 ]; then
+    mount --bind "$1" "$1" && mount -o remount,ro,bind "$1" && QB_READ_ONLY+=("$1")
+  else
+    chmod a-w "$1"
+  fi
+}
+writable() {  # FOLDER
+  if [ "$(id -u)" = 0 ]; then umount "$1"; else chmod u+w "$1"; fi
 }
 
 # Ends the host at once, as a crash or a power cut would.
@@ -155,6 +192,17 @@ point_at() {  # WINDOW DX DY
   xdotool mousemove $((x + $2)) $((y + $3))
 }
 
+# Wine draws the frames of framed windows itself (no window manager): where
+# the client area starts in a dialog's or a caption's frame, and in a sizing one.
+QB_FRAME="3 21"
+QB_SIZING_FRAME="4 22"
+# A point of a framed window's client area.
+point_in() {  # WINDOW FRAME DX DY
+  local left top
+  read -r left top <<<"$2"
+  point_at "$1" $((left + $3)) $((top + $4))
+}
+
 # The hue at a point of the screen: red, yellow, green or blue.
 hue_at() {  # X Y
   import -window root -crop "1x1+$1+$2" +repage -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: \
@@ -193,6 +241,12 @@ right_click() {  # WINDOW DX DY
   xdotool click 3
 }
 
+right_click_in() {  # WINDOW FRAME DX DY
+  point_in "$@"
+  sleep 0.2
+  xdotool click 3
+}
+
 # The checks of a display test, after display_test_start: work (the
 # session's folder), config (the host's settings file there), passed, failed.
 display_test_start() {  # BUILD_FOLDER NAME [--compositor]
@@ -202,7 +256,7 @@ display_test_start() {  # BUILD_FOLDER NAME [--compositor]
     exit 1
   fi
   work=$QB_WORK
-  rm -f "$work"/failed-*.png
+  rm -f "$work"/failed-*.png "$work/host.log"
   config="$work/quillhost.ini"
   passed=0
   failed=0

@@ -34,25 +34,23 @@ void Fail(const char* file, int line, const std::string& what) {
     std::fflush(stdout);
 }
 
-}  // namespace check
-
-int main(int argc, char** argv) {
+int RunCases(int argc, char** argv) {
     rig::Environment environment;
     int passed = 0;
     int failed = 0;
-    for (const check::Case& c : check::Cases()) {
+    for (const Case& c : Cases()) {
         if (argc > 1 && std::strstr(c.name, argv[1]) == nullptr) continue;
-        check::g_failuresInCase = 0;
+        g_failuresInCase = 0;
         std::printf("[ RUN  ] %s\n", c.name);
         std::fflush(stdout);
         try {
             c.function();
-        } catch (const check::RequireFailed&) {
+        } catch (const RequireFailed&) {
         } catch (const std::exception& e) {
-            check::Fail(__FILE__, __LINE__, std::string("exception: ") + e.what());
+            Fail(__FILE__, __LINE__, std::string("exception: ") + e.what());
         }
         rig::AfterCase();
-        if (check::g_failuresInCase == 0) {
+        if (g_failuresInCase == 0) {
             ++passed;
             std::printf("[  OK  ] %s\n", c.name);
         } else {
@@ -68,3 +66,5 @@ int main(int argc, char** argv) {
     TerminateProcess(GetCurrentProcess(), failed == 0 ? 0 : 1);
     return failed == 0 ? 0 : 1;
 }
+
+}  // namespace check

@@ -16,6 +16,8 @@ struct Registrar {
 struct RequireFailed {};
 
 void Fail(const char* file, int line, const std::string& what);
+// Runs the cases whose names hold argv[1] (all without it) and ends the program: passed or not.
+int RunCases(int argc, char** argv);
 
 template <class T>
 std::string Show(const T& value) {
