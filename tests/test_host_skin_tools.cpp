@@ -211,3 +211,20 @@ TEST_CASE(render_writes_the_widget_as_the_host_composes_it) {
     CHECK(!rig::FileExists(rig::WorkFolder() + "absent.png"));
     CHECK_EQ(Quillhost("--render-skin Tower --out x.png --track 99").status, DWORD{1});
 }
+
+// A picture that is not the skin's is refused, not saved: one with nothing
+// drawn, and one of a widget that never took the skin's size.
+TEST_CASE(render_refuses_a_picture_that_is_not_the_skins) {
+    const std::string clear = rig::MakeSkin("Clear", "[Bg]\nWidth=60\nHeight=30\n");
+    rig::WritePng(clear + "images\\bg.png", 60, 30, 0x00000000);
+    const std::string sizeless = rig::MakeSkin("Sizeless", "[Bg]\nWidth=0\nHeight=30\n");
+    rig::WritePng(sizeless + "images\\bg.png", 60, 30, kBgColor);
+    for (const auto& [skin, why] : {std::pair{"Clear", "every pixel is transparent"},
+                                    std::pair{"Sizeless", "the widget is 128 x 128, not the skin's 0 x 30"}}) {
+        const std::string out = rig::WorkFolder() + skin + ".png";
+        const Run run = Quillhost("--render-skin " + std::string(skin) + " --out \"" + out + "\"");
+        CHECK_EQ(run.status, DWORD{1});
+        CHECK(run.output.find(why) != std::string::npos);
+        CHECK(!rig::FileExists(out));
+    }
+}
