@@ -5,6 +5,8 @@
 #include "skin/skin_schema.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <map>
 #include <memory>
 
 namespace {
@@ -300,4 +302,54 @@ TEST_CASE(render_refuses_a_picture_that_is_not_the_skins) {
         CHECK(run.output.find(why) != std::string::npos);
         CHECK(!rig::FileExists(out));
     }
+}
+
+namespace {
+
+std::map<std::string, std::string> FolderContents(const std::string& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        contents[entry.path().string()] = entry.is_regular_file() ? rig::ReadTextFile(entry.path().string()) : "";
+    return contents;
+}
+
+}  // namespace
+
+TEST_CASE(new_skin_writes_a_starter_that_checks_clean_and_renders) {
+    const std::string skins = rig::WorkFolder() + "skins\\";
+    const Run made = Quillhost("--new-skin Starter");
+    REQUIRE(made.status == 0);
+    CHECK(made.output.find("skins/Starter") != std::string::npos);
+    for (const host::SkinProblem& problem : host::CheckSkin(skins, "Starter"))
+        CHECK_EQ(host::FormatProblem(problem), std::string());
+
+    const std::string out = rig::WorkFolder() + "starter.png";
+    REQUIRE(Quillhost("--render-skin Starter --out \"" + out + "\"").status == 0);
+    const std::string ini = skins + "Starter\\skin.ini";
+    const int width = int(GetPrivateProfileIntA("Bg", "Width", 0, ini.c_str()));
+    const int height = int(GetPrivateProfileIntA("Bg", "Height", 0, ini.c_str()));
+    {
+        const std::wstring wide(out.begin(), out.end());
+        Gdiplus::Bitmap picture(wide.c_str());
+        REQUIRE(picture.GetLastStatus() == Gdiplus::Ok);
+        CHECK_EQ(int(picture.GetWidth()), width);
+        CHECK_EQ(int(picture.GetHeight()), height);
+        // Opaque but for its rounded corners, and the track drawn on the display.
+        CHECK(rig::OpaquePixels(&picture, {0, 0, width, height}) > width * height * 9 / 10);
+        const std::string bgPath = skins + "Starter\\images\\bg.png";
+        Gdiplus::Bitmap bg(std::wstring(bgPath.begin(), bgPath.end()).c_str());
+        CHECK(rig::DifferingPixels(&picture, &bg, {0, 0, width, height}) > 500);
+    }
+
+    // Over a skin that exists, in any letter case, nothing is made and nothing changes.
+    const auto before = FolderContents(skins);
+    for (const char* name : {"Starter", "starter", "STARTER"}) {
+        const Run again = Quillhost("--new-skin " + std::string(name));
+        CHECK_EQ(again.status, DWORD{1});
+        CHECK(again.output.find("exists already") != std::string::npos);
+    }
+    // Names that are not one folder of their own.
+    for (const char* name : {"a\\b", "..", "CON", "lpt1.txt", "\"x:y\"", "\"\""})
+        CHECK_EQ(Quillhost("--new-skin " + std::string(name)).status, DWORD{1});
+    CHECK(FolderContents(skins) == before);
 }

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# quillhost --render-skin as a skin author runs it, from the folder handed
-# out: on a display, with no display in the project's prefix (null graphics
-# driver), and with no display where no window can be made (a prefix without
-# the null driver, as a user's own): the same picture, or a reason and no
-# picture.
+# The skin author's kit as a user gets it: the guide and the read-me in the
+# folder handed out, and quillhost --render-skin from that folder on a
+# display, with no display in the project's prefix (null graphics driver),
+# and with no display where no window can be made (a prefix without the null
+# driver, as a user's own): the same picture, or a reason and no picture.
 # Usage: tests/test_skin_kit.sh BUILD_FOLDER
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -13,6 +13,11 @@ build=$(cd "${1:-$here/build/$QB_ARCH}" && pwd)
 display_test_start "$build" skin-kit
 headless_prefix "$build" skin-kit
 dist=$work/dist
+
+check "the folder handed out holds the skin guide as SKINS.md" test -s "$dist/SKINS.md"
+for tool in --new-skin --check-skin --render-skin; do
+  check "its read-me names $tool" grep -q -- "$tool" "$dist/README.txt"
+done
 
 same_picture() {  # PNG PNG
   [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]
