@@ -4,6 +4,7 @@
 //   quillhost --help
 //   quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused] [--module FILE]
 //   quillhost --check-skin NAME [--module FILE]
+//   quillhost --new-skin NAME [--module FILE]
 #include "bridge/windows/player_session.h"
 #include "bridge/windows/session_reader.h"
 #include "host/demo_script.h"
@@ -13,6 +14,7 @@
 #include "host/single_instance.h"
 #include "host/skin_tools/skin_check.h"
 #include "host/skin_tools/skin_render.h"
+#include "host/skin_tools/skin_starter.h"
 #include "platform/win_owners.h"
 
 #include <commctrl.h>
@@ -22,6 +24,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,7 @@ struct Options {
     std::string bridgeSession;
     std::string demoFolder;
     std::string checkSkin;
+    std::optional<std::string> newSkin;
     host::RenderRequest render;
     // Commands for the running host, handed over when one runs.
     std::vector<std::string> commands;
@@ -69,6 +73,8 @@ Options ParseOptions(int argc, char** argv) {
             options.demoFolder = argv[++i];
         else if (std::strcmp(argv[i], "--check-skin") == 0 && hasValue)
             options.checkSkin = argv[++i];
+        else if (std::strcmp(argv[i], "--new-skin") == 0 && hasValue)
+            options.newSkin = argv[++i];
         else if (std::strcmp(argv[i], "--render-skin") == 0 && hasValue)
             options.render.skin = argv[++i];
         else if (std::strcmp(argv[i], "--out") == 0 && hasValue)
@@ -115,6 +121,7 @@ constexpr char kUsage[] =
     "       quillhost --exit         ends the running quillhost\n"
     "       quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused]\n"
     "       quillhost --check-skin NAME\n"
+    "       quillhost --new-skin NAME  makes skins/NAME, a small skin to make your own from\n"
     "One quillhost runs in a session: a second one hands its command to it and ends.\n"
     "Settings: %APPDATA%\\Quillbracket\\quillhost.ini; beside quillhost.exe for a portable copy\n"
     "(a file named quillhost.portable there); --config FILE for any other.\n";
@@ -146,9 +153,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The skin tools look at the skins beside the module.
-    if (!options.checkSkin.empty()) {
+    if (!options.checkSkin.empty() || options.newSkin) {
         const std::string module = host::FullPath(options.module);
-        return host::RunSkinCheck(module.substr(0, module.find_last_of("\\/") + 1) + "skins\\", options.checkSkin);
+        const std::string skins = module.substr(0, module.find_last_of("\\/") + 1) + "skins\\";
+        return options.newSkin ? host::NewSkin(skins, *options.newSkin) : host::RunSkinCheck(skins, options.checkSkin);
     }
     if (!options.render.skin.empty()) return host::RenderSkin(options.render);
 

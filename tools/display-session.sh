@@ -14,6 +14,7 @@ qb_here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$qb_here/tools/wine-env"
 QB_XVFB_PID=""
 QB_COMPOSITOR_PID=""
+QB_HEADLESS_PREFIX=""
 HOST_PID=""
 QB_READ_ONLY=()
 
@@ -31,6 +32,7 @@ display_session_end() {
   QB_COMPOSITOR_PID=""
   # The prefix is the session's own: ending its server ends only what this session started.
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
+  if [ -n "$QB_HEADLESS_PREFIX" ]; then WINEPREFIX="$QB_HEADLESS_PREFIX" wineserver -k 2>/dev/null || true; fi
   if [ -n "$QB_XVFB_PID" ] && kill -0 "$QB_XVFB_PID" 2>/dev/null; then
     kill "$QB_XVFB_PID" 2>/dev/null || true
     wait "$QB_XVFB_PID" 2>/dev/null || true
@@ -66,6 +68,17 @@ display_prefix() {  # BUILD_FOLDER NAME
     touch "$prefix/.quillbracket-display"
   fi
   echo "$prefix"
+}
+
+# A prefix as a user's own is, without the null driver, for programs run
+# with no display at all: run_headless runs one there with DISPLAY unset, as
+# where no X server runs. Its Wine server ends with the session.
+headless_prefix() {  # BUILD_FOLDER NAME
+  QB_HEADLESS_PREFIX=$(display_prefix "$1" "$2-headless")
+  WINEPREFIX="$QB_HEADLESS_PREFIX" wineserver -k 2>/dev/null || true
+}
+run_headless() {  # PROGRAM ARGUMENTS...
+  env -u DISPLAY WINEPREFIX="$QB_HEADLESS_PREFIX" "$QB_WINE" "$@"
 }
 
 display_session_start() {  # BUILD_FOLDER NAME

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Gathers what a user needs into one folder: the host, the module, the skins
-# and a read-me, of one architecture; the debug symbols go beside it.
+# Gathers what a user needs into one folder: the host, the module, the skins,
+# a read-me and the skin guide, of one architecture; the debug symbols go beside it.
 # Usage: tools/dist.sh BUILD_FOLDER OUT_FOLDER [SYMBOLS_FOLDER], where the build
 # folder is build/x86 or build/x64 (or QB_ARCH names its architecture).
 set -euo pipefail
@@ -26,4 +26,6 @@ done
 cp -r "$here/skins/." "$out/skins/"
 [ -d "$build/skins" ] && cp -r "$build/skins/." "$out/skins/"
 sed 's/$/\r/' "$here/host/README-dist.txt" > "$out/README.txt"
-echo "$out: quillhost.exe, Quillbracket.dll, skins ($(ls "$out/skins" | wc -l)), README.txt; symbols in $symbols"
+# The skin author's guide, where authors are: beside the tools it describes.
+sed 's/$/\r/' "$here/docs/skins.md" > "$out/SKINS.md"
+echo "$out: quillhost.exe, Quillbracket.dll, skins ($(ls "$out/skins" | wc -l)), README.txt, SKINS.md; symbols in $symbols"

@@ -12,9 +12,12 @@
 #include <gdiplus.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace host {
@@ -28,14 +31,15 @@ constexpr int kDefaultBgHeight = 108;
 struct Area {
     long long left = 0, top = 0, width = 0, height = 0;
     bool HasArea() const { return width != 0 && height != 0; }
-    bool Within(long long outerWidth, long long outerHeight) const {
-        return left >= 0 && top >= 0 && left + width <= outerWidth && top + height <= outerHeight;
-    }
-    std::string Text() const {
-        return "(" + std::to_string(left) + ", " + std::to_string(top) + ", " + std::to_string(width) + " x " +
-               std::to_string(height) + ")";
-    }
 };
+
+// The keys of one rectangle of a group.
+struct RectKeys {
+    const char *left, *top, *width, *height;
+};
+constexpr RectKeys kRectKeys = {"Left", "Top", "Width", "Height"};
+constexpr RectKeys kArtworkKeys = {"ArtWorkLeft", "ArtWorkTop", "ArtWorkWidth", "ArtWorkHeight"};
+constexpr RectKeys kHoverKeys = {"NewLeft", "NewTop", "NewWidth", "NewHeight"};
 
 std::string Size(long long width, long long height) { return std::to_string(width) + " x " + std::to_string(height); }
 
@@ -71,8 +75,41 @@ std::string MiB(long long bytes) {
 // Decimal with an optional sign: what a skin author means to write.
 bool IsWholeNumber(const std::string& text) {
     const size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    return text.size() > start && std::all_of(text.begin() + start, text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return text.size() > start &&
+           std::all_of(text.begin() + start, text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
+
+// "#EE" as an author of web colours writes a component: its decimal, else empty.
+std::string HexInDecimal(const std::string& text) {
+    const auto hex = [](unsigned char c) { return std::isxdigit(c) != 0; };
+    if (text.size() < 2 || text.size() > 3 || text[0] != '#' || !std::all_of(text.begin() + 1, text.end(), hex))
+        return {};
+    return std::to_string(std::stoi(text.substr(1), nullptr, 16));
+}
+
+bool IsColourKey(std::string_view key) {
+    for (std::string_view colour : {kColorKeys.alpha, kColorKeys.red, kColorKeys.green, kColorKeys.blue})
+        if (SameName(key, colour)) return true;
+    return false;
+}
+
+// "album, artist, ... or name"
+std::string TypeList(std::vector<std::string> types) {
+    std::sort(types.begin(), types.end());
+    std::string text;
+    for (size_t i = 0; i < types.size(); ++i) text += (i == 0 ? "" : i + 1 < types.size() ? ", " : " or ") + types[i];
+    return text;
+}
+
+bool IsTextKey(std::string_view key) {
+    for (const SkinGroupSchema& group : SkinSchema())
+        for (const SkinKeySchema& known : group.keys)
+            if (known.value == SkinValue::Text && SameName(known.name, key)) return true;
+    return false;
+}
+
+// What the widget keeps of a colour component: its low 8 bits.
+long long Low8(long long value) { return ((value % 256) + 256) % 256; }
 
 // The number after a prefix, as the reader would have formed the name; -1 if it is none.
 int NumberAfter(std::string_view name, std::string_view prefix) {
@@ -130,6 +167,14 @@ public:
             if (SameName(group.name, name)) return &group;
         return nullptr;
     }
+    // The key as the reader takes it: the first of the name in the group, with an '='.
+    const IniFile::KeyLine* Key(std::string_view group, std::string_view key) const {
+        const IniFile::GroupLines* found = Group(group);
+        if (!found) return nullptr;
+        for (const IniFile::KeyLine& entry : found->keys)
+            if (SameName(entry.name, key)) return entry.hasValue ? &entry : nullptr;
+        return nullptr;
+    }
     // The line of the key in that group, else of the group, else 0.
     int LineOf(std::string_view group, std::string_view key = {}) const {
         const IniFile::GroupLines* found = Group(group);
@@ -147,7 +192,9 @@ private:
 class SkinChecker {
 public:
     SkinChecker(const std::string& skinsFolder, const std::string& name)
-        : skinsFolder_(skinsFolder), name_(name), folder_(skinsFolder + name + "\\"),
+        : skinsFolder_(skinsFolder),
+          name_(name),
+          folder_(skinsFolder + name + "\\"),
           shown_("skins/" + name + "/skin.ini") {}
 
     std::vector<SkinProblem> Run() {
@@ -198,8 +245,8 @@ private:
     std::string Text(const std::string& group, const std::string& key) const {
         return ini_.ReadText(group, key, "", kSkinTextBuffer);
     }
-    Area Rect(const std::string& group, const char* left = "Left", const char* top = "Top",
-              const char* width = "Width", const char* height = "Height") const {
+    Area Rect(const std::string& group, const char* left = "Left", const char* top = "Top", const char* width = "Width",
+              const char* height = "Height") const {
         return {Int(group, left), Int(group, top), Int(group, width), Int(group, height)};
     }
     int Count(const SkinNumbering& numbering, const std::string& group = {}) const {
@@ -217,8 +264,8 @@ private:
         for (const IniFile::GroupLines& group : lines_.groups()) {
             const IniFile::GroupLines* first = lines_.Group(group.name);
             if (first != &group) {
-                Warning(group.line, "a second [" + group.name + "]: only the one on line " + std::to_string(first->line) +
-                                        " is read");
+                Warning(group.line, "a second [" + group.name + "]: only the one on line " +
+                                        std::to_string(first->line) + " is read");
                 continue;
             }
             const SkinGroupSchema* schema = GroupSchema(group, groupNames);
@@ -237,9 +284,10 @@ private:
             const int count = Count(numbering);
             if (number >= 1 && number <= count) return &schema;
             const std::string countGroup(numbering.countGroup);
-            Warning(group.line, "[" + group.name + "] is not read: " +
-                                    (number < 1 ? std::string("groups are numbered from 1, without leading zeros")
-                                                : "[" + countGroup + "] Count is " + std::to_string(Int(countGroup, "Count"))));
+            Warning(group.line,
+                    "[" + group.name + "] is not read: " +
+                        (number < 1 ? std::string("groups are numbered from 1, without leading zeros")
+                                    : "[" + countGroup + "] Count is " + std::to_string(Int(countGroup, "Count"))));
             return nullptr;
         }
         // A misspelt numbered group is most likely the same number in the right form.
@@ -277,12 +325,43 @@ private:
             }
             if (!known) {
                 Error(key.line, "unknown key \"" + key.name + "\" in [" + group.name + "]" + Hint(key.name, keyNames));
-            } else if (known->value == SkinValue::Integer && !key.value.empty() && !IsWholeNumber(key.value)) {
-                Warning(key.line, "\"" + key.value + "\" is not a whole number; " + key.name + " is read as " +
-                                      std::to_string(Int(group.name, key.name.c_str())));
             } else if (!key.hasValue) {
                 Warning(key.line, "\"" + key.name + "\" has no '=' and keeps its default");
+            } else if (known->value == SkinValue::Integer && !key.value.empty()) {
+                CheckInteger(group.name, std::string(known->name), key);
             }
+        }
+    }
+
+    // A key's value as the author wrote it, or as read when it is not written.
+    std::string Written(const std::string& group, const std::string& key) const {
+        const IniFile::KeyLine* line = lines_.Key(group, key);
+        if (line) return line->value;
+        return IsTextKey(key) ? Text(group, key) : std::to_string(Int(group, key.c_str()));
+    }
+    // "[Font] ColorR=300"
+    std::string Setting(const std::string& group, const std::string& key) const {
+        return "[" + group + "] " + key + "=" + Written(group, key);
+    }
+
+    // A value the widget reads otherwise than it is written, or one outside its range.
+    void CheckInteger(const std::string& group, const std::string& key, const IniFile::KeyLine& line) {
+        const long long read = Int(group, key.c_str());
+        const bool whole = IsWholeNumber(line.value);
+        const std::string said = Setting(group, key) + ": ";
+        const std::string readAs = "the widget reads it as " + std::to_string(read);
+        if (!IsColourKey(key)) {
+            if (!whole) Warning(line.line, said + "a whole number is decimal digits with an optional sign; " + readAs);
+            return;
+        }
+        if (read < 0 || read > 255) {
+            Error(line.line, said + "a colour component is 0 to 255; the widget " +
+                                 (whole ? "" : "reads it as " + std::to_string(read) + " and ") + "takes " +
+                                 std::to_string(read) + " mod 256 = " + std::to_string(Low8(read)));
+        } else if (!whole) {
+            const std::string decimal = HexInDecimal(line.value);
+            Warning(line.line, said + "a colour component is a whole number 0 to 255; " + readAs +
+                                   (decimal.empty() ? "" : " (" + line.value + " is " + decimal + ")"));
         }
     }
 
@@ -291,37 +370,56 @@ private:
             const std::string key(numbering.countKey);
             const int count = Int(group, key.c_str());
             if (count > numbering.ceiling)
-                Error(lines_.LineOf(group, key), key + " " + std::to_string(count) + " is above the module's ceiling of " +
-                                                     std::to_string(numbering.ceiling) + ": only the first " +
-                                                     std::to_string(numbering.ceiling) + " are read");
+                Error(lines_.LineOf(group, key),
+                      Setting(group, key) + ": a count is 0 to " + std::to_string(numbering.ceiling) +
+                          "; the widget reads only the first " + std::to_string(numbering.ceiling));
         };
         check(std::string(kExtraInfoGroups.countGroup), kExtraInfoGroups);
         check(std::string(kHotSpotGroups.countGroup), kHotSpotGroups);
         for (int n = 1; n <= Count(kHotSpotGroups); ++n) check(Numbered(kHotSpotGroups, n), kAnimationFrameKeys);
     }
 
+    // One side of a rectangle against its space, on that key's line: where
+    // it starts, its size, where it ends.
+    void CheckSide(const std::string& group, const std::string& start, const std::string& size, long long from,
+                   long long extent, long long limit, const std::string& space, const char* dimension) {
+        if (extent < 0) {
+            Error(lines_.LineOf(group, size), Setting(group, size) + ": a " + dimension +
+                                                  " is 0 or more; with a negative one nothing shows or takes a "
+                                                  "click there");
+        } else if (from < 0) {
+            Error(lines_.LineOf(group, start), Setting(group, start) + ": " + space + " starts at 0; " + start +
+                                                   " is 0 or more, and what lies before 0 is cut off");
+        } else if (from + extent > limit) {
+            Error(lines_.LineOf(group, size), Setting(group, size) + ": " + start + " + " + size + " is " +
+                                                  std::to_string(from) + " + " + std::to_string(extent) + " = " +
+                                                  std::to_string(from + extent) + ", past the " + dimension + " of " +
+                                                  space + ", " + std::to_string(limit) + "; it is at most " +
+                                                  std::to_string(limit) + ", and what lies past it is cut off");
+        }
+    }
+
     // A rectangle with an area must lie within its space; one without never shows.
-    void CheckWithin(const std::string& group, const Area& area, long long width, long long height,
-                     const std::string& space) {
+    void CheckWithin(const std::string& group, long long width, long long height, const std::string& space,
+                     const RectKeys& keys = kRectKeys) {
+        const Area area = Rect(group, keys.left, keys.top, keys.width, keys.height);
         if (!area.HasArea() || !lines_.Group(group)) return;
-        const int line = lines_.LineOf(group);
-        if (area.width < 0 || area.height < 0)
-            Error(line, "[" + group + "] " + area.Text() + " has a negative size");
-        else if (!area.Within(width, height))
-            Error(line, "[" + group + "] " + area.Text() + " reaches outside " + space + " (" + Size(width, height) + ")");
+        CheckSide(group, keys.left, keys.width, area.left, area.width, width, space, "width");
+        CheckSide(group, keys.top, keys.height, area.top, area.height, height, space, "height");
     }
 
     void CheckRectangles() {
-        if (bgWidth_ <= 0 || bgHeight_ <= 0)
-            Error(lines_.LineOf("Bg"), "[Bg] " + Size(bgWidth_, bgHeight_) + " gives the widget no area");
+        for (const auto& [key, size, noun] :
+             {std::tuple{"Width", bgWidth_, "width"}, std::tuple{"Height", bgHeight_, "height"}})
+            if (size <= 0)
+                Error(lines_.LineOf("Bg", key), Setting("Bg", key) + ": the widget's " + noun + " is 1 or more; with " +
+                                                    std::to_string(size) + " the widget has no area");
         const std::string background = "the background";
         for (const SkinGroupSchema& schema : SkinSchema())
             if (schema.space == SkinSpace::Skin && !schema.numbered)
-                CheckWithin(std::string(schema.name), Rect(std::string(schema.name)), bgWidth_, bgHeight_, background);
-        for (int n = 1; n <= Count(kHotSpotGroups); ++n) {
-            const std::string group = Numbered(kHotSpotGroups, n);
-            CheckWithin(group, Rect(group), bgWidth_, bgHeight_, background);
-        }
+                CheckWithin(std::string(schema.name), bgWidth_, bgHeight_, background);
+        for (int n = 1; n <= Count(kHotSpotGroups); ++n)
+            CheckWithin(Numbered(kHotSpotGroups, n), bgWidth_, bgHeight_, background);
 
         const Area display = Rect("DisplayPane");
         std::vector<std::string> displayGroups;
@@ -332,52 +430,78 @@ private:
             if (!display.HasArea() && Rect(group).HasArea() && lines_.Group(group))
                 Error(lines_.LineOf(group), "[" + group + "] never shows: [DisplayPane] has no area");
             else
-                CheckWithin(group, Rect(group), display.width, display.height, "the display pane");
+                CheckWithin(group, display.width, display.height, "the display pane");
         }
 
         const Area art = Rect("AlbumArt");
-        const Area artwork = Rect("AlbumArt", "ArtWorkLeft", "ArtWorkTop", "ArtWorkWidth", "ArtWorkHeight");
-        if (artwork.HasArea() && (artwork.width < 0 || artwork.height < 0 || !artwork.Within(art.width, art.height)))
-            Error(lines_.LineOf("AlbumArt", "ArtWorkLeft"),
-                  "the artwork rectangle " + artwork.Text() + " reaches outside the album art (" +
-                      Size(art.width, art.height) + ")");
+        CheckWithin("AlbumArt", art.width, art.height, "the album art", kArtworkKeys);
     }
 
-    // An image the settings call for: present, and readable as a picture.
-    void RequireImage(const std::string& file, int line, const std::string& why, const Area* expectedSize = nullptr) {
+    // An image the settings call for: present, and readable as a picture. Its size, when it is.
+    std::optional<Area> RequireImage(const std::string& file, int line, const std::string& why) {
         const std::string path = folder_ + "images\\" + file;
         if (!FileExists(path)) {
             Error(line, "images/" + file + " is missing; " + why + " calls for it");
-            return;
+            return std::nullopt;
         }
         std::wstring widePath(MAX_PATH, L'\0');
-        widePath.resize(size_t(std::max(0, MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), MAX_PATH) - 1)));
+        widePath.resize(
+            size_t(std::max(0, MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), MAX_PATH) - 1)));
         Gdiplus::Bitmap image(widePath.c_str());
         if (image.GetLastStatus() != Gdiplus::Ok) {
             Error(line, "images/" + file + " cannot be read as a picture");
-        } else if (expectedSize && (image.GetWidth() != expectedSize->width || image.GetHeight() != expectedSize->height)) {
-            Warning(line, "images/" + file + " is " + Size(image.GetWidth(), image.GetHeight()) + ", not " +
-                              Size(expectedSize->width, expectedSize->height) + " as " + why + " has it");
+            return std::nullopt;
         }
+        return Area{0, 0, image.GetWidth(), image.GetHeight()};
+    }
+
+    // An image meant to be its group's Width x Height, reported on the line of the side that differs.
+    void CheckImageSize(const std::string& file, const std::optional<Area>& image, const std::string& group,
+                        long long width, long long height, const std::string& becomes) {
+        if (!image || (image->width == width && image->height == height)) return;
+        Warning(lines_.LineOf(group, image->width != width ? "Width" : "Height"),
+                "images/" + file + " is " + Size(image->width, image->height) + ", not " + Size(width, height) + " (" +
+                    Setting(group, "Width") + ", Height=" + Written(group, "Height") + "): " + becomes);
+    }
+
+    // A pane's image is copied unscaled from its top-left corner.
+    static std::string Unscaled(const Area& image, const Area& pane) {
+        std::vector<std::string> effects;
+        const auto effect = [&](long long own, long long wanted, const char* edge, const char* lines) {
+            if (own > wanted)
+                effects.push_back("its " + std::string(edge) + " " + std::to_string(own - wanted) + " " + lines +
+                                  " never show");
+            if (own < wanted)
+                effects.push_back("the pane's " + std::string(edge) + " " + std::to_string(wanted - own) + " " + lines +
+                                  " stay empty");
+        };
+        effect(image.width, pane.width, "right", "columns");
+        effect(image.height, pane.height, "bottom", "rows");
+        std::string text = "the widget copies it unscaled from its top-left corner, so ";
+        for (size_t i = 0; i < effects.size(); ++i) text += (i ? " and " : "") + effects[i];
+        return text;
     }
 
     void CheckImages() {
-        const Area bg = {0, 0, bgWidth_, bgHeight_};
-        RequireImage("bg.png", lines_.LineOf("Bg"), "every skin", &bg);
-        if (Rect("PausePlayButton").HasArea()) RequireImage("pause.png", lines_.LineOf("PausePlayButton"), "[PausePlayButton]");
+        const auto bg = RequireImage("bg.png", lines_.LineOf("Bg"), "every skin");
+        CheckImageSize("bg.png", bg, "Bg", bgWidth_, bgHeight_,
+                       "the widget stretches it to " + Size(bgWidth_, bgHeight_));
+        if (Rect("PausePlayButton").HasArea())
+            RequireImage("pause.png", lines_.LineOf("PausePlayButton"), "[PausePlayButton]");
         if (Int("Knob", "UseBitmap")) RequireImage("knob.png", lines_.LineOf("Knob", "UseBitmap"), "[Knob] UseBitmap");
-        const Area rating = Rect("RatingPane");
-        if (rating.HasArea()) {
-            for (const char* file : {"rating_filled.png", "rating_unfilled.png"})
-                RequireImage(file, lines_.LineOf("RatingPane"), "[RatingPane]", &rating);
-        }
+        const auto strips = [&](const std::string& group, std::initializer_list<const char*> files) {
+            const Area pane = Rect(group);
+            for (const char* file : files) {
+                const auto image = RequireImage(file, lines_.LineOf(group), "[" + group + "]");
+                if (image) CheckImageSize(file, image, group, pane.width, pane.height, Unscaled(*image, pane));
+            }
+        };
+        if (Rect("RatingPane").HasArea()) strips("RatingPane", {"rating_filled.png", "rating_unfilled.png"});
         const Area sound = Rect("SoundPane");
-        if (sound.HasArea() && Int("SoundPane", "UseKnob")) {
+        if (sound.HasArea() && Int("SoundPane", "UseKnob"))
             RequireImage("sound_knob.png", lines_.LineOf("SoundPane", "UseKnob"), "[SoundPane] UseKnob");
-        } else if (sound.HasArea()) {
-            for (const char* file : {"sound_filled.png", "sound_unfilled.png"})
-                RequireImage(file, lines_.LineOf("SoundPane"), "[SoundPane]", &sound);
-        }
+        else if (sound.HasArea())
+            strips("SoundPane", {"sound_filled.png", "sound_unfilled.png"});
         if (Int("AlbumArt", "Show") && Int("AlbumArt", "DrawOverlay"))
             RequireImage("overlay.png", lines_.LineOf("AlbumArt", "DrawOverlay"), "[AlbumArt] DrawOverlay");
     }
@@ -398,14 +522,15 @@ private:
             const bool hover = SameName(type, "hover");
             if (!hover && !SameName(type, "click"))
                 Warning(lines_.LineOf(group, "Type"),
-                        "Type \"" + type + "\" makes a click hotspot" + Hint(type, {"click", "hover"}));
+                        Setting(group, "Type") + ": a type is click or hover; the widget makes a click hotspot" +
+                            Hint(type, {"click", "hover"}));
 
             const std::string newSkin = Text(group, "NewSkinName");
             const std::string outSkin = hover ? Text(group, "MouseOutSkinName") : std::string();
             for (const auto& [key, skin] : {std::pair{"NewSkinName", newSkin}, std::pair{"MouseOutSkinName", outSkin}})
                 if (!skin.empty() && !SkinExists(skin))
-                    Error(lines_.LineOf(group, key), std::string(key) + " \"" + skin + "\" names no skin: skins/" + skin +
-                                                         "/skin.ini does not exist");
+                    Error(lines_.LineOf(group, key), std::string(key) + " \"" + skin + "\" names no skin: skins/" +
+                                                         skin + "/skin.ini does not exist");
 
             // Frames come from this skin's images, and on leaving a hover skin from the skin returned to.
             std::vector<std::string> frameFolders = {name_};
@@ -417,13 +542,14 @@ private:
                 const std::string file = Text(group, key);
                 const int keyLine = lines_.LineOf(group, key);
                 if (file.empty()) {
-                    Error(keyLine, "frame " + std::to_string(k) + " of " + std::to_string(frames) + " has no file: " + key +
-                                       " is missing");
+                    Error(keyLine, "frame " + std::to_string(k) + " of " + std::to_string(frames) +
+                                       " has no file: " + key + " is missing");
                     continue;
                 }
                 for (const std::string& skin : frameFolders)
                     if (!FileExists(skinsFolder_ + skin + "\\images\\" + file))
-                        Error(keyLine, "frame " + std::to_string(k) + " skins/" + skin + "/images/" + file + " is missing");
+                        Error(keyLine,
+                              "frame " + std::to_string(k) + " skins/" + skin + "/images/" + file + " is missing");
             }
             if (hover && !newSkin.empty() && SkinExists(newSkin)) CheckHoverArea(group, newSkin);
         }
@@ -431,13 +557,9 @@ private:
 
     // The hover area is measured in the skin the hotspot switches to.
     void CheckHoverArea(const std::string& group, const std::string& newSkin) {
-        const Area area = Rect(group, "NewLeft", "NewTop", "NewWidth", "NewHeight");
-        if (!area.HasArea()) return;
         const IniFile other = IniFile::Load(skinsFolder_ + newSkin + "\\skin.ini");
-        const int width = other.ReadInt("Bg", "Width", kDefaultBgWidth), height = other.ReadInt("Bg", "Height", kDefaultBgHeight);
-        if (area.width < 0 || area.height < 0 || !area.Within(width, height))
-            Error(lines_.LineOf(group, "NewLeft"), "the hover area " + area.Text() + " reaches outside " + newSkin +
-                                                       "'s background (" + Size(width, height) + ")");
+        CheckWithin(group, other.ReadInt("Bg", "Width", kDefaultBgWidth),
+                    other.ReadInt("Bg", "Height", kDefaultBgHeight), newSkin + "'s background", kHoverKeys);
     }
 
     void CheckValues() {
@@ -445,32 +567,46 @@ private:
             const int direction = Int(group, "Direction");
             if (Rect(group).HasArea() && (direction < 0 || direction > 3))
                 Warning(lines_.LineOf(group, "Direction"),
-                        "[" + std::string(group) + "] Direction " + std::to_string(direction) +
-                            " is none of 0 to 3: nothing is drawn");
+                        Setting(group, "Direction") +
+                            ": a direction is 0 to 3 (from the left, the right, the top, the bottom); the widget draws "
+                            "nothing in the pane");
         }
         std::vector<std::string> types(ExtraInfoTypes().begin(), ExtraInfoTypes().end());
         for (int n = 1; n <= Count(kExtraInfoGroups); ++n) {
             const std::string group = Numbered(kExtraInfoGroups, n);
             const std::string type = ini_.ReadText(group, "Type", "", kSkinTypeBuffer);
-            const bool known = std::any_of(types.begin(), types.end(), [&](const std::string& t) { return SameName(t, type); });
+            const bool known =
+                std::any_of(types.begin(), types.end(), [&](const std::string& t) { return SameName(t, type); });
             if (!known && lines_.Group(group))
-                Warning(lines_.LineOf(group, "Type"), "[" + group + "] Type \"" + type + "\" shows nothing" + Hint(type, types));
+                Warning(lines_.LineOf(group, "Type"), Setting(group, "Type") + ": a type is one of " + TypeList(types) +
+                                                          "; the widget shows nothing" + Hint(type, types));
         }
     }
 
-    // Faces are read as the widget reads them, a counter without a face of its own taking [Font]'s.
+    // Faces are read as the widget reads them. Each group that names a missing
+    // face is told on its own Facename line; a counter without a face of its
+    // own takes [Font]'s, and is told there.
     void CheckFaces(const SkinModel& skin) {
         std::vector<std::pair<std::string, const FontSpec*>> fonts = {{"Font", &skin.font},
                                                                       {"CounterFont", &skin.counterFont}};
         for (size_t n = 0; n < skin.extraInfos.size(); ++n)
-            fonts.emplace_back(Numbered(kExtraInfoGroups, int(n) + 1), &skin.extraInfos[n]->font);
-        std::set<std::wstring> warned;
+            if (lines_.Group(Numbered(kExtraInfoGroups, int(n) + 1)))
+                fonts.emplace_back(Numbered(kExtraInfoGroups, int(n) + 1), &skin.extraInfos[n]->font);
+        const std::string faceKey(kFontKeys.faceName);
+        const bool counterTakesFont = !lines_.Key("CounterFont", faceKey);
+        const std::string fallback = OemText(FallbackFaceName());
         for (const auto& [group, font] : fonts) {
-            if (!warned.insert(font->faceName).second || FaceInstalled(font->faceName)) continue;
-            const std::string fallback = OemText(FallbackFaceName());
-            Warning(lines_.LineOf(group, kFontKeys.faceName),
-                    "the face \"" + OemText(font->faceName) + "\" of [" + group + "] is not installed here: " +
-                        (fallback.empty() ? "its text does not show" : "its text draws with \"" + fallback + "\""));
+            if (FaceInstalled(font->faceName) || (group == "CounterFont" && counterTakesFont)) continue;
+            const std::string named = lines_.Key(group, faceKey)
+                                          ? Setting(group, faceKey) + ": this face is not installed here"
+                                          : "[" + group + "] names no " + faceKey + " and takes \"" +
+                                                OemText(font->faceName) + "\", which is not installed here";
+            const bool withCounter = group == "Font" && counterTakesFont;
+            const std::string users =
+                withCounter ? "its text and the counter's ([CounterFont] names no face) draw" : "its text draws";
+            Warning(lines_.LineOf(group, faceKey),
+                    named + "; a face is drawn as named only where it is installed, so " +
+                        (fallback.empty() ? users + " nothing" : users + " with \"" + fallback + "\" instead"));
         }
     }
 

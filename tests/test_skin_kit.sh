@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The skin author's kit as a user gets it: the guide and the read-me in the
+# folder handed out, and quillhost --render-skin from that folder on a
+# display, with no display in the project's prefix (null graphics driver),
+# and with no display where no window can be made (a prefix without the null
+# driver, as a user's own): the same picture, or a reason and no picture.
+# Usage: tests/test_skin_kit.sh BUILD_FOLDER
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$here/tools/display-session.sh"
+
+build=$(cd "${1:-$here/build/$QB_ARCH}" && pwd)
+display_test_start "$build" skin-kit
+headless_prefix "$build" skin-kit
+dist=$work/dist
+
+check "the folder handed out holds the skin guide as SKINS.md" test -s "$dist/SKINS.md"
+for tool in --new-skin --check-skin --render-skin; do
+  check "its read-me names $tool" grep -q -- "$tool" "$dist/README.txt"
+done
+
+same_picture() {  # PNG PNG
+  [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]
+}
+# No display, no X server to reach: the project's prefix draws with the null driver.
+render_undisplayed() {  # NAME SKIN TRACK
+  env -u DISPLAY WINEPREFIX="$build/wineprefix" "$QB_WINE" "$dist/quillhost.exe" --render-skin "$2" --track "$3" \
+    --out "$(windows_path "$work/render-$1.png")" </dev/null >/dev/null 2>&1
+}
+
+for skin in Default Tower; do
+  rm -f "$work"/render-*"$skin".png "$work/none-$skin".*
+  check "$skin renders on the display" render "$skin" "$skin" 5
+  check "$skin renders with no display in the project's prefix" render_undisplayed "none-$skin" "$skin" 5
+  check "and that picture is the one drawn on the display, pixel for pixel" \
+    same_picture "$work/render-$skin.png" "$work/render-none-$skin.png"
+
+  run_headless "$dist/quillhost.exe" --render-skin "$skin" --track 5 --out "$(windows_path "$work/none-$skin.png")" \
+    </dev/null >"$work/none-$skin.out" 2>"$work/none-$skin.err"
+  status=$?
+  check "where no window can be made, rendering $skin fails" test "$status" -ne 0
+  check "and says why" grep -q "no window can be made" "$work/none-$skin.err"
+  check "and writes no picture" test ! -e "$work/none-$skin.png"
+done
+
+finish
