@@ -31,6 +31,7 @@ ManifestDPIAware true
 !define HOST_EXIT_WAIT_MS 10000
 
 Name "Quillbracket"
+BrandingText "Quillbracket ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Quillbracket"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"

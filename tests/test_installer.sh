@@ -49,9 +49,12 @@ settings_written() {
   [ -n "$(ini_value Widget1 X)" ]
 }
 
-# "NAME TYPE DATA" of each value of a key, sorted; nothing when the key is not there.
+# "NAME TYPE DATA" of each value of a key, sorted; nothing when the key is not
+# there. Through a file: the services a first Wine program starts would hold a
+# pipe open.
 reg_values() {  # KEY
-  "$QB_WINE" reg query "$1" 2>/dev/null | tr -d '\r' | awk '/^    / {sub(/^ +/, ""); print}' | sort
+  "$QB_WINE" reg query "$1" </dev/null >"$work/reg.txt" 2>/dev/null
+  tr -d '\r' <"$work/reg.txt" | awk '/^    / {sub(/^ +/, ""); print}' | sort
 }
 reg_value() {  # KEY NAME
   reg_values "$1" | awk -v name="$2" '$1 == name {sub(/^[^ ]+ +[^ ]+ +/, ""); print}'
@@ -89,7 +92,7 @@ silent_install() {  # [OPTION...]
   "$QB_WINE" "$setup" /S "$@" </dev/null >>"$work/install.log" 2>&1
 }
 
-check "the installer is a $QB_ARCH program" [ "$(machine_of "$setup")" = "$machine" ]
+check "the installer is an $QB_ARCH program" [ "$(machine_of "$setup")" = "$machine" ]
 check "a silent install that starts at login ends with status 0" silent_install /STARTATLOGIN=1
 check "it installs the $QB_ARCH build's files into the user's programs folder" installed_as_built
 check "the Start menu has a shortcut to the installed quillhost" \
@@ -130,7 +133,7 @@ cp -r "$programs/skins/Default" "$programs/skins/Mine"
 echo "an older version's" >"$programs/README.txt"
 echo "an older version's" >>"$programs/skins/Default/skin.ini"
 installed_host_start
-host_stays_up
+check "quillhost runs again on the changed settings" host_stays_up
 check "a second silent install over the running quillhost ends with status 0" silent_install
 check "it ended the running quillhost first" host_ended
 check "it replaces the files of the version before" installed_as_built
@@ -142,11 +145,11 @@ check "without /STARTATLOGIN it keeps the Run entry" \
 # The uninstall entry's own command, over a running quillhost. The
 # uninstaller runs on as a copy of itself: the prefix's server ends with it.
 installed_host_start
-host_stays_up
-quiet_uninstall=$(reg_value "$uninstall_key" QuietUninstallString)
-uninstaller=$(sed 's/^"\([^"]*\)".*/\1/' <<<"$quiet_uninstall")
-"$QB_WINE" "$uninstaller" ${quiet_uninstall#\"$uninstaller\"} </dev/null >"$work/uninstall.log" 2>&1
-timeout 60 wineserver -w
+check "and runs again" host_stays_up
+[[ $(reg_value "$uninstall_key" QuietUninstallString) =~ ^\"([^\"]+)\"\ *(.*)$ ]]
+read -ra options <<<"${BASH_REMATCH[2]}"
+"$QB_WINE" "${BASH_REMATCH[1]}" "${options[@]}" </dev/null >"$work/uninstall.log" 2>&1
+timeout 30 wineserver -w
 check "the silent uninstall ends the running quillhost" host_ended
 check "it removes every program file" no_program_file_left
 check "it removes the Start menu's shortcut" [ ! -e "$shortcut" ]
