@@ -44,15 +44,22 @@ test:
 	@$(MAKE) --no-print-directory build
 	@tools/test-all.sh $(BUILD)
 
-.PHONY: dist demo
+.PHONY: dist installer demo
+VERSION := $(shell tools/version)
 # One folder per architecture to hand out: out/dist/x86 and out/dist/x64, each
-# with its host, module, skins and read-me; symbols in out/symbols. Builds only
-# what it ships, so a test in the making cannot hold it up.
+# with its host, module, skins and read-me, and the same as a portable zip,
+# out/Quillbracket-VERSION-ARCH-portable.zip; symbols in out/symbols. Builds
+# only what it ships, so a test in the making cannot hold it up.
 dist: setup
 	@for arch in $(ARCHS); do \
 	  $(call configure,$$arch) && cmake --build $(BUILD)/$$arch -j $(JOBS) --target quillhost && \
-	  tools/dist.sh $(BUILD)/$$arch out/dist/$$arch out/symbols/$$arch || exit 1; \
+	  tools/dist.sh $(BUILD)/$$arch out/dist/$$arch out/symbols/$$arch && \
+	  tools/portable_zip.py out/dist/$$arch out/Quillbracket-$(VERSION)-$$arch-portable.zip || exit 1; \
 	done
+
+# The per-user Windows installers: out/Quillbracket-VERSION-x64-setup.exe and -x86-setup.exe.
+installer: dist
+	@for arch in $(ARCHS); do tools/installer.sh out/dist/$$arch $$arch out || exit 1; done
 
 # The widget on the simulated player: a window with a display, else a scripted session into out/demo.
 # PLAYER=mpris: on the desktop's own media player, through the player bridge (tools/mpris-demo.sh).

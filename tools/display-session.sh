@@ -81,6 +81,17 @@ run_headless() {  # PROGRAM ARGUMENTS...
   env -u DISPLAY WINEPREFIX="$QB_HEADLESS_PREFIX" "$QB_WINE" "$@"
 }
 
+# A new user's prefix, for what a program leaves in a profile and registry:
+# made once by wineboot (with the project prefix's driver and fonts), kept
+# unused, and copied afresh for each run. Prints the copy's folder.
+fresh_prefix() {  # BUILD_FOLDER NAME
+  local pristine="$1/wineprefix-pristine" prefix="$1/wineprefix-$2"
+  QB_WINEPREFIX="$pristine" "$qb_here/tools/wine-prefix" >&2 || return 1
+  rm -rf "$prefix"
+  cp -a "$pristine" "$prefix"
+  echo "$prefix"
+}
+
 display_session_start() {  # BUILD_FOLDER NAME
   local build
   build=$(cd "$1" && pwd)

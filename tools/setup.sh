@@ -14,6 +14,8 @@ packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 cmake make fonts-l
 # window tools, screenshots, a compositing manager for transparency, and OCR
 # to read the text the widget shows.
 packages+=(xvfb xdotool x11-utils imagemagick xcompmgr tesseract-ocr)
+# The Windows installer.
+packages+=(nsis)
 # The player bridge's native helper: a compiler, sd-bus and curl to build it;
 # a bus, a real MPRIS player, media tools and playerctl to test it against.
 # Without recommends: a player's desktop extras are of no use here.
