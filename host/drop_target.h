@@ -2,22 +2,19 @@
 // module's entry points for the widget's instance.
 #pragma once
 
+#include "player_objects/ref_counted.h"
+
 #include <ole2.h>
 
 namespace host {
 
 class WidgetWindow;
 
-class DropTarget final : public IDropTarget {
+class DropTarget final : public player_objects::RefCounted<IDropTarget> {
 public:
-    // The widget outlives the registration: it revokes before it goes.
-    explicit DropTarget(WidgetWindow& widget) : widget_(widget) {}
-    DropTarget(const DropTarget&) = delete;
-    DropTarget& operator=(const DropTarget&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
+    // Made holding the reference its maker takes over. The widget outlives
+    // the registration: it revokes before it goes.
+    explicit DropTarget(WidgetWindow& widget) : widget_(widget) { AddRef(); }
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL point, DWORD* effect) override;
@@ -25,8 +22,9 @@ public:
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
 
 private:
-    ~DropTarget() = default;
-    LONG references_ = 1;
+    ~DropTarget() override = default;
+    bool Answers(REFIID iid) const override { return iid == IID_IUnknown || iid == IID_IDropTarget; }
+
     WidgetWindow& widget_;
     // What the module answered on entering; kept for every move over the widget.
     DWORD effect_ = DROPEFFECT_NONE;

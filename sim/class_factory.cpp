@@ -2,6 +2,7 @@
 // process and is not counted among the player's objects.
 #include "sim/class_factory.h"
 
+#include "player_objects/call_gate.h"
 #include "sim/app_object.h"
 
 namespace sim {
@@ -25,16 +26,14 @@ public:
         if (!out) return E_POINTER;
         *out = nullptr;
         if (outer) return CLASS_E_NOAGGREGATION;
-        try {
+        return player_objects::CallToResult([&] {
             Player& player = Player::Get();
             player.calls().Record("IClassFactory.CreateInstance", L"");
             const Fault* fault = player.faults().Find("IClassFactory.CreateInstance");
             if (fault && fault->kind == Fault::Kind::Fail) return fault->result;
             if (!player.Running() && !player.Start(player.StartVisible())) return CO_E_SERVER_EXEC_FAILURE;
             return player.App()->QueryInterface(iid, out);
-        } catch (...) {
-            return E_OUTOFMEMORY;
-        }
+        });
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 };

@@ -20,43 +20,38 @@ long OutstandingReferences() { return outstandingReferences; }
 void CountObject(int delta) noexcept { liveObjects += delta; }
 void CountReferences(long delta) noexcept { outstandingReferences += delta; }
 
-Verdict Admit(const char* interfaceName, const char* member, const Arg& argument, int session) noexcept {
+Verdict Admit(const char* interfaceName, const char* member, const Arg& argument, int session) {
     Verdict verdict;
-    try {
-        Player& player = Player::Get();
-        std::string method = std::string(interfaceName) + "." + member;
-        player.calls().Record(method, ArgumentText(argument));
-        player.faults().CountCall();
-        if (player.faults().Disconnected() || session != player.Session()) {
+    Player& player = Player::Get();
+    std::string method = std::string(interfaceName) + "." + member;
+    player.calls().Record(method, ArgumentText(argument));
+    player.faults().CountCall();
+    if (player.faults().Disconnected() || session != player.Session()) {
+        verdict.action = Verdict::Action::Answer;
+        verdict.result = RPC_E_DISCONNECTED;
+        return verdict;
+    }
+    if (const Fault* fault = player.faults().Find(method)) {
+        switch (fault->kind) {
+        case Fault::Kind::Fail:
             verdict.action = Verdict::Action::Answer;
-            verdict.result = RPC_E_DISCONNECTED;
+            verdict.result = fault->result;
+            return verdict;
+        case Fault::Kind::Nothing:
+            verdict.action = Verdict::Action::Answer;
+            verdict.result = S_OK;
+            return verdict;
+        case Fault::Kind::HugeString:
+            verdict.action = Verdict::Action::AnswerHugeString;
+            verdict.length = fault->length;
+            break;
+        case Fault::Kind::Number:
+            verdict.action = Verdict::Action::AnswerNumber;
+            verdict.number = fault->number;
             return verdict;
         }
-        if (const Fault* fault = player.faults().Find(method)) {
-            switch (fault->kind) {
-                case Fault::Kind::Fail:
-                    verdict.action = Verdict::Action::Answer;
-                    verdict.result = fault->result;
-                    return verdict;
-                case Fault::Kind::Nothing:
-                    verdict.action = Verdict::Action::Answer;
-                    verdict.result = S_OK;
-                    return verdict;
-                case Fault::Kind::HugeString:
-                    verdict.action = Verdict::Action::AnswerHugeString;
-                    verdict.length = fault->length;
-                    break;
-                case Fault::Kind::Number:
-                    verdict.action = Verdict::Action::AnswerNumber;
-                    verdict.number = fault->number;
-                    return verdict;
-            }
-        }
-        player.Update();
-    } catch (...) {
-        verdict.action = Verdict::Action::Answer;
-        verdict.result = E_OUTOFMEMORY;
     }
+    player.Update();
     return verdict;
 }
 

@@ -3,10 +3,12 @@
 // faults, the player's run, no exception out).
 #pragma once
 
-#include "sim/player.h"
+#include "player_objects/call_gate.h"
 #include "player_objects/ref_counted.h"
+#include "sim/player.h"
 
 #include <windows.h>
+
 #include <oleauto.h>
 
 #include <type_traits>
@@ -32,64 +34,57 @@ struct Verdict {
     HRESULT result = S_OK;
     size_t length = 0;
     long number = 0;
+
+    // Whether the call answers `result` instead of running.
+    bool Answers() const { return action == Action::Answer || action == Action::AnswerNumber; }
 };
 
 // Logs the call, then tells whether it runs or what it answers instead.
-Verdict Admit(const char* interfaceName, const char* member, const Arg& argument, int session) noexcept;
+Verdict Admit(const char* interfaceName, const char* member, const Arg& argument, int session);
 BSTR HugeString(size_t length) noexcept;
 
 void CountObject(int delta) noexcept;
 void CountReferences(long delta) noexcept;
 
-template <class Body>
-HRESULT Serve(const char* interfaceName, const char* member, const Arg& argument, int session,
-              Body&& body) noexcept {
-    Verdict verdict = Admit(interfaceName, member, argument, session);
-    if (verdict.action == Verdict::Action::Answer || verdict.action == Verdict::Action::AnswerNumber)
-        return verdict.result;
-    try {
-        return body();
-    } catch (...) {
-        return E_FAIL;
-    }
-}
+// The simulated player's policy for the call gate: every call is logged and
+// counted, and runs unless a fault is injected for it or the run of the
+// player it was made in is over.
+struct SimulatedCall {
+    const char* interfaceName;
+    const char* member;
+    const Arg& argument;
+    int session;
 
-// For a method with one out-value: the value is preset to null or 0 and stays
-// so unless the method succeeds.
-template <class Out, class Body>
-HRESULT ServeOut(const char* interfaceName, const char* member, const Arg& argument, int session,
-                 Out* out, Body&& body) noexcept {
-    if (!out) return E_POINTER;
-    *out = Out{};
-    Verdict verdict = Admit(interfaceName, member, argument, session);
-    if constexpr (std::is_same_v<Out, BSTR>) {
-        if (verdict.action == Verdict::Action::AnswerHugeString) {
-            *out = HugeString(verdict.length);
-            return *out ? S_OK : E_OUTOFMEMORY;
+    template <class Body>
+    HRESULT Run(Body&& body) const {
+        const Verdict verdict = Admit(interfaceName, member, argument, session);
+        return verdict.Answers() ? verdict.result : body();
+    }
+    template <class Out, class Body>
+    HRESULT RunOut(Out& out, Body&& body) const {
+        const Verdict verdict = Admit(interfaceName, member, argument, session);
+        if constexpr (std::is_same_v<Out, BSTR>) {
+            if (verdict.action == Verdict::Action::AnswerHugeString) {
+                out = HugeString(verdict.length);
+                return out ? S_OK : E_OUTOFMEMORY;
+            }
         }
-    }
-    if constexpr (std::is_same_v<Out, long>) {
-        if (verdict.action == Verdict::Action::AnswerNumber) {
-            *out = verdict.number;
-            return S_OK;
+        if constexpr (std::is_same_v<Out, long>) {
+            if (verdict.action == Verdict::Action::AnswerNumber) {
+                out = verdict.number;
+                return S_OK;
+            }
         }
+        return verdict.Answers() ? verdict.result : body(out);
     }
-    if (verdict.action == Verdict::Action::Answer || verdict.action == Verdict::Action::AnswerNumber)
-        return verdict.result;
-    try {
-        return body(*out);
-    } catch (...) {
-        return E_FAIL;
-    }
-}
+};
 
 // Base of every object: Interface is one of the defaults of com_defaults.h;
 // Extra lists the interface ids it answers besides IUnknown and IDispatch.
 template <class Interface, const IID&... Extra>
 class ComObject : public RefCounted<Interface> {
 protected:
-    explicit ComObject(const char* interfaceName)
-        : interfaceName_(interfaceName), session_(Player::Get().Session()) {
+    explicit ComObject(const char* interfaceName) : interfaceName_(interfaceName), session_(Player::Get().Session()) {
         CountObject(1);
     }
     ~ComObject() override { CountObject(-1); }
@@ -101,11 +96,11 @@ protected:
 
     template <class Body>
     HRESULT Serve(const char* member, const Arg& argument, Body&& body) {
-        return sim::Serve(interfaceName_, member, argument, session_, std::forward<Body>(body));
+        return CallToResult(SimulatedCall{interfaceName_, member, argument, session_}, body);
     }
     template <class Out, class Body>
     HRESULT ServeOut(const char* member, const Arg& argument, Out* out, Body&& body) {
-        return sim::ServeOut(interfaceName_, member, argument, session_, out, std::forward<Body>(body));
+        return CallToResultOut(out, SimulatedCall{interfaceName_, member, argument, session_}, body);
     }
     template <class Out, class Body>
     HRESULT ServeOut(const char* member, Out* out, Body&& body) {

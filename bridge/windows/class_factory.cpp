@@ -1,6 +1,7 @@
 #include "bridge/windows/class_factory.h"
 
 #include "bridge/windows/objects.h"
+#include "player_objects/call_gate.h"
 #include "player_objects/ref_counted.h"
 
 namespace bridge::windows {
@@ -14,12 +15,10 @@ public:
         if (!out) return E_POINTER;
         *out = nullptr;
         if (outer) return CLASS_E_NOAGGREGATION;
-        try {
+        return player_objects::CallToResult([&] {
             const Run run = client_->CurrentRun();
             return run ? NewApp({client_, run}, iid, out) : CO_E_SERVER_EXEC_FAILURE;
-        } catch (...) {
-            return E_OUTOFMEMORY;
-        }
+        });
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 

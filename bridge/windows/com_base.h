@@ -5,6 +5,7 @@
 #pragma once
 
 #include "bridge/windows/helper_link.h"
+#include "player_objects/call_gate.h"
 #include "player_objects/com_defaults.h"
 #include "player_objects/ref_counted.h"
 
@@ -18,6 +19,22 @@ namespace bridge::windows {
 struct Origin {
     std::shared_ptr<HelperLink> client;
     Run run = 0;
+};
+
+// The bridge's policy for the call gate: a call runs on the followed player's
+// status while the object's run lasts.
+struct WhileRunLasts {
+    const Origin& origin;
+
+    template <class Body>
+    HRESULT Run(Body&& body) const {
+        const std::shared_ptr<const Status> status = origin.client->StatusOf(origin.run);
+        return status ? body(*status) : RPC_E_DISCONNECTED;
+    }
+    template <class Out, class Body>
+    HRESULT RunOut(Out& out, Body&& body) const {
+        return Run([&](const Status& status) { return body(status, out); });
+    }
 };
 
 // Interface is one of the defaults of player_objects/com_defaults.h; Extra lists the
@@ -34,19 +51,12 @@ protected:
     // Runs body(status of the followed player) while the run lasts.
     template <class Body>
     HRESULT Serve(Body&& body) noexcept {
-        try {
-            const std::shared_ptr<const Status> status = origin_.client->StatusOf(origin_.run);
-            return status ? body(*status) : RPC_E_DISCONNECTED;
-        } catch (...) {
-            return E_OUTOFMEMORY;
-        }
+        return player_objects::CallToResult(WhileRunLasts{origin_}, body);
     }
-    // For a method with one out-value, preset to null or 0 and left so unless the method succeeds.
+    // For a method with one out-value: body(status, out).
     template <class Out, class Body>
     HRESULT ServeOut(Out* out, Body&& body) noexcept {
-        if (!out) return E_POINTER;
-        *out = Out{};
-        return Serve([&](const Status& status) { return body(status, *out); });
+        return player_objects::CallToResultOut(out, WhileRunLasts{origin_}, body);
     }
     // A command to the followed player, queued: its effect shows in a later status.
     HRESULT SendCommand(wire::Command command, std::string_view argument = {}) noexcept {

@@ -11,8 +11,7 @@ namespace {
 
 // The dialog structure as it was before the fields of later Windows versions,
 // at this architecture's size (OPENFILENAME_SIZE_VERSION_400W; 76 bytes on x86).
-constexpr DWORD kOpenFileNameSize =
-    offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(OPENFILENAMEW::lpTemplateName);
+constexpr DWORD kOpenFileNameSize = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(OPENFILENAMEW::lpTemplateName);
 constexpr DWORD kOpenFileFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 constexpr size_t kPathBufferChars = 52000;
 constexpr size_t kTitleBufferChars = MAX_PATH;
@@ -50,15 +49,15 @@ void ToggleMute(itunes::IiTunes& app) {
     app.put_Mute(muted == VARIANT_TRUE ? VARIANT_FALSE : VARIANT_TRUE);
 }
 
-void OpenAndAddFile(WidgetInstance& widget) {
-    const std::wstring chosen = ChooseFile(widget.deskletWindow, widget.moduleHandle);
+void OpenAndAddFile(HWND widgetWindow, HINSTANCE module, PlayerLink& player) {
+    const std::wstring chosen = ChooseFile(widgetWindow, module);
     if (chosen.empty()) return;
     const Bstr path(chosen);
     itunes::ComPtr<itunes::IITLibraryPlaylist> library;
-    widget.player.iTunesApp->get_LibraryPlaylist(library.GetAddressOf());
+    player.iTunesApp->get_LibraryPlaylist(library.GetAddressOf());
     if (!library) return;
     // The new addition takes the place of one still pending.
-    library->AddFile(path.get(), widget.player.pendingOperation.ReleaseAndGetAddressOf());
+    library->AddFile(path.get(), player.pendingOperation.ReleaseAndGetAddressOf());
 }
 
 void ToggleITunesWindow() {

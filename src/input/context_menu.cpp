@@ -1,11 +1,11 @@
-// The right click: the host's menu with one submenu of playlists per source.
-#include "core/widget_instance.h"
+#include "input/context_menu.h"
+
 #include "platform/bstr.h"
 #include "platform/host_api.h"
 #include "platform/win_owners.h"
-#include "skin/skin_model.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -74,29 +74,22 @@ void AddSources(itunes::IiTunes& app, HMENU menu, MenuPlaylists& playlists) {
     }
 }
 
-void RightButtonClick(WidgetInstance& widget) {
-    PlayerLink& player = widget.player;
-    HWND window = widget.deskletWindow;
-    player.AttachOrStart(kClickRequest, window, widget.settings.autoHideITunes != 0);
-    UniqueMenu menu(CallIfPresent(Host().DeskletGetDefaultMenu, window, kFirstHostCommand));
+}  // namespace
+
+void ShowContextMenu(HWND widgetWindow, itunes::IiTunes* player) {
+    UniqueMenu menu(CallIfPresent(Host().DeskletGetDefaultMenu, widgetWindow, kFirstHostCommand));
     // Without a menu from the host the playlists still get one.
     if (!menu.get()) menu = UniqueMenu(CreatePopupMenu());
     AppendMenuA(menu.get(), MF_SEPARATOR, 0, "-");
     MenuPlaylists playlists;
-    if (player.iTunesApp) AddSources(*player.iTunesApp.Get(), menu.get(), playlists);
+    if (player) AddSources(*player, menu.get(), playlists);
 
     POINT cursor = {};
     if (!GetCursorPos(&cursor)) cursor = {};
     const UINT chosen =
-        static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, window, nullptr));
+        static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, 0, widgetWindow, nullptr));
     if (chosen < kFirstPlaylistId)
-        CallIfPresent(Host().DeskletDoDefaultMenuCommand, window, kFirstHostCommand, static_cast<int>(chosen));
+        CallIfPresent(Host().DeskletDoDefaultMenuCommand, widgetWindow, kFirstHostCommand, static_cast<int>(chosen));
     else if (chosen - kFirstPlaylistId < playlists.entries.size())
         playlists.entries[chosen - kFirstPlaylistId]->PlayFirstTrack();
-}
-
-}  // namespace
-
-extern "C" BOOL __stdcall OnRightButtonClick(void* inst, POINT*, SIZE*) {
-    return ForInstance(inst, TRUE, RightButtonClick);
 }

@@ -1,16 +1,15 @@
-// Skin hotspots: a click or the pointer swaps the skin, moves the widget and
-// may play a frame animation. A model replaced here lives until the
-// transition that replaced it has ended, since the hotspot being run is its.
+// Which skin hotspot a click or the pointer takes, in the skin's own order.
 #pragma once
 
-#include "core/widget_instance.h"
 #include "skin/skin_model.h"
 
-// Runs the first click hotspot under the point that leads to another skin.
-void ClickHotSpot(WidgetInstance& widget, POINT point);
+#include <windows.h>
 
-// Takes the hover hotspot under the point, if any, into the hover state.
-void HoverHotSpot(WidgetInstance& widget, int x, int y);
+#include <string>
 
-// Undoes the hover state: back to the skin and place the hotspot named.
-void LeaveHoverSkin(WidgetInstance& widget);
+// The first click hotspot under the point that leads to another skin than
+// the one in use; null when none does.
+const ChangeSkinHotSpot* ClickHotSpotAt(const SkinModel& skin, POINT point, const std::string& skinInUse);
+
+// The first hover hotspot under the point; null when none is.
+const ChangeSkinHotSpot* HoverHotSpotAt(const SkinModel& skin, int x, int y);

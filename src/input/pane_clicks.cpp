@@ -1,7 +1,6 @@
 #include "input/pane_clicks.h"
 
 #include "core/info_cycle.h"
-#include "render/redraw.h"
 
 #include <algorithm>
 
@@ -42,49 +41,32 @@ int NextInfoPhase(int pollTick) {
     return pollTick;
 }
 
-void ClickInfoPane(WidgetInstance& widget) {
-    widget.pollTick = NextInfoPhase(widget.pollTick);
-    Redraw(widget, false);
-}
-
-void ClickCounterPane(WidgetInstance& widget) {
-    widget.settings.showTimePlayed = widget.settings.showTimePlayed == 0 ? 1 : 0;
-    Redraw(widget, false);
-}
-
-void ClickProgressBar(WidgetInstance& widget, POINT point) {
+void ClickProgressBar(itunes::IiTunes& player, const SkinModel& skin, POINT point) {
     itunes::ComPtr<itunes::IITTrack> track;
-    widget.player.iTunesApp->get_CurrentTrack(track.GetAddressOf());
-    if (track) {
-        long duration = 0;
-        track->get_Duration(&duration);
-        const PaneRect& bar = widget.skin->progressBar;
-        const POINT offset = OffsetInPane(*widget.skin, bar, point);
-        // The percentage is scaled back by 0.01 in single precision, which
-        // lies just below 0.01: whole results come out one second early.
-        constexpr double kPercent = 0.01f;
-        const double position = double(offset.x) / bar.width * 100 * kPercent * duration;
-        widget.player.iTunesApp->put_PlayerPosition(static_cast<long>(position));
-    }
-    Redraw(widget, false);
+    player.get_CurrentTrack(track.GetAddressOf());
+    if (!track) return;
+    long duration = 0;
+    track->get_Duration(&duration);
+    const PaneRect& bar = skin.progressBar;
+    const POINT offset = OffsetInPane(skin, bar, point);
+    // The percentage is scaled back by 0.01 in single precision, which
+    // lies just below 0.01: whole results come out one second early.
+    constexpr double kPercent = 0.01f;
+    const double position = double(offset.x) / bar.width * 100 * kPercent * duration;
+    player.put_PlayerPosition(static_cast<long>(position));
 }
 
-void ClickRatingPane(WidgetInstance& widget, POINT point) {
+void ClickRatingPane(itunes::IiTunes& player, const SkinModel& skin, POINT point, bool wholeStars) {
     itunes::ComPtr<itunes::IITTrack> track;
-    widget.player.iTunesApp->get_CurrentTrack(track.GetAddressOf());
-    if (track) {
-        const SkinModel& skin = *widget.skin;
-        const POINT offset = OffsetInPane(skin, skin.ratingPane, point);
-        const int value = PaneValue(skin.ratingDirection, skin.ratingPane, offset.x, offset.y);
-        track->put_Rating(RatingToSend(value, widget.settings.use5Rating));
-    }
-    Redraw(widget, false);
+    player.get_CurrentTrack(track.GetAddressOf());
+    if (!track) return;
+    const POINT offset = OffsetInPane(skin, skin.ratingPane, point);
+    const int value = PaneValue(skin.ratingDirection, skin.ratingPane, offset.x, offset.y);
+    track->put_Rating(RatingToSend(value, wholeStars));
 }
 
-void ClickSoundPane(WidgetInstance& widget, POINT point) {
-    const SkinModel& skin = *widget.skin;
+void ClickSoundPane(itunes::IiTunes& player, const SkinModel& skin, POINT point) {
     const POINT offset = OffsetInPane(skin, skin.soundPane, point);
     const int value = PaneValue(skin.soundDirection, skin.soundPane, offset.x, offset.y);
-    widget.player.iTunesApp->put_SoundVolume(std::min(value, 100));
-    Redraw(widget, false);
+    player.put_SoundVolume(std::min(value, 100));
 }

@@ -1,9 +1,11 @@
-// What a click on one of the five value panes does. Each takes the click in
-// widget coordinates and ends with a redraw.
+// What a click on one of the value panes sends to the player. Each takes the
+// click in widget coordinates; the panes lie in the display pane's space.
 #pragma once
 
-#include "core/widget_instance.h"
+#include "platform/itunes_app.h"
 #include "skin/skin_model.h"
+
+#include <windows.h>
 
 // A pane's value 0..100 for a click at (dx, dy) from the pane's top-left
 // corner, growing in the given direction; 0 for an unknown direction.
@@ -15,8 +17,6 @@ int RatingToSend(int value, bool wholeStars);
 // The poll counter after an info-pane click: the start of the next phase.
 int NextInfoPhase(int pollTick);
 
-void ClickInfoPane(WidgetInstance& widget);
-void ClickCounterPane(WidgetInstance& widget);
-void ClickProgressBar(WidgetInstance& widget, POINT point);
-void ClickRatingPane(WidgetInstance& widget, POINT point);
-void ClickSoundPane(WidgetInstance& widget, POINT point);
+void ClickProgressBar(itunes::IiTunes& player, const SkinModel& skin, POINT point);
+void ClickRatingPane(itunes::IiTunes& player, const SkinModel& skin, POINT point, bool wholeStars);
+void ClickSoundPane(itunes::IiTunes& player, const SkinModel& skin, POINT point);

@@ -10,8 +10,6 @@
 #include "render/text.h"
 #include "skin/widget_layers.h"
 
-#include <optional>
-
 namespace {
 
 constexpr char kArtworkFile[] = "temp";
@@ -85,32 +83,38 @@ std::unique_ptr<Gdiplus::Bitmap> ComposeArt(const SkinModel& skin, const SkinIma
     return bitmap;
 }
 
-// True when the layer now shows new art.
-bool ShowArt(const WidgetInstance& widget, UINT layer, itunes::IITTrack& track) {
-    const std::string file = JoinPath({ModuleFolder(widget.moduleHandle), kArtworkFile});
-    if (file.empty() || !SaveArtwork(track, file)) return false;
-    std::unique_ptr<Gdiplus::Bitmap> art =
-        ComposeArt(*widget.skin, SkinImages(widget.deskletWindow, widget.settings.skinDir), file);
+// The track's artwork composed for the skin's pane; null when the track has
+// none or it could not be saved.
+std::unique_ptr<Gdiplus::Bitmap> TrackArt(itunes::IITTrack& track, HINSTANCE module, const SkinModel& skin,
+                                          const SkinImages& images) {
+    const std::string file = JoinPath({ModuleFolder(module), kArtworkFile});
+    if (file.empty() || !SaveArtwork(track, file)) return nullptr;
+    return ComposeArt(skin, images, file);
+}
+
+// True when the layer now shows the art.
+bool ShowArt(HWND window, UINT layer, std::unique_ptr<Gdiplus::Bitmap> art) {
     const HostFunctions& host = Host();
     if (!art || !host.DeskletLayerSetImage) return false;
-    host.DeskletLayerSetImage(widget.deskletWindow, layer, FALSE, art.release(), TRUE);  // the host owns it now
-    CallIfPresent(host.DeskletLayerSetVisibility, widget.deskletWindow, layer, FALSE, TRUE);
+    host.DeskletLayerSetImage(window, layer, FALSE, art.release(), TRUE);  // the host owns it now
+    CallIfPresent(host.DeskletLayerSetVisibility, window, layer, FALSE, TRUE);
     return true;
 }
 
 }  // namespace
 
-void UpdateAlbumArt(WidgetInstance& widget) {
+void UpdateAlbumArt(HWND window, HINSTANCE module, const SkinModel& skin, const std::string& skinDir,
+                    itunes::IiTunes* player, std::optional<std::wstring>& shownTrack) {
     itunes::ComPtr<itunes::IITTrack> track;
-    const std::optional<std::wstring> name = CurrentTrackName(widget.player.iTunesApp.Get(), track);
+    const std::optional<std::wstring> name = CurrentTrackName(player, track);
 
-    const UINT layer =
-        WidgetLayers(widget.deskletWindow, *widget.skin).Ensure(kAlbumArtLayer, widget.skin->albumArtPane);
+    const UINT layer = WidgetLayers(window, skin).Ensure(kAlbumArtLayer, skin.albumArtPane);
 
-    const bool newTrack = name && widget.artworkTrackName != name;
-    if (!name || (newTrack && !ShowArt(widget, layer, *track.Get()))) {
-        CallIfPresent(Host().DeskletLayerSetVisibility, widget.deskletWindow, layer, FALSE, FALSE);
+    const bool newTrack = name && shownTrack != name;
+    if (!name ||
+        (newTrack && !ShowArt(window, layer, TrackArt(*track.Get(), module, skin, SkinImages(window, skinDir))))) {
+        CallIfPresent(Host().DeskletLayerSetVisibility, window, layer, FALSE, FALSE);
     }
     // Recorded whether or not art was found, so a track without art is asked once.
-    widget.artworkTrackName = name.value_or(std::wstring());
+    shownTrack = name.value_or(std::wstring());
 }

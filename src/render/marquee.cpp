@@ -1,7 +1,6 @@
-// The marquee: an info text too wide for its pane, rendered once and slid
-// back and forth under the pane while the mouse is over the widget.
+#include "render/marquee.h"
+
 #include "core/timer_ids.h"
-#include "core/widget_parts.h"
 #include "render/argb_bitmap.h"
 #include "render/text.h"
 #include "skin/skin_model.h"

@@ -2,7 +2,7 @@
 // shared by the rating and sound panes and mirrored by their click handling.
 #pragma once
 
-#include "core/widget_parts.h"
+#include "render/pane_caches.h"
 
 #include <windows.h>
 

@@ -3,16 +3,15 @@
 // art, which lives in a layer of its own. Each draws from what it is given.
 #pragma once
 
-#include "core/widget_instance.h"
 #include "platform/itunes_app.h"
+#include "render/frame_target.h"
+#include "render/pane_caches.h"
 #include "render/skin_caches.h"
 #include "skin/skin_images.h"
 #include "skin/skin_model.h"
 
-struct FrameTarget {
-    Gdiplus::Bitmap& bitmap;
-    Gdiplus::Graphics& graphics;
-};
+#include <optional>
+#include <string>
 
 void DrawCounter(Gdiplus::Graphics& frame, TextPixelCache& texts, const SkinModel& skin, int position, int duration,
                  bool showTimePlayed);
@@ -22,4 +21,9 @@ void DrawSoundPane(Gdiplus::Graphics& frame, PaneCaches& caches, const SkinModel
                    itunes::IiTunes& player);
 void DrawRatingPane(Gdiplus::Graphics& frame, PaneCaches& caches, const SkinModel& skin, const SkinImages& images,
                     itunes::IITTrack& track, bool use5Rating);
-void UpdateAlbumArt(WidgetInstance& widget);
+// Shows the current track's artwork on the window's album-art layer unless
+// shownTrack already names the track, and names it there; the player saves
+// the artwork to a file in the module's folder. skinDir names the skin's
+// folder, where its overlay is.
+void UpdateAlbumArt(HWND window, HINSTANCE module, const SkinModel& skin, const std::string& skinDir,
+                    itunes::IiTunes* player, std::optional<std::wstring>& shownTrack);

@@ -2,10 +2,8 @@
 
 #include "skin/skin_images.h"
 
-void SkinCachesDeleter::operator()(SkinCaches* caches) const { delete caches; }
-
-SkinCachesPtr NewSkinCaches(HWND window, const SkinModel& skin, const std::string& skinDir) {
-    SkinCachesPtr caches(new SkinCaches());
+std::unique_ptr<SkinCaches> NewSkinCaches(HWND window, const SkinModel& skin, const std::string& skinDir) {
+    auto caches = std::make_unique<SkinCaches>();
     if (skin.knobUseBitmap) caches->knobImage = SkinImages(window, skinDir).Load("knob.png");
     return caches;
 }

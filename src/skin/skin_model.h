@@ -1,9 +1,9 @@
 // The in-memory form of one "skin.ini"; read once, never changed afterwards.
 #pragma once
 
-#include "core/owned_parts.h"
 #include "core/pane_rect.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -84,6 +84,8 @@ struct SkinModel {
     std::vector<std::unique_ptr<ChangeSkinHotSpot>> hotSpots;
     int soundUseKnob = 0;
 };
+
+using SkinModelPtr = std::unique_ptr<SkinModel>;
 
 // Fills a new model from the "skin.ini" at the path; an absent file gives every default.
 SkinModelPtr ReadSkinModel(const std::string& iniPath);

@@ -63,7 +63,7 @@ std::wstring FaceNameFromText(const std::string& text) {
 
 SkinModelPtr ReadSkinModel(const std::string& iniPath) {
     const IniFile ini = IniFile::Load(iniPath);
-    SkinModelPtr model(new SkinModel());
+    auto model = std::make_unique<SkinModel>();
     SkinModel& skin = *model;
 
     // The keys the model takes one by one, where the schema says they go.
@@ -91,5 +91,3 @@ SkinModelPtr ReadSkinModel(const std::string& iniPath) {
 
     return model;
 }
-
-void SkinModelDeleter::operator()(SkinModel* model) const { delete model; }

@@ -1,7 +1,5 @@
-// Files dropped on the widget: pictures become the current track's artwork,
-// everything else is added to the player's library, and the poll timer plays
-// the last addition once it has finished.
-#include "core/widget_instance.h"
+#include "ui/drop.h"
+
 #include "platform/bstr.h"
 #include "ui/drop_medium.h"
 
@@ -26,18 +24,20 @@ bool IsPicture(const std::wstring& name) {
     return key == L".png" || key == L".jpg" || key == L".bmp" || key == L"jpeg";
 }
 
-void Drop(WidgetInstance& widget, IDataObject* data) {
+}  // namespace
+
+bool OffersFiles(IDataObject& data) {
     FORMATETC format = FileListFormat();
-    if (data->QueryGetData(&format) != S_OK) return;
-    PlayerLink& player = widget.player;
-    // A drop is a request to the player: start it if need be.
-    player.AttachOrStart(kDropRequest, widget.deskletWindow, widget.settings.autoHideITunes != 0);
+    return data.QueryGetData(&format) == S_OK;
+}
+
+void AddDroppedFiles(IDataObject& data, PlayerLink& player, std::optional<std::wstring>& shownArtworkTrack) {
     // Whatever was waiting to play is superseded by this drop.
     player.pendingOperation.Reset();
 
     // Declared first so the medium is given back before the playlist is released.
     itunes::ComPtr<itunes::IITLibraryPlaylist> library;
-    DropMedium medium(data, format);
+    DropMedium medium(&data, FileListFormat());
     if (!medium.HasFiles()) return;
     if (player.iTunesApp) player.iTunesApp->get_LibraryPlaylist(library.GetAddressOf());
 
@@ -54,31 +54,9 @@ void Drop(WidgetInstance& widget, IDataObject* data) {
             if (!track) continue;
             itunes::ComPtr<itunes::IITArtwork> artwork;
             track->AddArtworkFromFile(path.get(), artwork.GetAddressOf());
-            // The next redraw fetches the track's artwork afresh.
-            widget.artworkTrackName.reset();
+            shownArtworkTrack.reset();
         } else if (library) {
             library->AddFile(path.get(), player.pendingOperation.ReleaseAndGetAddressOf());
         }
     }
 }
-
-}  // namespace
-
-extern "C" {
-
-// Nothing to do until the drop lands, where the data is looked at.
-BOOL __stdcall OnDragEnter(void*, IDataObject*, DWORD, POINTL, DWORD*) {
-    return Guarded(TRUE, [] { return TRUE; });
-}
-
-BOOL __stdcall OnDragLeave(void*) {
-    return Guarded(TRUE, [] { return TRUE; });
-}
-
-BOOL __stdcall OnDrop(void* inst, IDataObject* data, DWORD, POINTL, DWORD*) {
-    if (!data) return TRUE;
-    // A list too large to copy ends the drop; its owners have released it.
-    return ForInstance(inst, TRUE, [data](WidgetInstance& widget) { Drop(widget, data); });
-}
-
-}  // extern "C"

@@ -1,17 +1,10 @@
-// The "Skin" page: lists the installed skins and switches the widget to the
-// chosen one on apply.
-#include "ui/page_ids.h"
-#include "ui/pages.h"
+#include "ui/skin_page.h"
 
 #include "core/paths.h"
 #include "platform/win_owners.h"
-#include "render/redraw.h"
-
-#include <commctrl.h>
-#include <prsht.h>
+#include "ui/page_ids.h"
 
 #include <cstring>
-#include <string>
 #include <vector>
 
 namespace {
@@ -32,14 +25,16 @@ std::vector<std::string> SkinFolderNames(const std::string& skinsFolder) {
     return names;
 }
 
-void ShowSkinList(HWND page, const WidgetInstance& instance) {
+}  // namespace
+
+void ShowSkinList(HWND page, const std::string& skinsFolder, const std::string& skinInUse) {
     HWND list = GetDlgItem(page, IDC_SKIN_LIST);
-    for (const std::string& name : SkinFolderNames(JoinPath({ModuleFolder(instance.moduleHandle), "skins"})))
+    for (const std::string& name : SkinFolderNames(skinsFolder))
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     // The skin in use, letter case aside. The list's own search would start
     // after the first entry and could take a longer name there for it, which
     // Apply would then load; it only serves when no entry has the name.
-    const auto name = reinterpret_cast<LPARAM>(instance.settings.skinDir.c_str());
+    const auto name = reinterpret_cast<LPARAM>(skinInUse.c_str());
     const LRESULT exact = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), name);
     if (exact != CB_ERR)
         SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(exact), 0);
@@ -60,26 +55,4 @@ std::string ChosenSkin(HWND page) {
     return name;
 }
 
-// Reloads even an unchanged choice, so the page always shows a fresh model.
-void SwitchSkin(WidgetInstance& instance, const std::string& name) { (void)LoadSkinAndRedraw(instance, name); }
-
 bool IsSkinChoice(WPARAM command) { return LOWORD(command) == IDC_SKIN_LIST && HIWORD(command) == CBN_SELCHANGE; }
-
-const PageActions kActions = {
-    [](HWND page, WidgetInstance& instance) {
-        ShowSkinList(page, instance);
-        ShowSkinInfo(page, instance.skin.get());
-    },
-    IsSkinChoice,
-    [](HWND page, WidgetInstance& instance) {
-        SwitchSkin(instance, ChosenSkin(page));
-        ShowSkinInfo(page, instance.skin.get());
-    },
-};
-
-}  // namespace
-
-INT_PTR CALLBACK SkinPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
-    // A skin that could not be loaded leaves the page as it was.
-    return Guarded<INT_PTR>(FALSE, [&] { return HandlePageMessage(page, msg, wParam, lParam, kActions); });
-}

@@ -1,17 +1,21 @@
 // One widget: the record the host holds from OnCreate to OnDestroy, one
-// member per part, and what the last redraw saw. What acts on a part lives
-// with the part, or, when it needs several, in the folder of its subsystem.
+// member per part, and what the last redraw saw. Each part is declared with
+// the code that acts on it; what needs several parts lives in this folder.
 #pragma once
 
-#include "core/owned_parts.h"
 #include "core/player_link.h"
-#include "core/widget_parts.h"
 #include "core/widget_settings.h"
+#include "input/hover_state.h"
 #include "platform/entry_guard.h"
 #include "platform/win_owners.h"
+#include "render/marquee.h"
+#include "render/pane_caches.h"
+#include "render/skin_caches.h"
+#include "skin/skin_model.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -29,7 +33,7 @@ struct WidgetInstance {
     WidgetSettings settings;
     // The skin in use, and what is loaded and drawn from it until another loads.
     SkinModelPtr skin;
-    SkinCachesPtr skinCaches;
+    std::unique_ptr<SkinCaches> skinCaches;
     bool skinChanged = true;  // the next frame also installs the skin's background
     // What the last redraw saw and drew.
     bool notPlaying = true;

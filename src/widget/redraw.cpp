@@ -1,23 +1,17 @@
 // Composing the widget's information frame: one redraw turns the player's
-// state into a frame for the "Quillbracket.Info" layer. A paused or absent
-// player composes nothing until something forces it.
-#include "render/redraw.h"
+// state into a frame for the "Quillbracket.Info" layer, drawn by the render
+// folder's parts from the widget's. A paused or absent player composes
+// nothing until something forces it.
+#include "widget/redraw.h"
 
-#include "core/info_cycle.h"
-#include "platform/bstr.h"
 #include "platform/host_api.h"
 #include "render/argb_bitmap.h"
-#include "render/blend.h"
 #include "render/extra_infos.h"
+#include "render/info_text.h"
 #include "render/panes.h"
-#include "render/skin_caches.h"
 #include "render/text.h"
-#include "skin/load_skin.h"
 #include "skin/skin_images.h"
-#include "skin/skin_model.h"
 #include "skin/widget_layers.h"
-
-#include <algorithm>
 
 using namespace Gdiplus;
 
@@ -37,45 +31,12 @@ void ShowPauseLayer(WidgetInstance& widget, bool visible) {
         .ShowPause(widget.skin->pausePlayButton, widget.settings.skinDir, visible, false);
 }
 
-std::wstring ChooseInfoText(itunes::IITTrack& track, int pollTick) {
-    Bstr text;
-    if (pollTick < kFirstNameTick && SUCCEEDED(track.get_Artist(text.out())) && !text.empty()) return text.str();
-    track.get_Name(text.out());
-    return text.str();
-}
-
-// The visible window of the marquee image: from the scroll offset, the pane's
-// width and the pane's height plus 10, laid over the frame unscaled.
-void DrawMarqueeWindow(FrameTarget frame, Bitmap& image, int scrollOffset, const PaneRect& pane) {
-    const int width = std::min<int>(pane.width, static_cast<int>(image.GetWidth()) - scrollOffset);
-    const int height = std::min<int>(pane.height + 10, static_cast<int>(image.GetHeight()));
-    if (scrollOffset < 0 || width <= 0 || height <= 0) return;
-    Rect area(scrollOffset, 0, width, height);
-    BitmapData data;
-    if (image.LockBits(&area, ImageLockModeRead, PixelFormat32bppARGB, &data) == Ok) {
-        const PixelBlock block{static_cast<const uint32_t*>(data.Scan0), data.Stride / 4, width, height};
-        frame.graphics.Flush(FlushIntentionSync);
-        const bool blended = BlendOnto(frame.bitmap, block, pane.left, pane.top);
-        image.UnlockBits(&data);
-        if (blended) return;
-    }
-    frame.graphics.DrawImage(&image, pane.left, pane.top, scrollOffset, 0, pane.width, pane.height + 10, UnitPixel);
-}
-
-// A changed text restarts or stops the marquee; the text then shows either
-// laid out in its pane or as the slid window of the pre-rendered image.
-void DrawInfoText(WidgetInstance& widget, FrameTarget frame, const std::wstring& text) {
+// A changed text restarts or stops the marquee.
+void TakeInfoText(WidgetInstance& widget, const std::wstring& text) {
     MarqueeState& marquee = widget.marquee;
-    if (text != marquee.infoText) {
-        marquee.infoText = text;
-        if (!widget.hover.mouseOver || !StartMarqueeIfTooWide(widget)) marquee.Stop(widget.deskletWindow);
-    }
-    const PaneRect& pane = widget.skin->infoPane;
-    if (!pane.HasArea()) return;
-    if (!marquee.scrolling)
-        widget.skinCaches->text.Draw(frame.graphics, marquee.infoText, widget.skin->font, pane);
-    else if (marquee.scrollImage)
-        DrawMarqueeWindow(frame, *marquee.scrollImage, marquee.scrollOffset, pane);
+    if (text == marquee.infoText) return;
+    marquee.infoText = text;
+    if (!widget.hover.mouseOver || !StartMarqueeIfTooWide(widget)) marquee.Stop(widget.deskletWindow);
 }
 
 // Bottom to top: sound pane, extra infos, rating pane, info text, counter, knob.
@@ -103,7 +64,8 @@ void DrawFrameContents(WidgetInstance& widget, FrameTarget frame) {
     const std::wstring text = ChooseInfoText(*track.Get(), widget.pollTick);
     if (skin.ratingPane.HasArea())
         DrawRatingPane(frame.graphics, widget.panes, skin, images, *track.Get(), widget.settings.use5Rating);
-    DrawInfoText(widget, frame, text);
+    TakeInfoText(widget, text);
+    DrawInfoText(frame, widget.marquee, skin, caches.text);
     if (skin.counterPane.HasArea())
         DrawCounter(frame.graphics, caches.text, skin, position, duration, widget.settings.showTimePlayed != 0);
     if (skin.progressBar.HasArea()) DrawProgressKnob(frame, caches, skin, position, duration);
@@ -111,7 +73,9 @@ void DrawFrameContents(WidgetInstance& widget, FrameTarget frame) {
 
 void ComposeFrame(WidgetInstance& widget) {
     const HostFunctions& host = Host();
-    if (widget.skin->showAlbumArt) UpdateAlbumArt(widget);
+    if (widget.skin->showAlbumArt)
+        UpdateAlbumArt(widget.deskletWindow, widget.moduleHandle, *widget.skin, widget.settings.skinDir,
+                       widget.player.iTunesApp.Get(), widget.artworkTrackName);
 
     // A display pane of no area or beyond the size limit gets no frame.
     std::unique_ptr<Bitmap> frame = NewArgbBitmap(widget.skin->displayPane.width, widget.skin->displayPane.height);
@@ -163,10 +127,4 @@ void Redraw(WidgetInstance& widget, bool force) {
     // first sees a pause composes one last frame.
     if (force || (present && (!widget.notPlaying || widget.marquee.scrolling))) ComposeFrame(widget);
     widget.notPlaying = notPlayingNow;
-}
-
-SkinModelPtr LoadSkinAndRedraw(WidgetInstance& widget, const std::string& name) {
-    SkinModelPtr previous = LoadSkin(widget, name, false);
-    Redraw(widget, true);
-    return previous;
 }

@@ -1,7 +1,7 @@
-// Installing a skin on the widget: model, caches, the three layers, size.
+// The widget takes another skin: model, caches, the three layers, size.
 #pragma once
 
-#include "core/widget_instance.h"
+#include "widget/widget_instance.h"
 
 #include <string>
 
@@ -9,3 +9,7 @@
 // animation leaves the pause layer hidden. Hands back the previous model for
 // the caller to discard, and leaves drawing the new skin to the caller.
 [[nodiscard]] SkinModelPtr LoadSkin(WidgetInstance& widget, const std::string& name, bool forAnimation);
+
+// Loads the named skin and draws the widget in it at once; hands back the
+// previous model for the caller to discard.
+[[nodiscard]] SkinModelPtr LoadSkinAndRedraw(WidgetInstance& widget, const std::string& name);

@@ -1,9 +1,7 @@
 // One redraw turns the player's state into the widget's frame.
 #pragma once
 
-#include "core/widget_instance.h"
-
-#include <string>
+#include "widget/widget_instance.h"
 
 // Shows or hides the widget for the player's presence and composes a frame
 // while something plays; `force` composes one whatever the state.
@@ -11,7 +9,3 @@ void Redraw(WidgetInstance& widget, bool force);
 
 // Slides the info text while it is wider than its pane; false when it fits.
 bool StartMarqueeIfTooWide(WidgetInstance& widget);
-
-// Loads the named skin and draws the widget in it at once; hands back the
-// previous model for the caller to discard.
-[[nodiscard]] SkinModelPtr LoadSkinAndRedraw(WidgetInstance& widget, const std::string& name);

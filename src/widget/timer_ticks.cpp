@@ -2,8 +2,8 @@
 // finished addition, the marquee tick slides the text and redraws.
 #include "core/info_cycle.h"
 #include "core/timer_ids.h"
-#include "render/redraw.h"
-#include "skin/skin_model.h"
+#include "widget/operations.h"
+#include "widget/redraw.h"
 
 namespace {
 
@@ -21,8 +21,6 @@ void TimerTick(WidgetInstance& widget, WPARAM timerId) {
 
 }  // namespace
 
-extern "C" BOOL __stdcall OnProcessMessage(void* inst, HWND, UINT msg, WPARAM wParam, LPARAM) {
-    return ForInstance(inst, FALSE, [&](WidgetInstance& widget) {
-        if (msg == WM_TIMER) TimerTick(widget, wParam);
-    });
+void ProcessMessage(WidgetInstance& widget, UINT msg, WPARAM wParam) {
+    if (msg == WM_TIMER) TimerTick(widget, wParam);
 }

@@ -1,10 +1,7 @@
 // The pointer over the widget: hover hotspots, the marquee, mouse capture.
-#include "core/widget_instance.h"
-#include "input/hotspots.h"
-#include "render/redraw.h"
-#include "skin/skin_model.h"
-
-namespace {
+#include "widget/operations.h"
+#include "widget/redraw.h"
+#include "widget/skin_transitions.h"
 
 void MouseMove(WidgetInstance& widget, int x, int y) {
     HoverState& hover = widget.hover;
@@ -37,21 +34,3 @@ void MouseOut(WidgetInstance& widget) {
     if (widget.hover.skinActive) LeaveHoverSkin(widget);
     ReleaseCapture();
 }
-
-}  // namespace
-
-extern "C" {
-
-BOOL __stdcall OnMouseMove(void* inst, int x, int y) {
-    return ForInstance(inst, TRUE, [x, y](WidgetInstance& widget) { MouseMove(widget, x, y); });
-}
-
-BOOL __stdcall OnMouseOn(void* inst) {
-    return ForInstance(inst, TRUE, MouseOn);
-}
-
-BOOL __stdcall OnMouseOut(void* inst) {
-    return ForInstance(inst, TRUE, MouseOut);
-}
-
-}  // extern "C"
