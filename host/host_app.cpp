@@ -40,7 +40,13 @@ void HostApp::Restore() {
         CreateWidget(group, config_.ReadPosition(group, kFirstPosition),
                      config_.HasSettings(group) ? copy.file() : nullptr);
     // The first widget is kept at once, skin and all, like one added later.
-    if (widgets_.empty() && AddWidget(kFirstPosition)) SaveAll();
+    if (widgets_.empty() && AddWidget(kFirstPosition)) {
+        SaveAll();
+    } else if (config_.ListedWidgetGroups() != groups_) {
+        // Widgets of groups a user wrote and did not list are listed from now on.
+        config_.WriteWidgetGroups(groups_);
+        Keep();
+    }
     KeepOnScreen();
 }
 

@@ -15,6 +15,9 @@ constexpr char kWidgetsKey[] = "Widgets";
 constexpr const char* kLayerNames[] = {"Normal", "Topmost", "Desktop"};
 constexpr char kAutoScale[] = "Auto";
 constexpr char kSkinKey[] = "SkinDir";
+// The keys the host keeps in a widget's own group.
+constexpr const char* kWidgetKeys[] = {"X",      "Y",    "Monitor", "MonitorX", "MonitorY",         "Layer",
+                                       "Locked", "Snap", "Opacity", "Scale",    "HideForFullScreen"};
 
 WidgetLayer LayerNamed(const std::string& name) {
     for (int i = 0; i < 3; ++i)
@@ -46,14 +49,36 @@ bool HostConfig::Save() {
     return true;
 }
 
-std::vector<std::string> HostConfig::WidgetGroups() const {
+std::vector<std::string> HostConfig::ListedWidgetGroups() const {
     std::vector<std::string> groups;
     std::istringstream list(ReadString(kHostGroup, kWidgetsKey));
     for (std::string group; std::getline(list, group, ',');) {
         group.erase(0, group.find_first_not_of(' '));
         group.erase(group.find_last_not_of(' ') + 1);
         // A name given twice would make two widgets share one group.
-        if (!group.empty() && std::find(groups.begin(), groups.end(), group) == groups.end()) groups.push_back(group);
+        const auto same = [&group](const std::string& taken) { return _stricmp(taken.c_str(), group.c_str()) == 0; };
+        if (!group.empty() && std::none_of(groups.begin(), groups.end(), same)) groups.push_back(group);
+    }
+    return groups;
+}
+
+// A file with no list of widgets, as one written by hand may be: every group
+// of a widget's keys or of its module's settings is a widget, in the file's
+// order. Any other group is the user's, kept as it is.
+std::vector<std::string> HostConfig::WidgetGroups() const {
+    std::vector<std::string> groups = ListedWidgetGroups();
+    if (settings_.Get(kHostGroup, kWidgetsKey)) return groups;
+    const std::string suffix = SettingsGroup("");
+    for (std::string group : settings_.GroupNames()) {
+        const bool moduleGroup =
+            group.size() > suffix.size() && _stricmp(group.c_str() + group.size() - suffix.size(), suffix.c_str()) == 0;
+        if (moduleGroup)
+            group.resize(group.size() - suffix.size());
+        else if (!std::any_of(std::begin(kWidgetKeys), std::end(kWidgetKeys),
+                              [&](const char* key) { return settings_.Get(group, key).has_value(); }))
+            continue;
+        const auto same = [&group](const std::string& taken) { return _stricmp(taken.c_str(), group.c_str()) == 0; };
+        if (std::none_of(groups.begin(), groups.end(), same)) groups.push_back(group);
     }
     return groups;
 }

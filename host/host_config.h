@@ -57,7 +57,11 @@ public:
     // Files written so far.
     int saves() const { return saves_; }
 
+    // The widgets' groups: those listed; in a file with no list, those of the
+    // groups a user wrote for widgets.
     std::vector<std::string> WidgetGroups() const;
+    // The list as it stands in the file.
+    std::vector<std::string> ListedWidgetGroups() const;
     void WriteWidgetGroups(const std::vector<std::string>& groups);
     // A group name that none of the given ones uses.
     static std::string NewGroup(const std::vector<std::string>& taken);

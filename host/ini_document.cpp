@@ -81,6 +81,13 @@ IniDocument::Group* IniDocument::Find(const std::string& group) {
     return const_cast<Group*>(static_cast<const IniDocument*>(this)->Find(group));
 }
 
+std::vector<std::string> IniDocument::GroupNames() const {
+    std::vector<std::string> names;
+    for (auto group = groups_.begin() + 1; group != groups_.end(); ++group)
+        if (Find(group->name) == &*group) names.push_back(group->name);
+    return names;
+}
+
 std::optional<std::string> IniDocument::Get(const std::string& group, const std::string& key) const {
     const Group* found = Find(group);
     if (!found) return std::nullopt;

@@ -24,6 +24,8 @@ public:
     std::optional<std::string> Get(const std::string& group, const std::string& key) const;
     // Sets the first such key, else adds it at the group's end, else the group at the file's end.
     void Set(const std::string& group, const std::string& key, const std::string& value);
+    // The names of the groups, in the file's order, each once.
+    std::vector<std::string> GroupNames() const;
     // Whether a group of that name holds a key.
     bool HasKeys(const std::string& group) const;
     // Drops every group of that name, with all it holds.

@@ -33,6 +33,27 @@ TEST_CASE(host_restart_restores_widgets_where_they_stood_with_their_settings) {
     CHECK_EQ(Read(config, "Widget1.Settings", "ShowTimePlayed"), std::string("1"));
 }
 
+// A file written by hand, as the README describes its groups, without the
+// list of widgets: each widget group is a widget, and nothing written is lost.
+TEST_CASE(host_takes_unlisted_widget_groups_of_a_hand_written_file_as_widgets) {
+    const std::string config = FreshConfig();
+    rig::WriteTextFile(config,
+                       "; my widgets\r\n[Widget1]\r\nX=300\r\nY=200\r\nMine=kept\r\n"
+                       "[Widget1.Settings]\r\nSkinDir=Slim\r\n[Widget7.Settings]\r\nSkinDir=Default\r\n");
+    host::HostApp app(ModulePath(), config);
+    app.Restore();
+    REQUIRE(app.widgets().size() == 2u);
+    CHECK_EQ(app.widgets()[0]->Position().x, 300L);
+    CHECK_EQ(app.widgets()[0]->Position().y, 200L);
+    CHECK_EQ(Read(config, "Quillhost", "Widgets"), std::string("Widget1,Widget7"));
+    CHECK_EQ(Read(config, "Widget1.Settings", "SkinDir"), std::string("Slim"));
+    CHECK_EQ(Read(config, "Widget1", "X"), std::string("300"));
+    CHECK_EQ(Read(config, "Widget1", "Mine"), std::string("kept"));
+    app.Shutdown();  // the module saves the skin it loaded
+    CHECK_EQ(Read(config, "Widget1.Settings", "SkinDir"), std::string("Slim"));
+    CHECK(rig::ReadTextFile(config).find("; my widgets") != std::string::npos);
+}
+
 // The module captures the mouse when the pointer arrives; the press's own
 // capture of the same window must not end the drag.
 TEST_CASE(host_widget_dragged_by_the_pointer_moves_and_comes_back_there) {
