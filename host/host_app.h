@@ -3,8 +3,10 @@
 #pragma once
 
 #include "host/host_config.h"
+#include "host/hosted_widget.h"
 #include "host/login_start.h"
 #include "host/module_library.h"
+#include "host/skin_watch.h"
 #include "host/tray_icon.h"
 #include "host/widget_window.h"
 
@@ -17,6 +19,7 @@ namespace host {
 class HostApp final : public WidgetOwner, public TrayOwner {
 public:
     static constexpr char kSaveFailureTitle[] = "Quillbracket settings not saved";
+    static constexpr char kSkinProblemTitle[] = "Quillbracket skin not usable";
 
     HostApp(const std::string& modulePath, const std::string& configFile);
     ~HostApp();
@@ -55,12 +58,19 @@ public:
     // Saves, then destroys every widget.
     void Shutdown();
     // A command line of quillhost's own commands (--add SKIN, --show-all,
-    // --hide-all, --exit; none shows every widget); false when not understood.
+    // --hide-all, --reload, --exit; none shows every widget); false when not
+    // understood or not done.
     bool RunCommand(const std::vector<std::string>& arguments);
+    // Makes each widget in one of these skins (all with none given) anew from
+    // its saved settings, so that it shows its skin as the folder holds it now.
+    void ReloadSkins(const std::vector<std::string>& skins = {});
+    void ReloadWidget(WidgetWindow& widget) override;
+    // From now on, a skin of a widget's that changes on disk is shown anew within a second.
+    void WatchSkinFolders();
     // Runs the message loop until the host is asked to exit.
     int Run();
 
-    const std::vector<std::unique_ptr<WidgetWindow>>& widgets() const { return widgets_; }
+    std::vector<WidgetWindow*> widgets() const;
     HostConfig& config() { return config_; }
     const HostConfig& config() const { return config_; }
 
@@ -81,23 +91,38 @@ private:
     // settingsFile: where the module reads its group from; none for a widget without settings.
     WidgetWindow* CreateWidget(const std::string& group, POINT position, const char* settingsFile);
     // Puts the widget's place and options into the settings held.
-    void Remember(size_t widget);
+    void Remember(const HostedWidget& widget);
+    HostedWidget* Find(const WidgetWindow& window);
+    std::vector<std::string> Groups() const;
     // Writes the settings held to the file. The first failure of a run of them
     // (this write's, or the one given) is said on stderr and in the icon's balloon.
     void Keep(std::string failure = {});
     void WatchFullScreen();
+    // A skin that is missing or has errors is told once, on stderr and in the
+    // icon's balloon, and marked in the icon's menu.
+    void CheckSkinOf(HostedWidget& widget);
+    void Tell(const std::string& title, const std::string& text);
+    void Reload(HostedWidget& widget, const char* settingsFile);
+    // The skins the widgets show, as the settings name them.
+    std::vector<std::string> SkinsShown() const;
+    std::string SkinShown(const HostedWidget& widget) const;
+    // Watches the skins the widgets show now, when watching.
+    void UpdateSkinWatch();
 
     ModuleLibrary module_;
     HostConfig config_;
-    std::vector<std::unique_ptr<WidgetWindow>> widgets_;
-    std::vector<std::string> groups_;  // settings group of each widget, in step with widgets_
-    UniqueWindow control_;             // receives the requests carried out later
+    std::vector<HostedWidget> widgets_;
+    UniqueWindow control_;  // receives the requests carried out later
     std::unique_ptr<TrayIcon> tray_;
     std::string skinsFolder_;
     bridge::windows::PlayerMenu* playerMenu_ = nullptr;
     const LoginStart* loginStart_ = nullptr;
     bool watchingFullScreen_ = false;
     std::string saveFailure_;  // what the failed writes since the last good one were told, if any
+    std::vector<std::string> toldSkinProblems_;
+    bool watchSkins_ = false;
+    std::unique_ptr<SkinWatch> skinWatch_;                     // of the skins the widgets show
+    std::vector<std::pair<std::string, std::string>> untold_;  // balloons waiting for the icon: title, text
 };
 
 }  // namespace host

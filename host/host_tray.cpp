@@ -23,28 +23,18 @@ enum TrayItem {
     kFirstSkinItem = 1000    // one a skin, to add a widget in it
 };
 constexpr size_t kMaxListed = kFirstSkinItem - kFirstWidgetItem;
+constexpr char kBrokenSkinMark[] = " (skin broken)";
 
 std::string FolderOf(const std::string& file) { return file.substr(0, file.find_last_of("\\/") + 1); }
 
 }  // namespace
 
-std::vector<std::string> HostApp::SkinNames() const {
-    std::vector<std::string> skins;
-    WIN32_FIND_DATAA found = {};
-    UniqueFind search(FindFirstFileA((skinsFolder_ + "*").c_str(), &found));
-    if (!search) return skins;
-    do {
-        const std::string name = found.cFileName;
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != ".." &&
-            GetFileAttributesA((skinsFolder_ + name + "\\skin.ini").c_str()) != INVALID_FILE_ATTRIBUTES)
-            skins.push_back(name);
-    } while (FindNextFileA(search.get(), &found));
-    std::sort(skins.begin(), skins.end());
-    return skins;
-}
+std::vector<std::string> HostApp::SkinNames() const { return SkinsIn(skinsFolder_); }
 
 WidgetWindow* HostApp::AddSkinWidget(const std::string& skin) {
-    const std::string group = HostConfig::NewGroup(groups_);
+    // A skin that is not there would make a widget no one sees.
+    if (!SkinExists(skinsFolder_, skin)) return nullptr;
+    const std::string group = HostConfig::NewGroup(Groups());
     config_.Forget(group);
     // The module takes its skin from its own settings, as it would after a restart.
     config_.WriteSkin(group, skin);
@@ -62,11 +52,11 @@ WidgetWindow* HostApp::AddSkinWidget(const std::string& skin) {
 
 void HostApp::KeepOnScreen() {
     const std::vector<RECT> areas = WorkAreas();
-    for (size_t i = 0; i < widgets_.size(); ++i) {
-        WidgetWindow& widget = *widgets_[i];
+    for (const HostedWidget& hosted : widgets_) {
+        WidgetWindow& widget = *hosted.window;
         widget.UpdateScale();
         // From the place last given, so that a widget goes back when its monitor does.
-        const POINT given = config_.ReadPosition(groups_[i], widget.Position());
+        const POINT given = config_.ReadPosition(hosted.group, widget.Position());
         RECT bounds = widget.ScreenBounds();
         OffsetRect(&bounds, given.x - bounds.left, given.y - bounds.top);
         const POINT place = OnScreenPosition(bounds, areas);
@@ -78,32 +68,39 @@ void HostApp::KeepOnScreen() {
 }
 
 void HostApp::HideAllWidgets() {
-    for (const auto& widget : widgets_) widget->SetHidden(HideReason::User, true);
+    for (const HostedWidget& widget : widgets_) widget.window->SetHidden(HideReason::User, true);
 }
 
 // Brought up, each within its layer.
 void HostApp::ShowAllWidgets() {
-    for (const auto& widget : widgets_) {
-        widget->SetHidden(HideReason::User, false);
-        SetWindowPos(widget->window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const HostedWidget& widget : widgets_) {
+        widget.window->SetHidden(HideReason::User, false);
+        SetWindowPos(widget.window->window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     ApplyLayers();
 }
 
-// A failure to save before the icon was there is told now.
+// What went wrong before the icon was there is told now.
 void HostApp::ShowTrayIcon() {
     if (tray_) return;
     tray_ = std::make_unique<TrayIcon>(*this);
-    if (!saveFailure_.empty()) tray_->ShowWarning(kSaveFailureTitle, saveFailure_);
+    for (const auto& [title, text] : untold_)
+        // A failure to save that a later save made good is not told.
+        if (title != kSaveFailureTitle || !saveFailure_.empty()) tray_->ShowWarning(title, text);
+    untold_.clear();
 }
 
 HMENU HostApp::TrayMenu() {
     HMENU menu = CreatePopupMenu();
     if (!menu) return nullptr;
     for (size_t i = 0; i < widgets_.size() && i < kMaxListed; ++i) {
-        const std::string skin = config_.SkinOf(groups_[i]);
-        AppendMenuW(menu, MF_STRING | (widgets_[i]->HiddenBy(HideReason::User) ? MF_UNCHECKED : MF_CHECKED),
-                    kFirstWidgetItem + i, Wide(skin.empty() ? groups_[i] : skin).c_str());
+        const HostedWidget& widget = widgets_[i];
+        const std::string skin = config_.SkinOf(widget.group);
+        std::string label = skin.empty() ? widget.group : skin;
+        // A skin that is missing or broken is marked where the user looks for the widget.
+        if (!widget.skinProblem.empty()) label += kBrokenSkinMark;
+        AppendMenuW(menu, MF_STRING | (widget.window->HiddenBy(HideReason::User) ? MF_UNCHECKED : MF_CHECKED),
+                    kFirstWidgetItem + i, Wide(label).c_str());
     }
     HMENU skins = CreatePopupMenu();
     const std::vector<std::string> names = SkinNames();
@@ -112,9 +109,9 @@ HMENU HostApp::TrayMenu() {
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(skins), L"Add widget");
     AppendMenuW(menu, MF_STRING, kHideAll, L"Hide all");
     AppendMenuW(menu, MF_STRING, kShowAll, L"Show all");
-    const bool allLocked = !widgets_.empty() && std::all_of(widgets_.begin(), widgets_.end(), [](const auto& widget) {
-        return widget->options().locked;
-    });
+    const bool allLocked =
+        !widgets_.empty() && std::all_of(widgets_.begin(), widgets_.end(),
+                                         [](const HostedWidget& widget) { return widget.window->options().locked; });
     AppendMenuW(menu, MF_STRING | (allLocked ? MF_CHECKED : MF_UNCHECKED), kLockAll, L"Lock all positions");
     if (loginStart_) {
         // A portable copy never writes the registry: the item shows, greyed.
@@ -132,13 +129,13 @@ void HostApp::TrayCommand(int command) {
     case kHideAll: HideAllWidgets(); return;
     case kShowAll: ShowAllWidgets(); return;
     case kLockAll: {
-        const bool lock =
-            !std::all_of(widgets_.begin(), widgets_.end(), [](const auto& widget) { return widget->options().locked; });
-        for (size_t i = 0; i < widgets_.size(); ++i) {
-            WidgetOptions options = widgets_[i]->options();
+        const bool lock = !std::all_of(widgets_.begin(), widgets_.end(),
+                                       [](const HostedWidget& widget) { return widget.window->options().locked; });
+        for (const HostedWidget& widget : widgets_) {
+            WidgetOptions options = widget.window->options();
             options.locked = lock;
-            widgets_[i]->SetOptions(options);
-            Remember(i);
+            widget.window->SetOptions(options);
+            Remember(widget);
         }
         Keep();
         return;
@@ -158,7 +155,7 @@ void HostApp::TrayCommand(int command) {
     if (command >= kFirstSkinItem && skin < names.size())
         AddSkinWidget(names[skin]);
     else if (command >= kFirstWidgetItem && widget < widgets_.size()) {
-        WidgetWindow& chosen = *widgets_[widget];
+        WidgetWindow& chosen = *widgets_[widget].window;
         chosen.SetHidden(HideReason::User, !chosen.HiddenBy(HideReason::User));
     }
 }

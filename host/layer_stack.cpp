@@ -102,6 +102,12 @@ void LayerStack::SetBaseImageFile(const std::string& path) {
         if (layers_[id]->isBase) SetImageFile(static_cast<UINT>(id), path);
 }
 
+void LayerStack::ForgetFileImages() {
+    fileImages_.clear();
+    for (size_t id = 0; id < layers_.size(); ++id)
+        if (!layers_[id]->imageFile.empty()) Change(static_cast<UINT>(id));
+}
+
 void LayerStack::SetVisibility(UINT id, bool visible) {
     if (const Layer* layer = At(id); layer && layer->visible != visible) Change(id)->visible = visible;
 }

@@ -43,6 +43,8 @@ public:
     void SetImage(UINT id, Gdiplus::Image* image);
     void SetImageFile(UINT id, const std::string& path);
     void SetBaseImageFile(const std::string& path);
+    // Images read from files are read anew when next drawn: their files changed.
+    void ForgetFileImages();
     void SetVisibility(UINT id, bool visible);
 
     size_t Count() const { return layers_.size(); }

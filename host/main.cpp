@@ -1,6 +1,6 @@
 // quillhost: shows the widget module's widgets on the desktop.
 //   quillhost [--config FILE] [--player auto|sim|real|mpris] [--bridge-session FILE] [--module FILE]
-//             [--demo-script FOLDER] [--add SKIN | --show-all | --hide-all | --exit]
+//             [--demo-script FOLDER] [--add SKIN | --show-all | --hide-all | --reload | --exit]
 //   quillhost --help
 //   quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused] [--module FILE]
 //   quillhost --check-skin NAME [--module FILE]
@@ -15,6 +15,7 @@
 #include "host/skin_tools/skin_check.h"
 #include "host/skin_tools/skin_render.h"
 #include "host/skin_tools/skin_starter.h"
+#include "host/skin_watch.h"
 #include "platform/win_owners.h"
 
 #include <commctrl.h>
@@ -88,7 +89,7 @@ Options ParseOptions(int argc, char** argv) {
         else if (std::strcmp(argv[i], "--add") == 0 && hasValue && options.commands.empty())
             options.commands = {argv[i], argv[i + 1]}, ++i;
         else if ((std::strcmp(argv[i], "--show-all") == 0 || std::strcmp(argv[i], "--hide-all") == 0 ||
-                  std::strcmp(argv[i], "--exit") == 0) &&
+                  std::strcmp(argv[i], "--reload") == 0 || std::strcmp(argv[i], "--exit") == 0) &&
                  options.commands.empty())
             options.commands = {argv[i]};
         else if (std::strcmp(argv[i], "--help") == 0)
@@ -118,6 +119,7 @@ constexpr char kUsage[] =
     "       quillhost --add SKIN     adds a widget in that skin\n"
     "       quillhost --show-all     shows every widget (also what quillhost does when it runs already)\n"
     "       quillhost --hide-all     hides every widget\n"
+    "       quillhost --reload       reads every widget's skin anew from its folder\n"
     "       quillhost --exit         ends the running quillhost\n"
     "       quillhost --render-skin NAME --out FILE.png [--track N] [--at SECONDS] [--paused]\n"
     "       quillhost --check-skin NAME\n"
@@ -152,10 +154,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quillhost: OLE or GDI+ did not start\n");
         return 1;
     }
-    // The skin tools look at the skins beside the module.
+    // The skin tools, and --add, look at the skins beside the module.
+    const std::string module = host::FullPath(options.module);
+    const std::string skins = module.substr(0, module.find_last_of("\\/") + 1) + "skins\\";
+    if (options.commands.size() == 2 && options.commands[0] == "--add" &&
+        !host::SkinExists(skins, options.commands[1])) {
+        std::string names;
+        for (const std::string& name : host::SkinsIn(skins)) names += (names.empty() ? "" : ", ") + name;
+        std::fprintf(stderr, "quillhost: there is no skin \"%s\" in %s; the skins there are: %s\n",
+                     options.commands[1].c_str(), skins.c_str(), names.empty() ? "none" : names.c_str());
+        return 2;
+    }
     if (!options.checkSkin.empty() || options.newSkin) {
-        const std::string module = host::FullPath(options.module);
-        const std::string skins = module.substr(0, module.find_last_of("\\/") + 1) + "skins\\";
         return options.newSkin ? host::NewSkin(skins, *options.newSkin) : host::RunSkinCheck(skins, options.checkSkin);
     }
     if (!options.render.skin.empty()) return host::RenderSkin(options.render);
@@ -205,6 +215,7 @@ int main(int argc, char** argv) {
     if (demo) return host::RunDemoScript(app, options.demoFolder);
     if (bridge) app.OfferPlayerMenu(&bridge->menu());
     app.Restore();
+    app.WatchSkinFolders();
     const host::LoginStart loginStart(ProgramPath());
     app.OfferLoginStart(&loginStart);
     app.ShowTrayIcon();

@@ -10,7 +10,8 @@ namespace host {
 namespace {
 
 // The module adds its playlists from id 1000 and asks for the host's items from 1.
-static_assert(WidgetWindow::kFirstOptionsItem + kOptionsItemCount <= WidgetWindow::kFirstPlayerItem);
+static_assert(WidgetWindow::kFirstOptionsItem + kOptionsItemCount <= WidgetWindow::kReloadSkin);
+static_assert(WidgetWindow::kReloadSkin < WidgetWindow::kFirstPlayerItem);
 static_assert(1 + WidgetWindow::kFirstPlayerItem + bridge::windows::PlayerMenu::kItemCount <= 1000);
 
 // The sheet's Apply button (not in every SDK's headers).
@@ -42,6 +43,7 @@ HMENU WidgetWindow::DefaultMenu(int startId) const {
     AppendMenuW(menu, MF_STRING, startId + kProperties, L"Properties\u2026");
     AppendMenuW(menu, MF_STRING, startId + kRemove, L"Remove widget");
     AppendOptionsItems(menu, startId + kFirstOptionsItem, options_);
+    AppendMenuW(menu, MF_STRING, startId + kReloadSkin, L"Reload skin");
     if (bridge::windows::PlayerMenu* players = owner_.playerMenu())
         players->Append(menu, static_cast<UINT>(startId + kFirstPlayerItem));
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -54,6 +56,7 @@ void WidgetWindow::DoDefaultMenuCommand(int startId, int command) {
     case kProperties: ShowProperties(); break;
     case kRemove: owner_.RequestRemove(window_.get()); break;
     case kExit: owner_.RequestExit(); break;
+    case kReloadSkin: owner_.ReloadWidget(*this); break;
     default:
         if (WidgetOptions options = options_; ApplyOptionsItem(command - startId - kFirstOptionsItem, options)) {
             SetOptions(options);

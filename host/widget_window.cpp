@@ -39,14 +39,29 @@ WidgetWindow::WidgetWindow(const ModuleLibrary& module, WidgetOwner& owner, POIN
 
 WidgetWindow::~WidgetWindow() {
     if (dropTarget_) RevokeDragDrop(window_.get());
-    if (instance_) {
-        void* instance = instance_;
-        // Messages the teardown causes must not reach a dying instance.
-        instance_ = nullptr;
-        CallIfPresent(module_.entry().OnDestroy, instance, window_.get());
-    }
+    DestroyInstance();
     // While the rest of the widget is whole: DestroyWindow still sends it messages.
     window_.reset();
+}
+
+void WidgetWindow::DestroyInstance() {
+    if (!instance_) return;
+    void* instance = instance_;
+    // Messages the teardown causes must not reach a dying instance.
+    instance_ = nullptr;
+    pointerOn_ = false;
+    CallIfPresent(module_.entry().OnDestroy, instance, window_.get());
+}
+
+// The module installs its skin's layers anew, over the ones it finds; the
+// images it names by file are read from the files as they are now.
+void WidgetWindow::RecreateInstance(const char* iniFile, const char* iniGroup) {
+    DestroyInstance();
+    if (!window_) return;
+    layers_.ForgetFileImages();
+
+    instance_ = CallIfPresent(module_.entry().OnCreate, window_.get(), module_.handle(), iniFile, iniGroup);
+    RequestPresent(true);
 }
 
 WidgetWindow* WidgetWindow::FromHandle(HWND window) {

@@ -44,6 +44,8 @@ public:
     // A widget's first frame since it was shown is on screen: under Wine it
     // now stacks above every other window, whatever its layer.
     virtual void WidgetShown(WidgetWindow&) {}
+    // The user asked for the widget's skin to be read anew.
+    virtual void ReloadWidget(WidgetWindow&) {}
     // Where the other widgets stand on screen, for snapping.
     virtual std::vector<RECT> OtherWidgetBounds(const WidgetWindow&) const { return {}; }
     // The players to choose from, while the bridge is the player.
@@ -67,6 +69,8 @@ public:
     // Hands the window to the module (settings from iniFile/iniGroup when given) and shows it.
     void CreateInstance(const char* iniFile, const char* iniGroup);
     void SaveInstance(const char* iniFile, const char* iniGroup) const;
+    // The module's instance made anew from the settings given, on the same window.
+    void RecreateInstance(const char* iniFile, const char* iniGroup);
 
     // The widget behind a window of ours; null for any other window.
     static WidgetWindow* FromHandle(HWND window);
@@ -116,12 +120,20 @@ public:
     // Menu items of the default menu, by offset from the start id; the
     // player submenu's items follow kFirstPlayerItem.
     // The host's options of the widget follow kFirstOptionsItem.
-    enum MenuItem { kProperties = 0, kRemove = 1, kExit = 2, kFirstOptionsItem = 3, kFirstPlayerItem = 24 };
+    enum MenuItem {
+        kProperties = 0,
+        kRemove = 1,
+        kExit = 2,
+        kFirstOptionsItem = 3,
+        kReloadSkin = 23,
+        kFirstPlayerItem = 24
+    };
 
     // Posted by RequestPresent; the frame goes on screen when it is handled.
     static constexpr UINT kPresentMessage = WM_APP + 20;
 
 private:
+    void DestroyInstance();
     // Composes what changed and puts the frame on screen, scaled and at the widget's opacity.
     void Present();
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -23,6 +23,12 @@ struct NoOwner final : host::WidgetOwner {
 
 inline std::string ModulePath() {
     rig::TheModule();  // puts the module into the work folder
+    // Beside it, the skins a user gets: the host tells of a skin it cannot use.
+    static const bool installed = [] {
+        for (const char* skin : {"Default", "Slim", "SlimExpanded", "Tower"}) rig::InstallBundledSkin(skin);
+        return true;
+    }();
+    (void)installed;
     return rig::WorkFolder() + "Quillbracket.dll";
 }
 

@@ -22,12 +22,12 @@ keys() { xdotool key --delay 120 "$@"; }
 
 # The host's menu, in Wine's menu metrics: rows of 16 pixels, separators of 9
 # and a border of 3. Properties, Remove widget, the six rows of the widget's
-# options, Exit, then one row a source.
+# options, Reload skin, Exit, then one row a source.
 menu_row=16
 menu_border=3
 properties_row=11
 remove_row=27
-exit_row=148
+exit_row=164
 menu_x=0
 menu_y=0
 open_menu() {  # WINDOW DX DY

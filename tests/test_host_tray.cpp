@@ -189,3 +189,30 @@ TEST_CASE(host_start_at_login_writes_the_quoted_entry_and_tells_the_truth) {
     DeleteFileA((rig::WorkFolder() + host::kPortableMarker).c_str());
     RegDeleteTreeA(HKEY_CURRENT_USER, kTestWindowsKey);
 }
+
+// A widget whose skin is missing is told of once, on stderr and in the icon's
+// balloon, and marked in the icon's menu; a command to add one is refused.
+TEST_CASE(host_tells_of_a_missing_skin_once_and_marks_its_widget_in_the_menu) {
+    const std::string config = FreshConfig();
+    rig::WriteTextFile(config, "[Quillhost]\r\nWidgets=Widget1,Widget2\r\n[Widget1.Settings]\r\nSkinDir=Gone\r\n"
+                               "[Widget2.Settings]\r\nSkinDir=Gone\r\n");
+    StderrCapture stderrText;
+    host::HostApp app(ModulePath(), config);
+    app.Restore();
+    app.ShowTrayIcon();
+    const std::string told = stderrText.Text();
+    CHECK(told.find("\"Gone\"") != std::string::npos);
+    CHECK_EQ(told.find("\"Gone\""), told.rfind("\"Gone\""));  // once, for both widgets
+    CHECK(app.trayIcon()->balloon().find("\"Gone\"") != std::string::npos);
+    UniqueMenu menu(app.TrayMenu());
+    CHECK(FindItem(menu.get(), L"Gone (skin broken)") != 0);
+    CHECK(!app.RunCommand({"--add", "NoSuchSkin"}));
+    CHECK_EQ(app.widgets().size(), 2u);
+    // Read anew, on the user's word: still told of once.
+    UniqueMenu widgetMenu(app.widgets()[0]->DefaultMenu(1));
+    CHECK(FindItem(widgetMenu.get(), L"Reload skin") == 1 + host::WidgetWindow::kReloadSkin);
+    CHECK(app.RunCommand({"--reload"}));
+    CHECK(app.widgets()[0]->instance() != nullptr);
+    CHECK_EQ(stderrText.Text().find("\"Gone\""), stderrText.Text().rfind("\"Gone\""));
+    app.Shutdown();
+}

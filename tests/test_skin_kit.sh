@@ -43,4 +43,42 @@ for skin in Default Tower; do
   check "and writes no picture" test ! -e "$work/none-$skin.png"
 done
 
+# The author's loop on a running quillhost: a skin of one's own shown,
+# edited and shown anew, and skins that cannot be shown told of. The widget
+# stands clear of the player's window, which a widget made with settings shows.
+"$QB_WINE" "$dist/quillhost.exe" --add NoSuchSkin </dev/null >"$work/add.out" 2>"$work/add.err"
+check "--add of a skin that is not there fails" test $? -ne 0
+check "and lists the skins there are" grep -q "the skins there are: .*Default" "$work/add.err"
+
+rm -rf "$dist/skins/Mine" "$dist/skins/Broken"
+cp -r "$dist/skins/Default" "$dist/skins/Mine"
+cat >"$config" <<'INI'
+[Quillhost]
+Widgets=Widget1
+[Widget1]
+X=700
+Y=300
+[Widget1.Settings]
+SkinDir=Mine
+INI
+host_start "$config"
+if check "quillhost shows a widget in the author's skin" wait_until 30 widget_at 700 300; then
+  # Below the album art, left of the buttons: only the background is there.
+  background_is() { [ "$(hue_at 750 400)" = "$1" ]; }
+  check "its background is the skin's" wait_until 5 background_is blue
+  convert -size 266x108 xc:'#00c000' "$dist/skins/Mine/images/bg.png"
+  check "a background replaced while the widget shows is on screen within 2 s" wait_until 2 background_is green
+  "$QB_WINE" "$dist/quillhost.exe" --reload </dev/null >>"$work/second.log" 2>&1
+  check "quillhost --reload is taken by the running quillhost" test $? = 0
+  check "and the widget still shows the edited skin" wait_until 5 background_is green
+
+  cp -r "$dist/skins/Default" "$dist/skins/Broken"
+  rm "$dist/skins/Broken/images/bg.png"
+  "$QB_WINE" "$dist/quillhost.exe" --add Broken </dev/null >>"$work/second.log" 2>&1
+  told() { grep -q 'The skin "Broken" of a widget: .*error: .*bg.png' "$QB_WORK/host.log"; }
+  check "a widget added in a skin without its background is told of, naming the skin and its error" \
+    wait_until 10 told
+  check "once" test "$(grep -c 'The skin "Broken"' "$QB_WORK/host.log")" = 1
+fi
+
 finish

@@ -34,6 +34,9 @@ struct LibraryTraits : NullIsEmpty<HMODULE> {
 struct FileTraits : InvalidIsEmpty {
     static void Close(HANDLE file) { CloseHandle(file); }
 };
+struct EventTraits : NullIsEmpty<HANDLE> {
+    static void Close(HANDLE event) { CloseHandle(event); }
+};
 struct FindTraits : InvalidIsEmpty {
     static void Close(HANDLE search) { FindClose(search); }
 };
@@ -64,6 +67,7 @@ using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueLibrary = UniqueHandle<HMODULE, LibraryTraits>;
 using UniqueFile = UniqueHandle<HANDLE, FileTraits>;
 using UniqueFind = UniqueHandle<HANDLE, FindTraits>;
+using UniqueEvent = UniqueHandle<HANDLE, EventTraits>;
 using UniqueSocket = UniqueHandle<SOCKET, SocketTraits>;
 template <class Block>
 using UniqueHeapBlock = UniqueHandle<Block*, ProcessHeapTraits<Block>>;
